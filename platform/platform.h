@@ -1,0 +1,60 @@
+#pragma once
+// Operating-system services. Everything here has a Windows and a POSIX implementation;
+// nothing else in the program talks to the file system or the code page directly.
+#include <string>
+#include <string_view>
+
+#include "platform/io_status.h"
+
+namespace platform {
+
+// The separator that starts a name appended to a folder: "\" on Windows.
+#ifdef _WIN32
+inline constexpr wchar_t kPathSeparator = L'\\';
+#else
+inline constexpr wchar_t kPathSeparator = L'/';
+#endif
+
+// Folder + separator + name, by plain concatenation.
+std::wstring PathInFolder(const std::wstring& folder, std::wstring_view name);
+
+// The running program's folder, without a trailing separator.
+std::wstring ProgramFolder();
+
+// Tests point ProgramFolder() at a folder of their own for as long as this lives.
+class ScopedProgramFolder {
+ public:
+  explicit ScopedProgramFolder(std::wstring folder);
+  ~ScopedProgramFolder();
+  ScopedProgramFolder(const ScopedProgramFolder&) = delete;
+  ScopedProgramFolder& operator=(const ScopedProgramFolder&) = delete;
+
+ private:
+  std::wstring previous_;
+  bool had_previous_;
+};
+
+// True when the path names a plain file: not a folder, and (on Windows) neither
+// hidden nor a system file.
+bool PlainFileExists(const std::wstring& path);
+
+// Conversion between the program's texts and the files' 8-bit code page: the system
+// ANSI code page on Windows, code page 932 elsewhere. Characters the code page cannot
+// hold become "?"; bytes that do not decode never stop the conversion.
+std::string ToCodePage(std::wstring_view text);
+std::wstring FromCodePage(std::string_view bytes);
+
+// Reads the whole file as bytes.
+IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes);
+
+// Replaces the file with these bytes without ever leaving it half written: a new
+// temporary file beside it is written, checked, flushed and closed, then moved over
+// the target in one step. A read-only target is a failure. On any failure the old
+// file is left exactly as it was and the temporary file is removed.
+IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes);
+
+// UTF-8 <-> wide, for paths and messages in tests and tools.
+std::string ToUtf8(std::wstring_view text);
+std::wstring FromUtf8(std::string_view text);
+
+}  // namespace platform

@@ -1,0 +1,12 @@
+#pragma once
+// The host's lenient reading of numbers in its files.
+#include <cstdint>
+#include <string_view>
+
+// Blanks, tabs and line feeds are ignored anywhere; "&H"/"&O" start hexadecimal or
+// octal numbers (16-bit two's complement up to FFFF unless followed by "&", else
+// 32-bit); anything else is the longest decimal prefix; no number gives 0.
+double NumericTextValue(std::wstring_view text);
+
+// Nearest integer, halves to the even neighbour; values outside 32 bits are clamped.
+std::int32_t RoundHalfEven(double value);

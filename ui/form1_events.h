@@ -1,0 +1,43 @@
+#pragma once
+// The main window's and the name dialog's event handlers, as the toolkit raises them.
+// Every toolkit (the Windows one and the tests' fake) raises them synchronously, also
+// for changes the program makes itself:
+//  - List1_Click whenever the selected index changes (never for an unchanged index,
+//    for removing entries or for clearing the list);
+//  - txtColors_Change / txtTransformTitle_Change every time the text is set, even to
+//    the same text;
+//  - txtColors_LostFocus(i) when the focus moves from field i to another control of
+//    the main window, before that control's click; not when it goes to another window.
+
+class Form1Events {
+ public:
+  virtual void Form_Load() = 0;
+  // unloadMode 1: the program asked (apply and close); 0: close box, system menu,
+  // Alt+F4; 2: the Windows session ends. Returns true to keep the window open.
+  virtual bool Form_QueryUnload(int unloadMode) = 0;
+  virtual void List1_Click() = 0;
+  virtual void txtColors_Change(int index) = 0;
+  virtual void txtColors_LostFocus(int index) = 0;
+  virtual void cmdBrows_Click(int index) = 0;
+  virtual void txtTransformTitle_Change() = 0;
+  virtual void mnOpen_Click() = 0;
+  virtual void mnSave_Click() = 0;
+  virtual void mnQuit_Click() = 0;
+  virtual void mnNewTheme_Click() = 0;
+  virtual void mnDup_Click() = 0;
+  virtual void mnRename_Click() = 0;
+  virtual void mnDelete_Click() = 0;
+  virtual void mnInit_Click() = 0;
+
+ protected:
+  ~Form1Events() = default;
+};
+
+class InputBoxEvents {
+ public:
+  virtual void OKButton_Click() = 0;
+  virtual void CancelButton_Click() = 0;
+
+ protected:
+  ~InputBoxEvents() = default;
+};
