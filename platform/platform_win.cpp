@@ -1,0 +1,179 @@
+// Windows services. Every call is the Unicode form; files are in the ANSI code page,
+// which is 932 (Shift-JIS) on the users' Japanese systems.
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+namespace detail {
+std::wstring SystemProgramFolder() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return L".";
+    if (n < buffer.size()) {
+      std::wstring path(buffer.data(), n);
+      std::size_t slash = path.find_last_of(L"\\/");
+      return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+}  // namespace detail
+
+namespace {
+
+std::wstring SystemReason(DWORD error) {
+  wchar_t* text = nullptr;
+  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                               FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring reason;
+  if (n != 0 && text != nullptr) {
+    reason.assign(text, n);
+    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' || reason.back() == L' ')) {
+      reason.pop_back();
+    }
+  }
+  if (text != nullptr) LocalFree(text);
+  if (reason.empty()) reason = L"Windows error " + std::to_wstring(error);
+  return reason;
+}
+
+IoStatus LastError() { return IoStatus::Failed(SystemReason(GetLastError())); }
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE h) : handle_(h) {}
+  ~FileHandle() { Close(); }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+  void Reset(HANDLE h) {
+    Close();
+    handle_ = h;
+  }
+  BOOL Close() {
+    BOOL ok = TRUE;
+    if (valid()) ok = CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+    return ok;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+std::wstring FullPath(const std::wstring& path) {
+  DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (n == 0) return path;
+  std::wstring full(n, L'\0');
+  n = GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
+  full.resize(n);
+  return full;
+}
+
+bool Transient(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
+
+}  // namespace
+
+std::string ToCodePage(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  const char substitute[] = "?";
+  int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, substitute, nullptr);
+  std::string out(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, out.data(), n, substitute, nullptr);
+  return out;
+}
+
+std::wstring FromCodePage(std::string_view bytes) {
+  if (bytes.empty()) return {};
+  const int length = static_cast<int>(bytes.size());
+  int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
+  std::wstring out(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, out.data(), n);
+  return out;
+}
+
+bool PlainFileExists(const std::wstring& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+}
+
+IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return LastError();
+  bytes.clear();
+  char buffer[65536];
+  for (;;) {
+    DWORD n = 0;
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) return LastError();
+    if (n == 0) break;
+    bytes.append(buffer, n);
+  }
+  return IoStatus::Ok();
+}
+
+IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes) {
+  // MoveFileExW wants absolute paths to replace in one step; ReplaceFileW is avoided
+  // because Wine moves the old file away first.
+  const std::wstring target = FullPath(path);
+  DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return IoStatus::Failed(SystemReason(ERROR_ACCESS_DENIED));
+    // Windows refuses to replace a read-only file and Wine silently does; either way
+    // the user marked it so, and we never clear the mark.
+    if (attributes & FILE_ATTRIBUTE_READONLY) return IoStatus::Failed(SystemReason(ERROR_ACCESS_DENIED));
+  }
+
+  std::wstring temp;
+  FileHandle file(INVALID_HANDLE_VALUE);
+  for (int attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
+    temp = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) + L".tmp";
+    file.Reset(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid() && GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) {
+      return LastError();
+    }
+  }
+  if (!file.valid()) return LastError();
+
+  auto fail = [&](DWORD error) {
+    file.Close();
+    DeleteFileW(temp.c_str());
+    return IoStatus::Failed(SystemReason(error));
+  };
+
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr)) return fail(GetLastError());
+    // A full disk can report success for a short write.
+    if (written != chunk) return fail(ERROR_DISK_FULL);
+    done += written;
+  }
+  if (!FlushFileBuffers(file.get())) return fail(GetLastError());
+  if (!file.Close()) return fail(GetLastError());
+
+  // Another program (the host, an editor, a virus scanner) may hold the file for a
+  // moment; try again briefly before giving up.
+  for (int attempt = 0;; ++attempt) {
+    if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return IoStatus::Ok();
+    }
+    DWORD error = GetLastError();
+    if (!Transient(error) || attempt >= 20) return fail(error);
+    Sleep(100);
+  }
+}
+
+}  // namespace platform
