@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/text_file.h"
+#include "tests/platform/temp_folder.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void MakeReadOnly(const std::wstring& path) {
+#ifdef _WIN32
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+#else
+  fs::permissions(fs::path(path), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+#endif
+}
+
+TEST(ProgramFolder, IsTheExecutablesFolderUnlessATestPointsItElsewhere) {
+  std::wstring real = platform::ProgramFolder();
+  ASSERT_FALSE(real.empty());
+  EXPECT_NE(real.back(), platform::kPathSeparator);
+  EXPECT_TRUE(fs::is_directory(fs::path(real)));
+  {
+    platform::ScopedProgramFolder outer(L"first");
+    {
+      platform::ScopedProgramFolder inner(L"second");
+      EXPECT_EQ(platform::ProgramFolder(), L"second");
+    }
+    EXPECT_EQ(platform::ProgramFolder(), L"first");
+  }
+  EXPECT_EQ(platform::ProgramFolder(), real);
+}
+
+TEST(PathInFolder, ConcatenatesWithTheSeparator) {
+  EXPECT_EQ(platform::PathInFolder(L"dir", L"setting.ini"), std::wstring(L"dir") + platform::kPathSeparator + L"setting.ini");
+}
+
+TEST(PlainFileExists, OnlyForPlainFiles) {
+  TempFolder temp;
+  temp.Write(L"plain.ini", "x");
+  fs::create_directory(fs::path(temp.File(L"folder.ini")));
+  EXPECT_TRUE(platform::PlainFileExists(temp.File(L"plain.ini")));
+  EXPECT_FALSE(platform::PlainFileExists(temp.File(L"folder.ini")));
+  EXPECT_FALSE(platform::PlainFileExists(temp.File(L"missing.ini")));
+#ifdef _WIN32
+  temp.Write(L"hidden.ini", "x");
+  temp.Write(L"system.ini", "x");
+  SetFileAttributesW(temp.File(L"hidden.ini").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesW(temp.File(L"system.ini").c_str(), FILE_ATTRIBUTE_SYSTEM);
+  EXPECT_FALSE(platform::PlainFileExists(temp.File(L"hidden.ini")));
+  EXPECT_FALSE(platform::PlainFileExists(temp.File(L"system.ini")));
+#endif
+}
+
+TEST(ReadTextLines, ConvertsEachLineFromTheCodePage) {
+  TempFolder temp;
+  temp.Write(L"a.ini", "TransformTitle=\x89\xCC\r\nx\ry\nz");
+  std::vector<std::wstring> lines;
+  ASSERT_TRUE(platform::ReadTextLines(temp.File(L"a.ini"), lines).ok());
+  EXPECT_EQ(lines, (std::vector<std::wstring>{L"TransformTitle=歌", L"x", L"y\nz"}));
+}
+
+TEST(ReadTextLines, AMissingFileIsAFailureWithAReason) {
+  TempFolder temp;
+  std::vector<std::wstring> lines;
+  platform::IoStatus status = platform::ReadTextLines(temp.File(L"missing.ini"), lines);
+  EXPECT_FALSE(status.ok());
+  EXPECT_FALSE(status.reason().empty());
+}
+
+TEST(WriteFileSafely, CreatesAndReplacesWholeFilesLeavingNoTemporaryFile) {
+  TempFolder temp;
+  ASSERT_TRUE(platform::WriteTextLines(temp.File(L"s.ini"), {L"a=1", L"歌"}).ok());
+  EXPECT_EQ(temp.Read(L"s.ini"), "a=1\r\n\x89\xCC\r\n");
+  ASSERT_TRUE(platform::WriteFileSafely(temp.File(L"s.ini"), "short").ok());
+  EXPECT_EQ(temp.Read(L"s.ini"), "short");
+  ASSERT_TRUE(platform::WriteFileSafely(temp.File(L"s.ini"), "").ok());
+  EXPECT_EQ(temp.Read(L"s.ini"), "");
+  EXPECT_EQ(temp.CountEntries(), 1);
+}
+
+TEST(WriteFileSafely, AFailureLeavesTheOldFileWholeAndSaysWhy) {
+  TempFolder temp;
+  temp.Write(L"ro.ini", "old content\r\n");
+  MakeReadOnly(temp.File(L"ro.ini"));
+  fs::create_directory(fs::path(temp.File(L"dir.ini")));
+
+  struct Case {
+    const wchar_t* what;
+    std::wstring path;
+  } cases[] = {
+      {L"read-only file", temp.File(L"ro.ini")},
+      {L"a folder in the way", temp.File(L"dir.ini")},
+      {L"missing folder", platform::PathInFolder(temp.File(L"nowhere"), L"x.ini")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(platform::ToUtf8(c.what));
+    platform::IoStatus status = platform::WriteFileSafely(c.path, "new content\r\n");
+    EXPECT_FALSE(status.ok());
+    EXPECT_FALSE(status.reason().empty());
+  }
+  EXPECT_EQ(temp.Read(L"ro.ini"), "old content\r\n");
+  EXPECT_TRUE(fs::is_directory(fs::path(temp.File(L"dir.ini"))));
+  EXPECT_EQ(temp.CountEntries(), 2);  // no temporary file left behind
+#ifdef _WIN32
+  // The user's read-only mark stays.
+  EXPECT_TRUE(GetFileAttributesW(temp.File(L"ro.ini").c_str()) & FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesW(temp.File(L"ro.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+#endif
+}
+
+TEST(WriteFileSafely, WorksWithARelativePath) {
+  TempFolder temp;
+  fs::path previous = fs::current_path();
+  fs::current_path(temp.path());
+  platform::IoStatus status = platform::WriteFileSafely(L"relative.ini", "x\r\n");
+  fs::current_path(previous);
+  ASSERT_TRUE(status.ok()) << platform::ToUtf8(status.reason());
+  EXPECT_EQ(temp.Read(L"relative.ini"), "x\r\n");
+}
+
+}  // namespace
