@@ -18,7 +18,9 @@ void SetDefaultSettings(SettingsRecord& s);
 
 struct SettingsLoadResult {
   bool Found = false;           // a plain file was there
-  platform::IoStatus Status;    // not ok: it was there but could not be read
+  platform::IoStatus Status;    // not ok: it was there but could not be read, and
+                                // the record holds the defaults only
+  bool Read() const { return Found && Status.ok(); }
 };
 
 // Fills the record from setting.ini in the program's folder, with standard colours
@@ -29,5 +31,12 @@ SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view mode);
 platform::IoStatus SaveSettings(const SettingsRecord& s, std::wstring_view mode);
 
 // The text cores of the two, for tests and for the file wrappers above.
+// ReadSettingsLines assigns what the lines say on top of the record as it is (no
+// defaults, no tool check: LoadSettings does those) and appends to History and
+// OtherLines. OtoList lines are held when they would be written back unchanged:
+// "OtoList", a position in plain decimal (no leading zero, at most 2147483647), "=",
+// a value without a tab or a second "="; any other OtoList line, a line without "="
+// and a line whose key is outside the key table go to OtherLines as they stand.
 void ReadSettingsLines(SettingsRecord& s, const std::vector<std::wstring>& lines);
+// The record's own lines in the fixed order, then OtherLines.
 std::vector<std::wstring> WriteSettingsLines(const SettingsRecord& s);

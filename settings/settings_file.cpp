@@ -1,0 +1,56 @@
+// setting.ini in the program's folder: the file wrappers around the text cores.
+#include "settings/settings_file.h"
+
+#include "platform/platform.h"
+#include "platform/text_file.h"
+
+namespace {
+
+constexpr std::wstring_view kSettingsFileName = L"setting.ini";
+constexpr std::wstring_view kTool1FileName = L"wavtool.exe";
+constexpr std::wstring_view kTool2FileName = L"resampler.exe";
+
+// A tool that is not there is forgotten, so that the default takes its place.
+void ForgetMissingTool(std::wstring& path) {
+  if (!path.empty() && !platform::PlainFileExists(path)) path.clear();
+}
+
+void SetToolDefaults(SettingsRecord& s, const std::wstring& folder) {
+  if (s.Tool1Path.empty()) s.Tool1Path = platform::PathInFolder(folder, kTool1FileName);
+  if (s.Tool2Path.empty()) s.Tool2Path = platform::PathInFolder(folder, kTool2FileName);
+}
+
+}  // namespace
+
+std::wstring SettingsPath() { return platform::PathInFolder(platform::ProgramFolder(), kSettingsFileName); }
+
+// Only the mode kNoMainWindow is ever passed: MainWindow is always held as text.
+SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view /*mode*/) {
+  SetStandardColors(s);
+  s.OtoList.clear();
+  s.History.clear();
+  s.OtherLines.clear();
+  SetDefaultSettings(s);
+
+  const std::wstring folder = platform::ProgramFolder();
+  const std::wstring path = platform::PathInFolder(folder, kSettingsFileName);
+  SettingsLoadResult result;
+  if (platform::PlainFileExists(path)) {
+    result.Found = true;
+    std::vector<std::wstring> lines;
+    result.Status = platform::ReadTextLines(path, lines);
+    // A file that could not be read fills nothing: half a file is worse than none,
+    // and the caller hears of the failure.
+    if (result.Status.ok()) {
+      ReadSettingsLines(s, lines);
+      ForgetMissingTool(s.Tool1Path);
+      ForgetMissingTool(s.Tool2Path);
+    }
+  }
+  SetToolDefaults(s, folder);
+  return result;
+}
+
+platform::IoStatus SaveSettings(const SettingsRecord& s, std::wstring_view /*mode*/) {
+  return platform::WriteTextLines(SettingsPath(), WriteSettingsLines(s));
+}
