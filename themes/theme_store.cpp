@@ -1,0 +1,63 @@
+// The theme store on disk: lirvacolors.ini beside the program, and theme files of the
+// user's choice in the same format.
+#include "themes/theme_store.h"
+
+#include <utility>
+
+#include "platform/platform.h"
+#include "platform/text_file.h"
+#include "themes/theme_store_reader.h"
+
+namespace {
+
+Theme CurrentSettingsEntry(const SettingsRecord& current) {
+  Theme entry;
+  entry.Name = kCurrentSettingsName;
+  entry.Colors = current.Colors;
+  entry.TransformTitle = current.TransformTitle;
+  return entry;
+}
+
+void RefillListBox(const ThemeList& list, ThemeListBox& listBox) {
+  listBox.ClearList();
+  for (const Theme& theme : list) listBox.AppendListEntry(theme.Name);
+}
+
+}  // namespace
+
+std::wstring ThemeStorePath() {
+  return platform::PathInFolder(platform::ProgramFolder(), L"lirvacolors.ini");
+}
+
+platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current,
+                                  ThemeListBox& listBox,
+                                  const std::optional<std::wstring>& path) {
+  const std::wstring filePath = path ? *path : ThemeStorePath();
+
+  ThemeList loaded;
+  loaded.push_back(CurrentSettingsEntry(current));
+
+  platform::IoStatus status = platform::IoStatus::Ok();
+  if (platform::PlainFileExists(filePath)) {
+    // The whole file is read before anything changes, so a file that cannot be read
+    // leaves the list and the list box as they were: a failed File > load costs the
+    // user nothing. Only at start-up, when there is no list yet, entry 0 alone is
+    // shown, so that the window still has its current-settings entry.
+    std::vector<std::wstring> lines;
+    status = platform::ReadTextLines(filePath, lines);
+    if (!status.ok() && !list.empty()) return status;
+    if (status.ok()) {
+      std::vector<Theme> themes = ReadThemeStoreLines(lines);
+      loaded.insert(loaded.end(), std::make_move_iterator(themes.begin()),
+                    std::make_move_iterator(themes.end()));
+    }
+  }
+
+  list = std::move(loaded);
+  RefillListBox(list, listBox);
+  return status;
+}
+
+platform::IoStatus SaveThemeStore(const ThemeList& list, const std::wstring& path) {
+  return platform::WriteTextLines(path, WriteThemeStoreLines(list));
+}

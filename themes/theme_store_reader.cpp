@@ -1,0 +1,70 @@
+#include "themes/theme_store_reader.h"
+
+#include <utility>
+
+#include "settings/numeric_text.h"
+#include "themes/hex_digits.h"
+#include "themes/theme_store.h"
+#include "themes/theme_store_keys.h"
+
+namespace {
+
+// The first character of `text` at or after `pos` that is not an ignored blank.
+std::size_t SkipBlanks(std::wstring_view text, std::size_t pos) {
+  while (pos < text.size() && IsIgnoredBlank(text[pos])) ++pos;
+  return pos;
+}
+
+}  // namespace
+
+Color ThemeStoreColorValue(std::wstring_view value) {
+  const std::size_t first = SkipBlanks(value, 0);
+  if (first < value.size() && value[first] == L'&') {
+    const std::size_t second = SkipBlanks(value, first + 1);
+    if (second < value.size() && (value[second] == L'H' || value[second] == L'h')) {
+      // Always 32 bits, so &H8000 is the dark green 0x8000 and never a negative
+      // 16-bit number.
+      return LeadingHexValue(value.substr(second + 1));
+    }
+    // Only "&H" is a prefix in these files; "&O" or a lone "&" is no number.
+    return 0;
+  }
+  return RoundHalfEven(NumericTextValue(value));
+}
+
+void ThemeStoreReader::ReadLine(std::wstring_view line) {
+  if (line.empty()) return;
+  if (line.front() == L'[') {
+    // The name drops the first and the last character, whatever the last one is;
+    // "[" alone names a theme with an empty name.
+    Theme& theme = themes_.emplace_back();
+    if (line.size() >= 2) theme.Name.assign(line.substr(1, line.size() - 2));
+    return;
+  }
+  if (themes_.empty()) return;  // lines before the first section
+
+  const std::size_t firstEquals = line.find(L'=');
+  const std::wstring_view key = line.substr(0, firstEquals);
+  const int field = ThemeFieldOfKey(key);
+  if (field == kUnknownField) return;
+
+  std::wstring_view value;
+  if (firstEquals != std::wstring_view::npos) {
+    value = line.substr(firstEquals + 1);
+    value = value.substr(0, value.find(L'='));  // text after a second "=" is dropped
+  }
+  Theme& theme = themes_.back();
+  if (field == kTransformTitleField) {
+    theme.TransformTitle.assign(value);
+  } else {
+    theme.Colors[field] = ThemeStoreColorValue(value);
+  }
+}
+
+std::vector<Theme> ThemeStoreReader::TakeThemes() { return std::exchange(themes_, {}); }
+
+std::vector<Theme> ReadThemeStoreLines(const std::vector<std::wstring>& lines) {
+  ThemeStoreReader reader;
+  for (const std::wstring& line : lines) reader.ReadLine(line);
+  return reader.TakeThemes();
+}
