@@ -3,23 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
-
-// Readable failure messages for recorded texts (found by argument-dependent lookup).
-[[maybe_unused]] static void PrintTo(const RecordedText& text, std::ostream* out) {
-  *out << "(" << text.x << ", " << text.y << ", \"";
-  for (wchar_t c : text.text) {
-    if (c >= 0x20 && c < 0x7F) {
-      *out << static_cast<char>(c);
-    } else {
-      *out << "\\u" << std::hex << static_cast<unsigned>(c) << std::dec;
-    }
-  }
-  *out << "\", " << std::hex << "0x" << text.color << std::dec << ")";
-}
 
 namespace {
 
@@ -58,14 +44,6 @@ TEST(PixelSurface, TwipsLandOnThePixelBelowOrLeft) {
   }
 }
 
-TEST(PixelSurface, ReportsTheTwipsSizeItWasGiven) {
-  const PixelSurface surface(7395, 3675, 489, 241);
-  EXPECT_EQ(surface.Width(), 7395);
-  EXPECT_EQ(surface.Height(), 3675);
-  EXPECT_EQ(surface.PixelWidth(), 489);
-  EXPECT_EQ(surface.PixelHeight(), 241);
-}
-
 TEST(PixelSurface, FillCoversFromTheFirstCornerUpToTheOppositeOne) {
   // Twips (15, 30)-(60, 75): pixels 1..3 across, 2..4 down; the far edge is left out.
   const std::vector<std::vector<int>> cornerOrders = {
@@ -95,12 +73,6 @@ TEST(PixelSurface, OutlinePaintsTheInnerBorderOfTheFilledArea) {
     if (px == 1 || px == 5 || py == 1 || py == 4) expected.push_back(pixel);
   }
   EXPECT_EQ(InkedPixels(surface), expected);
-}
-
-TEST(PixelSurface, OutlineOfOnePixelWidthIsASolidColumn) {
-  PixelSurface surface = SmallSurface();
-  surface.OutlineRect(45, 15, 60, 60, kInk);
-  EXPECT_EQ(InkedPixels(surface), Box(3, 1, 4, 4));
 }
 
 TEST(PixelSurface, LineStopsBeforeItsLastPixel) {

@@ -274,16 +274,6 @@ TEST(Preview, ARedrawGivesTheSamePictureWhateverWasShownBefore) {
   EXPECT_EQ(fresh.TextColor(), reused.TextColor());
 }
 
-TEST(Preview, ColourBitsAbove24AreIgnored) {
-  const ColorArray colors = DistinctColors();
-  ColorArray widened = colors;
-  for (int i = 0; i < kColorSlotCount; ++i) widened[i] |= (i % 2 == 0) ? 0x7F000000 : -0x7FFFFFFF - 1;
-  const PixelSurface plain = Redrawn(colors);
-  const PixelSurface wide = Redrawn(widened);
-  EXPECT_TRUE(Differences(plain, wide).empty());
-  EXPECT_EQ(plain.Texts(), wide.Texts());
-}
-
 TEST(Preview, NoteTakesItsRowAndWidthAsReals) {
   PixelSurface surface = PreviewArea();
   // Row 2.5 starts at y = 525; the box is (1590, 525)-(1635, 735).
