@@ -43,13 +43,13 @@ platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current
     // leaves the list and the list box as they were: a failed File > load costs the
     // user nothing. Only at start-up, when there is no list yet, entry 0 alone is
     // shown, so that the window still has its current-settings entry.
-    std::vector<std::wstring> lines;
-    status = platform::ReadTextLines(filePath, lines);
+    std::string bytes;
+    status = platform::ReadFileBytes(filePath, bytes);
     if (!status.ok() && !list.empty()) return status;
     if (status.ok()) {
-      std::vector<Theme> themes = ReadThemeStoreLines(lines);
-      loaded.insert(loaded.end(), std::make_move_iterator(themes.begin()),
-                    std::make_move_iterator(themes.end()));
+      ThemeStoreReader reader(std::move(loaded));
+      ReadThemeStoreBytes(bytes, reader);
+      loaded = reader.TakeThemes();
     }
   }
 

@@ -10,5 +10,5 @@ inline constexpr int kTransformTitleField = -1;
 inline constexpr int kUnknownField = -2;
 
 // The colour slot named by `key`, kTransformTitleField, or kUnknownField. Keys are
-// compared exactly: case and blanks count.
-int ThemeFieldOfKey(std::wstring_view key);
+// compared exactly: case and blanks count. `expected` is the slot to try first.
+int ThemeFieldOfKey(std::wstring_view key, int expected = kUnknownField);

@@ -1,13 +1,22 @@
 #include "themes/theme_store_reader.h"
 
-#include <utility>
+#include <string>
 
+#include "platform/platform.h"
+#include "platform/text_file.h"
 #include "settings/numeric_text.h"
 #include "themes/hex_digits.h"
 #include "themes/theme_store.h"
 #include "themes/theme_store_keys.h"
 
 namespace {
+
+bool IsAscii(std::string_view bytes) {
+  for (char c : bytes) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
 
 // The first character of `text` at or after `pos` that is not an ignored blank.
 std::size_t SkipBlanks(std::wstring_view text, std::size_t pos) {
@@ -39,14 +48,16 @@ void ThemeStoreReader::ReadLine(std::wstring_view line) {
     // "[" alone names a theme with an empty name.
     Theme& theme = themes_.emplace_back();
     if (line.size() >= 2) theme.Name.assign(line.substr(1, line.size() - 2));
+    expectedSlot_ = 0;
     return;
   }
-  if (themes_.empty()) return;  // lines before the first section
+  if (themes_.size() == firstSection_) return;  // lines before the first section
 
   const std::size_t firstEquals = line.find(L'=');
   const std::wstring_view key = line.substr(0, firstEquals);
-  const int field = ThemeFieldOfKey(key);
+  const int field = ThemeFieldOfKey(key, expectedSlot_);
   if (field == kUnknownField) return;
+  expectedSlot_ = field + 1;
 
   std::wstring_view value;
   if (firstEquals != std::wstring_view::npos) {
@@ -61,7 +72,20 @@ void ThemeStoreReader::ReadLine(std::wstring_view line) {
   }
 }
 
-std::vector<Theme> ThemeStoreReader::TakeThemes() { return std::exchange(themes_, {}); }
+void ReadThemeStoreBytes(std::string_view bytes, ThemeStoreReader& reader) {
+  // Nearly every line of a store is plain ASCII, which every ANSI code page maps to
+  // itself; widening those directly, into one reused buffer, keeps large stores
+  // quick. Any other line goes through the code page.
+  std::wstring wide;
+  for (std::string_view line : platform::SplitLines(bytes)) {
+    if (IsAscii(line)) {
+      wide.assign(line.begin(), line.end());
+      reader.ReadLine(wide);
+    } else {
+      reader.ReadLine(platform::FromCodePage(line));
+    }
+  }
+}
 
 std::vector<Theme> ReadThemeStoreLines(const std::vector<std::wstring>& lines) {
   ThemeStoreReader reader;

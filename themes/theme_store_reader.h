@@ -1,23 +1,32 @@
 #pragma once
-// Reads the lines of a theme store one at a time into named themes. The line-list
-// entry point and the file loader both feed it, so they cannot read differently.
+// Reads the lines of a theme store one at a time into themes. The line-list entry
+// point and the file loader both feed it, so they cannot read differently.
 #include <string_view>
-#include <vector>
+#include <utility>
 
 #include "settings/color_slots.h"
 #include "themes/theme.h"
 
 class ThemeStoreReader {
  public:
+  // The themes read are appended to `start` (the loader puts entry 0 there).
+  explicit ThemeStoreReader(ThemeList start = {})
+      : themes_(std::move(start)), firstSection_(themes_.size()) {}
+
   // One line without its line end (a lone LF inside it is part of it).
   void ReadLine(std::wstring_view line);
 
-  // The themes read so far, in file order; the reader is empty afterwards.
-  std::vector<Theme> TakeThemes();
+  // `start` followed by the themes read, in file order.
+  ThemeList TakeThemes() { return std::move(themes_); }
 
  private:
-  std::vector<Theme> themes_;
+  ThemeList themes_;
+  std::size_t firstSection_;
+  int expectedSlot_ = 0;
 };
+
+// Feeds every line of the file's bytes to the reader, converted from the code page.
+void ReadThemeStoreBytes(std::string_view bytes, ThemeStoreReader& reader);
 
 // A colour value of a theme file: "&H" and hex digits as 32 bits, else a decimal
 // number rounded half to even, else 0; blanks, tabs and line feeds are ignored.

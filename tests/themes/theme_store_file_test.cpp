@@ -187,15 +187,19 @@ TEST_F(ThemeStoreFile, NoFileGivesEntryZeroAlone) {
 TEST_F(ThemeStoreFile, WithoutAPathTheStoreBesideTheProgramIsRead) {
   platform::ScopedProgramFolder programFolder(platform::FromUtf8(folder_.string()));
   EXPECT_EQ(ThemeStorePath(), Path("lirvacolors.ini"));
-  WriteBytes("lirvacolors.ini", "[\x96\xe9]\r\nCOLOR_BACK=&H8000\r\n");
+  // Double-byte and single-byte (half-width kana) characters of code page 932.
+  WriteBytes("lirvacolors.ini",
+             "[\x96\xe9]\r\nCOLOR_BACK=&H8000\r\n[\xb1\xb2]\r\nTransformTitle=\x91\xe8\r\n");
 
   ThemeList list;
   RecordingListBox listBox;
   ASSERT_TRUE(LoadThemeStore(list, CurrentValues(), listBox).ok());
-  ASSERT_EQ(list.size(), 2u);
+  ASSERT_EQ(list.size(), 3u);
   EXPECT_EQ(list[1].Name, L"夜");
   EXPECT_EQ(list[1].Colors[COLOR_BACK], 0x8000);
-  EXPECT_EQ(listBox.entries, (std::vector<std::wstring>{L"(現在の設定)", L"夜"}));
+  EXPECT_EQ(list[2].Name, L"ｱｲ");
+  EXPECT_EQ(list[2].TransformTitle, L"題");
+  EXPECT_EQ(listBox.entries, (std::vector<std::wstring>{L"(現在の設定)", L"夜", L"ｱｲ"}));
 }
 
 TEST_F(ThemeStoreFile, LineEndsAreCrLfOrLoneCrButNeverLoneLf) {

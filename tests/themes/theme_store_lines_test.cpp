@@ -137,15 +137,21 @@ TEST(ThemeStoreLines, KeysMustMatchExactly) {
   }
 }
 
-TEST(ThemeStoreLines, EveryKeyReachesItsOwnSlot) {
+TEST(ThemeStoreLines, EveryKeyReachesItsOwnSlotInAnyOrder) {
   // Each key gets a different value; a mixed-up key would land in the wrong slot.
-  Lines lines = {L"[t]"};
-  for (const ColorSlotInfo& info : kColorSlots) {
-    lines.push_back(std::wstring(info.key) + L"=" + std::to_wstring(100 + info.slot));
+  for (bool reversed : {false, true}) {
+    SCOPED_TRACE(reversed ? "reversed" : "slot order");
+    Lines lines = {L"[t]"};
+    for (int i = 0; i < kColorSlotCount; ++i) {
+      const ColorSlotInfo& info = kColorSlots[reversed ? kColorSlotCount - 1 - i : i];
+      lines.push_back(std::wstring(info.key) + L"=" + std::to_wstring(100 + info.slot));
+      lines.push_back(L"TransformTitle=" + std::to_wstring(i));
+    }
+    const std::vector<Theme> themes = ReadThemeStoreLines(lines);
+    ASSERT_EQ(themes.size(), 1u);
+    for (int s = 0; s < kColorSlotCount; ++s) EXPECT_EQ(themes[0].Colors[s], 100 + s) << s;
+    EXPECT_EQ(themes[0].TransformTitle, L"17");
   }
-  const std::vector<Theme> themes = ReadThemeStoreLines(lines);
-  ASSERT_EQ(themes.size(), 1u);
-  for (int s = 0; s < kColorSlotCount; ++s) EXPECT_EQ(themes[0].Colors[s], 100 + s) << s;
 }
 
 TEST(ThemeStoreLines, ValueStopsAtTheSecondEqualsSign) {
