@@ -43,6 +43,8 @@ struct SettingsRecord {
   // host writes, OtoList lines without a usable number), in file order. They are
   // written back after the record's own lines so a rewrite loses nothing.
   std::vector<std::wstring> OtherLines;
+
+  bool operator==(const SettingsRecord&) const = default;
 };
 
 // The one program-wide copy of Lirva's settings.
