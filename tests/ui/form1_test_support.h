@@ -1,0 +1,53 @@
+#pragma once
+// A main window on the fake toolkit, started in a folder of its own, and sample files
+// to start it beside.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "settings/settings_record.h"
+#include "tests/platform/temp_folder.h"
+#include "tests/ui/fake_form1_view.h"
+#include "themes/theme.h"
+#include "ui/form1.h"
+
+struct TestWindow {
+  TempFolder folder;
+  platform::ScopedProgramFolder programFolder{folder.folder()};
+  FakeForm1View view;
+  SettingsRecord settings;
+  Form1 form{settings, view};
+
+  TestWindow() { view.Attach(form); }
+
+  // setting.ini holding SampleSettings() and a store holding SampleThemes(), then
+  // Form_Load; the start-up drawing is taken off the preview's record.
+  void StartBesideSampleFiles();
+  void WriteSettingsFile(const SettingsRecord& record);
+  void WriteStoreFile(const std::vector<Theme>& themes);
+  std::string Bytes(const std::wstring& name) const { return folder.Read(name); }
+
+  // What the record would be after reading this folder's setting.ini.
+  SettingsRecord SettingsAsRead() const;
+  // The bytes the writers make of these values.
+  static std::string SettingsBytes(const SettingsRecord& record);
+  static std::string StoreBytes(const ::ThemeList& list);
+};
+
+// Colours unlike the standard ones, and a TransformTitle.
+SettingsRecord SampleSettings();
+// Night, Day and Sea, each with colours of its own.
+std::vector<Theme> SampleThemes();
+Theme MakeTheme(const std::wstring& name, Color base, const std::wstring& title);
+
+// The six-digit texts of these colours, as the fields show them.
+std::vector<std::wstring> FieldTexts(const ColorArray& colors);
+ColorArray StandardColors();
+
+// Makes `path` name a plain file that exists but cannot be read. Gives the reason when
+// this system offers no way to do so (the test then skips).
+std::optional<std::string> MakeUnreadableFile(const std::wstring& path);
+// Makes an existing file read-only, so that replacing it fails.
+void MakeReadOnly(const std::wstring& path);
+void MakeWritable(const std::wstring& path);

@@ -1,0 +1,34 @@
+// The colour fields, their choosers and the TransformTitle field.
+#include "themes/color_text.h"
+#include "themes/theme_ops.h"
+#include "ui/form1.h"
+
+void Form1::txtColors_Change(int /*index*/) {
+  // One flag for all eighteen fields: the field that loses the focus next takes it.
+  state_.ColorFieldEdited = true;
+}
+
+void Form1::txtColors_LostFocus(int index) {
+  if (!state_.ColorFieldEdited) return;
+  CommitColorField(settings_, index, *this);
+  state_.SettingsChanged = true;
+  RedrawPreview();
+  // Writing the field back in six-digit form set it again.
+  state_.ColorFieldEdited = false;
+}
+
+void Form1::cmdBrows_Click(int index) {
+  const Color initial = TextToColor(view_.ColorFieldText(index));
+  const std::optional<Color> chosen = view_.ChooseColor(initial, cdlCCRGBInit | cdlCCFullOpen);
+  if (!chosen || *chosen == initial) return;
+  view_.SetColorFieldText(index, ColorToText(LiftColor(*chosen)));
+  ApplyColorField(settings_, index, *this);
+  state_.SettingsChanged = true;
+}
+
+void Form1::txtTransformTitle_Change() {
+  const std::wstring text = view_.TransformTitleText();
+  if (text == settings_.TransformTitle) return;
+  settings_.TransformTitle = text;
+  state_.SettingsChanged = true;
+}

@@ -1,0 +1,67 @@
+// Start-up and close of the main window.
+#include "settings/settings_file.h"
+#include "themes/theme_store.h"
+#include "ui/form1.h"
+
+void Form1::Form_Load() {
+  const SettingsLoadResult settingsRead = LoadSettings(settings_, kNoMainWindow);
+  if (!settingsRead.Status.ok()) {
+    settingsUnread_ = true;
+    unreadAtStart_.push_back({kSettingsFileName, settingsRead.Status.reason()});
+  }
+  const platform::IoStatus storeRead = LoadThemeStore(themeList_, settings_, *this);
+  if (!storeRead.ok()) {
+    themeStoreUnread_ = true;
+    unreadAtStart_.push_back({kThemeStoreFileName, storeRead.reason()});
+  }
+  FillColorFields();
+  state_.CurrentThemeIndex = 0;
+  state_.ListClickSuppressed = false;
+  RedrawPreview();
+  TellUnreadFilesAtStart();
+}
+
+void Form1::TellUnreadFilesAtStart() {
+  if (unreadAtStart_.empty()) return;
+  view_.MsgBox(UnreadAtStartMessage(unreadAtStart_), vbOKOnly + vbExclamation);
+}
+
+bool Form1::CloseCondition() { return view_.ListIndex() > 0 || state_.SettingsChanged; }
+
+bool Form1::Form_QueryUnload(int unloadMode) {
+  closeAccepted_ = false;
+  const bool condition = CloseCondition();
+
+  // A setting.ini that could not be read is never written over, so there is nothing
+  // to ask about it either.
+  bool writeSettings = false;
+  if (condition && !settingsUnread_) {
+    if (unloadMode == 1) {
+      writeSettings = true;
+    } else {
+      const int answer = view_.MsgBox(kCloseQuestion, vbYesNoCancel + vbExclamation);
+      if (answer != vbYes && answer != vbNo) return true;
+      writeSettings = answer == vbYes;
+    }
+  }
+  if (writeSettings && !CloseGoesOnAfter(kSettingsFileName, SaveSettings(settings_, kNoMainWindow))) return true;
+
+  // The themes are written also when only the list changed (after a delete, or a load
+  // of a theme file), so that no theme is lost at a close with nothing for setting.ini.
+  const bool writeStore = (condition || state_.ThemeListChanged) && !themeStoreUnread_;
+  if (writeStore && !CloseGoesOnAfter(kThemeStoreFileName, SaveThemeStore(themeList_, ThemeStorePath()))) {
+    return true;
+  }
+  closeAccepted_ = true;
+  return false;
+}
+
+bool Form1::CloseGoesOnAfter(const wchar_t* fileName, const platform::IoStatus& written) {
+  if (written.ok()) return true;
+  // Closing quietly would lose the user's work; keeping them in a window that can
+  // never close would be no better. Only an explicit No closes without the file.
+  const int answer = view_.MsgBox(CloseWriteFailedQuestion(fileName, written.reason()), vbYesNo + vbExclamation);
+  return answer == vbNo;
+}
+
+void Form1::mnQuit_Click() { view_.RequestClose(); }

@@ -1,0 +1,51 @@
+#include "ui/form1_texts.h"
+
+namespace {
+
+// The system's reason on a line of its own, when it gave one.
+std::wstring ReasonLine(const std::wstring& reason) {
+  if (reason.empty()) return std::wstring();
+  return L"\n" + reason;
+}
+
+}  // namespace
+
+std::wstring SaveIntoThemeQuestion(const std::wstring& themeName) {
+  return L"設定が変更されています。" + themeName + L"に保存しますか？";
+}
+
+std::wstring DeleteQuestion(const std::wstring& themeName) { return themeName + L"を削除します"; }
+
+std::wstring NewThemeProposal(int newIndex) { return L"新しいテーマ(" + std::to_wstring(newIndex) + L")"; }
+
+std::wstring CopyName(const std::wstring& themeName) { return themeName + L"の複製"; }
+
+std::wstring UnreadAtStartMessage(const std::vector<UnreadFile>& files) {
+  std::wstring text;
+  bool storeUnread = false;
+  for (const UnreadFile& file : files) {
+    text += file.Name + L"を読み込めませんでした。" + ReasonLine(file.Reason) + L"\n";
+    if (file.Name == kThemeStoreFileName) storeUnread = true;
+  }
+  text += files.size() == 1 ? L"\n内容を失わないよう、このファイルには閉じるときも書き込みません。"
+                            : L"\n内容を失わないよう、これらのファイルには閉じるときも書き込みません。";
+  if (storeUnread) text += L"\nテーマを残すには「名前をつけて保存」を使ってください。";
+  return text;
+}
+
+std::wstring CloseWriteFailedQuestion(const std::wstring& fileName, const std::wstring& reason) {
+  return fileName + L"を保存できませんでした。" + ReasonLine(reason) +
+         L"\n\nウィンドウを開いたままにしますか？\n（「いいえ」を選ぶと、" + fileName + L"を保存せずに閉じます。）";
+}
+
+std::wstring SaveFailedMessage(const std::wstring& path, const std::wstring& reason) {
+  return path + L"に保存できませんでした。" + ReasonLine(reason);
+}
+
+std::wstring SaveBeforeLoadFailedMessage(const std::wstring& path, const std::wstring& reason) {
+  return SaveFailedMessage(path, reason) + L"\n\nテーマを失わないよう、読み込みを中止しました。";
+}
+
+std::wstring LoadFailedMessage(const std::wstring& path, const std::wstring& reason) {
+  return path + L"を読み込めませんでした。" + ReasonLine(reason) + L"\n\nテーマの一覧は読み込む前のままです。";
+}

@@ -1,0 +1,136 @@
+// The theme list: switching themes, and the Theme menu.
+#include "settings/settings_file.h"
+#include "themes/theme_ops.h"
+#include "ui/form1.h"
+
+void Form1::List1_Click() {
+  if (state_.ListClickSuppressed) return;
+  const int selected = view_.ListIndex();
+  if (selected < 0) return;
+
+  if (state_.SettingsChanged) {
+    const int answer = view_.MsgBox(kSwitchQuestion, vbYesNoCancel + vbExclamation);
+    if (answer == vbYes) {
+      if (state_.CurrentThemeIndex <= 0) {
+        // The edits of the current settings become a theme of their own. Cancelling
+        // the name drops them, as the switch goes on.
+        std::wstring name = NewThemeProposal(view_.ListCount());
+        if (AskName(name, kNewThemeCaption)) {
+          state_.CurrentThemeIndex = selected;
+          AppendTheme(name);
+          state_.SettingsChanged = false;
+          SelectQuietly(state_.CurrentThemeIndex);
+        }
+      } else {
+        StoreIntoTheme(themeList_, settings_, state_.CurrentThemeIndex, *this);
+      }
+    } else if (answer != vbNo) {
+      // Back to the theme the fields still show.
+      SelectQuietly(state_.CurrentThemeIndex);
+      return;
+    }
+  }
+
+  state_.CurrentThemeIndex = selected;
+  LoadFromTheme(themeList_, settings_, selected, *this);
+  RedrawPreview();
+  state_.SettingsChanged = false;
+}
+
+void Form1::mnNewTheme_Click() {
+  // Decide first what the new theme starts from, but change nothing before the name
+  // is confirmed: a cancelled name leaves the current colours as the fields show them.
+  bool startFromStandard = true;
+  bool storeIntoCurrentFirst = false;
+  if (state_.SettingsChanged) {
+    if (state_.CurrentThemeIndex <= 0) {
+      const int answer = view_.MsgBox(kApplyToNewThemeQuestion, vbYesNoCancel + vbExclamation);
+      if (answer == vbYes) {
+        startFromStandard = false;
+      } else if (answer != vbNo) {
+        return;
+      }
+    } else {
+      const std::wstring current = view_.ListItem(state_.CurrentThemeIndex);
+      const int answer = view_.MsgBox(SaveIntoThemeQuestion(current), vbYesNoCancel + vbExclamation);
+      if (answer == vbYes) {
+        storeIntoCurrentFirst = true;
+      } else if (answer == vbNo) {
+        startFromStandard = false;
+      } else {
+        return;
+      }
+    }
+  }
+
+  std::wstring name = NewThemeProposal(view_.ListCount());
+  if (!AskName(name, kNewThemeCaption)) return;
+
+  if (storeIntoCurrentFirst) StoreIntoTheme(themeList_, settings_, state_.CurrentThemeIndex, *this);
+  if (startFromStandard) SetStandardColors(settings_);
+  const int n = AppendTheme(name);
+  FillColorFields();
+  RedrawPreview();
+  state_.SettingsChanged = false;
+  state_.ThemeListChanged = true;
+  state_.CurrentThemeIndex = n;
+  SelectQuietly(n);
+}
+
+void Form1::mnDup_Click() {
+  const int i = view_.ListIndex();
+  if (i < 0) return;
+  if (state_.SettingsChanged) {
+    const int answer = view_.MsgBox(kSwitchQuestion, vbYesNoCancel + vbExclamation);
+    if (answer == vbYes) {
+      StoreIntoTheme(themeList_, settings_, i, *this);
+    } else if (answer == vbNo) {
+      LoadFromTheme(themeList_, settings_, i, *this);
+    } else {
+      return;
+    }
+  }
+  const std::wstring name = i == 0 ? std::wstring(kCurrentSettingsCopyName) : CopyName(view_.ListItem(i));
+  const int n = AppendTheme(name);
+  RedrawPreview();
+  state_.SettingsChanged = false;
+  state_.ThemeListChanged = true;
+  state_.CurrentThemeIndex = n;
+  SelectQuietly(n);
+}
+
+void Form1::mnRename_Click() {
+  const int i = view_.ListIndex();
+  if (i < 0) return;
+  std::wstring name = view_.ListItem(i);
+  if (!AskName(name, kRenameCaption)) return;
+  themeList_[static_cast<std::size_t>(i)].Name = name;
+  view_.SetListItem(i, name);
+  state_.ThemeListChanged = true;
+}
+
+void Form1::mnDelete_Click() {
+  const int i = view_.ListIndex();
+  if (i <= 0) return;
+  if (view_.MsgBox(DeleteQuestion(view_.ListItem(i)), vbOKCancel + vbExclamation) != vbOK) return;
+
+  view_.ListRemove(i);
+  RemoveTheme(themeList_, i);
+  // The current-settings entry becomes current; unsaved edits go with the deleted theme.
+  state_.ListClickSuppressed = true;
+  view_.SetListIndex(0);
+  LoadFromTheme(themeList_, settings_, 0, *this);
+  RedrawPreview();
+  state_.ListClickSuppressed = false;
+
+  state_.SettingsChanged = false;
+  state_.ThemeListChanged = true;
+  state_.CurrentThemeIndex = 0;
+}
+
+void Form1::mnInit_Click() {
+  SetStandardColors(settings_);
+  FillColorFields();
+  RedrawPreview();
+  state_.SettingsChanged = true;
+}

@@ -1,0 +1,70 @@
+// File > load and File > save: the whole theme list to and from a text file.
+#include "themes/theme_store.h"
+#include "ui/form1.h"
+
+Form1::SaveResult Form1::SaveThemesToFile() {
+  SaveResult result;
+  const std::optional<std::wstring> path =
+      view_.ShowFileDialog(FileDialogKind::Save, kThemeFileFilter, commonDialogFileName_);
+  if (!path) return result;
+  commonDialogFileName_ = *path;
+  result.Path = *path;
+  result.Status = SaveThemeStore(themeList_, *path);
+  result.Outcome = result.Status.ok() ? SaveOutcome::Saved : SaveOutcome::Failed;
+  return result;
+}
+
+void Form1::mnSave_Click() {
+  const SaveResult saved = SaveThemesToFile();
+  if (saved.Outcome == SaveOutcome::Failed) {
+    view_.MsgBox(SaveFailedMessage(saved.Path, saved.Status.reason()), vbOKOnly + vbExclamation);
+  }
+}
+
+void Form1::mnOpen_Click() {
+  if (state_.ThemeListChanged) {
+    const int answer = view_.MsgBox(kSaveBeforeLoadQuestion, vbYesNoCancel + vbExclamation);
+    if (answer == vbYes) {
+      // A cancelled save dialog lets the load go on, as the user chose; a failed write
+      // does not, or the themes the user wanted kept would be replaced.
+      const SaveResult saved = SaveThemesToFile();
+      if (saved.Outcome == SaveOutcome::Failed) {
+        view_.MsgBox(SaveBeforeLoadFailedMessage(saved.Path, saved.Status.reason()), vbOKOnly + vbExclamation);
+        return;
+      }
+    } else if (answer != vbNo) {
+      return;
+    }
+  }
+
+  const std::optional<std::wstring> path =
+      view_.ShowFileDialog(FileDialogKind::Open, kThemeFileFilter, commonDialogFileName_);
+  if (!path) return;
+  commonDialogFileName_ = *path;
+
+  // The current-settings entry becomes current through the same handling as a click on
+  // it. When it is selected already that handling is not run again: the current values,
+  // unsaved edits included, simply become the new list's entry 0.
+  if (view_.ListIndex() != 0) view_.SetListIndex(0);
+
+  const ::ThemeList before = themeList_;
+  const int selectionBefore = view_.ListIndex();
+  const platform::IoStatus loaded = LoadThemeStore(themeList_, settings_, *this, *path);
+  if (!loaded.ok()) {
+    // Whatever part of the file was read, the themes the user had stay.
+    RestoreList(before, selectionBefore);
+    view_.MsgBox(LoadFailedMessage(*path, loaded.reason()), vbOKOnly + vbExclamation);
+    return;
+  }
+  state_.ThemeListChanged = false;
+  // Entry 0 of the new list holds the current values, whichever theme they came from;
+  // an index into the old list would now name a theme of the file.
+  state_.CurrentThemeIndex = 0;
+}
+
+void Form1::RestoreList(const ::ThemeList& themes, int selection) {
+  themeList_ = themes;
+  view_.ListClear();
+  for (const Theme& theme : themeList_) view_.ListAdd(theme.Name);
+  if (selection >= 0) SelectQuietly(selection);
+}
