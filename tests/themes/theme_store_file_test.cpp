@@ -74,6 +74,7 @@ ThemeList SampleList() {
     list[2].Colors[s] = 0x8000 + s;
     list[3].Colors[s] = 0x7F000000 | (0xFFFFFF - s);  // the top byte is not stored
   }
+  list[2].Colors[COLOR_PIANO1] = 0x1000000;  // written as &H000000, read back as 0
   return list;
 }
 
