@@ -59,7 +59,6 @@ double RadixValue(std::wstring_view text, std::size_t pos, int radix) {
 // with E or D. The full stop is the decimal point whatever the user's locale.
 double DecimalValue(std::wstring_view text) {
   std::size_t pos = 0;
-  std::string ascii;  // the number as from_chars reads it
   bool negative = false;
   if (pos < text.size() && (text[pos] == L'+' || text[pos] == L'-')) {
     negative = text[pos] == L'-';
@@ -70,7 +69,7 @@ double DecimalValue(std::wstring_view text) {
   for (; pos < text.size() && IsDecimalDigit(text[pos]); ++pos, ++integerDigits) {
     digits += static_cast<char>(text[pos]);
   }
-  ascii = digits;
+  std::string ascii = digits;  // the number as from_chars reads it
   if (pos < text.size() && text[pos] == L'.') {
     ++pos;
     ascii += '.';
@@ -103,8 +102,7 @@ double DecimalValue(std::wstring_view text) {
   }
 
   double value = 0;
-  const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-  (void)end;
+  const std::errc error = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value).ec;
   if (error == std::errc::result_out_of_range) {
     // Too large or too small for a double: decide which from where the first
     // significant digit stands.
