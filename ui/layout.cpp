@@ -1,0 +1,125 @@
+#include "ui/layout.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "settings/color_slots.h"
+
+namespace {
+
+// The colour editor: three groups of six slots side by side, one row per slot.
+constexpr int kSlotsPerGroup = 6;
+constexpr int kRowPitch = 300;
+constexpr int kFieldTop = 60;
+constexpr int kLabelTop = 120;
+constexpr int kFieldWidth = 915;
+constexpr int kFieldHeight = 270;
+constexpr int kButtonSize = 255;
+constexpr int kLabelHeight = 255;
+
+struct GroupColumns {
+  int labelLeft;
+  int fieldLeft;
+  int buttonLeft;
+};
+constexpr std::array<GroupColumns, 3> kGroupColumns = {{
+    {300, 1920, 2880},
+    {3540, 5340, 6300},
+    {6960, 9060, 10020},
+}};
+
+// Each caption is as long as its text needs, so the widths differ per slot.
+constexpr std::array<int, kColorSlotCount> kLabelWidths = {
+    615, 615, 1155, 1155, 1215, 1575, 1095, 1095, 1575,
+    1575, 1695, 1695, 1695, 2055, 1995, 1695, 1935, 1995,
+};
+
+// Slots 0-14 put the field before its button; slots 15-17 come after Picture1 and put
+// the button first.
+constexpr int kFirstButtonFirstSlot = 15;
+constexpr int kPicture1TabIndex = 31;
+constexpr int kFirstLabel1TabIndex = 38;
+
+int FieldTabIndex(int slot) {
+  return slot < kFirstButtonFirstSlot ? 1 + 2 * slot : 33 + 2 * (slot - kFirstButtonFirstSlot);
+}
+int ButtonTabIndex(int slot) {
+  return slot < kFirstButtonFirstSlot ? 2 + 2 * slot : 32 + 2 * (slot - kFirstButtonFirstSlot);
+}
+
+std::vector<ControlSpec> BuildForm1Controls() {
+  std::vector<ControlSpec> controls = {
+      {ControlKind::ListBox, ControlName::List1, -1, L"", {120, 2280, 2715, 3660}, 0,
+       ControlFont::Default},
+      {ControlKind::Picture, ControlName::Picture1, -1, L"", {2940, 2280, 7395, 3675},
+       kPicture1TabIndex, ControlFont::Default},
+      {ControlKind::TextBox, ControlName::txtTransformTitle, -1, L"", {1920, 1920, 3375, 270}, 56,
+       ControlFont::Default},
+      {ControlKind::Label, ControlName::Label2, -1, L"タイトル変更", {300, 1980, 1455, 195}, 57,
+       ControlFont::Default},
+  };
+  for (const ColorSlotInfo& info : kColorSlots) {
+    const int slot = info.slot;
+    const GroupColumns& columns = kGroupColumns[slot / kSlotsPerGroup];
+    const int row = slot % kSlotsPerGroup;
+    const int fieldTop = kFieldTop + kRowPitch * row;
+    controls.push_back({ControlKind::TextBox, ControlName::txtColors, slot, L"Text1",
+                        {columns.fieldLeft, fieldTop, kFieldWidth, kFieldHeight},
+                        FieldTabIndex(slot), ControlFont::Gothic});
+    controls.push_back({ControlKind::Button, ControlName::cmdBrows, slot, L"...",
+                        {columns.buttonLeft, fieldTop, kButtonSize, kButtonSize},
+                        ButtonTabIndex(slot), ControlFont::Default});
+    controls.push_back({ControlKind::Label, ControlName::Label1, slot, info.caption,
+                        {columns.labelLeft, kLabelTop + kRowPitch * row, kLabelWidths[slot],
+                         kLabelHeight},
+                        kFirstLabel1TabIndex + slot, ControlFont::Default});
+  }
+  std::sort(controls.begin(), controls.end(),
+            [](const ControlSpec& a, const ControlSpec& b) { return a.tabIndex < b.tabIndex; });
+  return controls;
+}
+
+constexpr std::array<ControlSpec, 3> kInputBoxControls = {{
+    {ControlKind::TextBox, ControlName::txtInput, -1, L"Text1", {180, 240, 1635, 270}, 0,
+     ControlFont::Gothic},
+    {ControlKind::Button, ControlName::CancelButton, -1, L"ｷｬﾝｾﾙ", {180, 720, 1215, 315}, 1,
+     ControlFont::Default},
+    {ControlKind::Button, ControlName::OKButton, -1, L"OK", {1620, 720, 1215, 315}, 2,
+     ControlFont::Default},
+}};
+
+constexpr std::array<MenuSpec, 13> kForm1Menus = {{
+    {0, L"mnFile", L"ファイル(&F)", MenuCommand::None},
+    {1, L"mnOpen", L"読み込む(&0)...", MenuCommand::mnOpen},
+    {1, L"mnSave", L"名前をつけて保存(&S)...", MenuCommand::mnSave},
+    {1, L"mnSeparator", kMenuSeparator, MenuCommand::None},
+    {1, L"mnQuit", L"反映して閉じる(&Q)", MenuCommand::mnQuit},
+    {0, L"mnColor", L"テーマ(&C)", MenuCommand::None},
+    {1, L"mnNewTheme", L"新規作成(&N)...", MenuCommand::mnNewTheme},
+    {1, L"mnDup", L"複製(&C)", MenuCommand::mnDup},
+    {1, L"mnRename", L"名前を変更(&N)...", MenuCommand::mnRename},
+    {1, L"mnSeparator2", kMenuSeparator, MenuCommand::None},
+    {1, L"mnDelete", L"削除(&D)", MenuCommand::mnDelete},
+    {1, L"mnSeparator3", kMenuSeparator, MenuCommand::None},
+    {1, L"mnInit", L"標準配色にする(&I)", MenuCommand::mnInit},
+}};
+
+}  // namespace
+
+std::span<const ControlSpec> Form1Controls() {
+  static const std::vector<ControlSpec> controls = BuildForm1Controls();
+  return controls;
+}
+
+std::span<const ControlSpec> InputBoxControls() { return kInputBoxControls; }
+
+const ControlSpec* FindControl(std::span<const ControlSpec> controls, ControlName name,
+                               int index) {
+  for (const ControlSpec& spec : controls) {
+    if (spec.name == name && spec.index == index) return &spec;
+  }
+  return nullptr;
+}
+
+std::span<const MenuSpec> Form1Menus() { return kForm1Menus; }
