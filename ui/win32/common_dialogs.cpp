@@ -1,0 +1,63 @@
+#include "ui/win32/common_dialogs.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+
+static_assert(vbOKCancel == MB_OKCANCEL && vbYesNoCancel == MB_YESNOCANCEL &&
+              vbYesNo == MB_YESNO && vbExclamation == MB_ICONEXCLAMATION);
+static_assert(vbOK == IDOK && vbCancel == IDCANCEL && vbYes == IDYES && vbNo == IDNO);
+static_assert(cdlCCRGBInit == CC_RGBINIT && cdlCCFullOpen == CC_FULLOPEN);
+
+int ShowMessageBox(HWND owner, const std::wstring& prompt, int style) {
+  return MessageBoxW(owner, prompt.c_str(), kProgramTitle, static_cast<UINT>(style));
+}
+
+std::optional<Color> ShowColorChooser(HWND owner, Color initial, int flags,
+                                      std::array<COLORREF, 16>& customColors) {
+  CHOOSECOLORW chooser{};
+  chooser.lStructSize = sizeof(chooser);
+  chooser.hwndOwner = owner;
+  chooser.rgbResult = static_cast<COLORREF>(initial) & 0x00FFFFFFu;
+  chooser.lpCustColors = customColors.data();
+  chooser.Flags = static_cast<DWORD>(flags);
+  if (!ChooseColorW(&chooser)) return std::nullopt;
+  return static_cast<Color>(chooser.rgbResult);
+}
+
+std::wstring FilterToNulSeparated(const std::wstring& filter) {
+  std::wstring list = filter;
+  std::replace(list.begin(), list.end(), L'|', L'\0');
+  list.push_back(L'\0');
+  list.push_back(L'\0');
+  return list;
+}
+
+std::optional<std::wstring> ShowFileDialog(HWND owner, FileDialogKind kind,
+                                           const std::wstring& filter,
+                                           const std::wstring& fileName,
+                                           std::vector<wchar_t>& buffer) {
+  if (buffer.size() < 2) return std::nullopt;
+  const size_t copied = std::min(fileName.size(), buffer.size() - 1);
+  std::copy_n(fileName.begin(), copied, buffer.begin());
+  buffer[copied] = L'\0';
+
+  const std::wstring filterList = FilterToNulSeparated(filter);
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filterList.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = buffer.data();
+  dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+  BOOL chosen = FALSE;
+  if (kind == FileDialogKind::Open) {
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    chosen = GetOpenFileNameW(&dialog);
+  } else {
+    dialog.Flags = OFN_OVERWRITEPROMPT;
+    chosen = GetSaveFileNameW(&dialog);
+  }
+  if (!chosen) return std::nullopt;
+  return std::wstring(buffer.data());
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The modal system dialogs the main window's logic asks for, all owned by the main
+// window and all in their W forms.
+#include <windows.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/form1_view.h"
+
+// MessageBoxW with the program's title; style and answer are the vb* values.
+int ShowMessageBox(HWND owner, const std::wstring& prompt, int style);
+
+// ChooseColorW opened on `initial`. The custom colours live in `customColors`, which
+// the caller keeps for the whole run. nullopt when cancelled or failed.
+std::optional<Color> ShowColorChooser(HWND owner, Color initial, int flags,
+                                      std::array<COLORREF, 16>& customColors);
+
+// "description|pattern|..." as the NUL-separated list, ending in two NULs, that the
+// file dialogs take.
+std::wstring FilterToNulSeparated(const std::wstring& filter);
+
+// GetOpenFileNameW / GetSaveFileNameW with no title, default extension or start
+// folder. `buffer` is the file-name buffer both dialogs share for the run; it starts
+// with `fileName`. nullopt when cancelled or failed.
+std::optional<std::wstring> ShowFileDialog(HWND owner, FileDialogKind kind,
+                                           const std::wstring& filter,
+                                           const std::wstring& fileName,
+                                           std::vector<wchar_t>& buffer);

@@ -1,0 +1,78 @@
+#include "ui/win32/control_set.h"
+
+#include "ui/win32/dpi.h"
+#include "ui/win32/picture_box.h"
+
+namespace {
+
+struct WindowKind {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+WindowKind KindOf(ControlKind kind) {
+  constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+  switch (kind) {
+    case ControlKind::ListBox:
+      // Single selection, unsorted, exactly as tall as laid out.
+      return {L"LISTBOX", child | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+              WS_EX_CLIENTEDGE};
+    case ControlKind::Picture:
+      return {PictureBox::kClassName, child | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::TextBox:
+      return {L"EDIT", child | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::Label:
+      return {L"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::Button:
+      return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+  }
+  return {L"STATIC", child, 0};
+}
+
+}  // namespace
+
+void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, UINT dpi,
+                        const WindowFonts& fonts, PictureBox* picture) {
+  specs_ = specs;
+  windows_.clear();
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (size_t position = 0; position < specs.size(); ++position) {
+    const ControlSpec& spec = specs[position];
+    const WindowKind kind = KindOf(spec.kind);
+    const RECT rect = TwipsToPixels(spec.rect, dpi);
+    void* parameter = spec.kind == ControlKind::Picture ? picture : nullptr;
+    const HWND window = CreateWindowExW(
+        kind.exStyle, kind.className, spec.caption, kind.style, rect.left, rect.top,
+        rect.right - rect.left, rect.bottom - rect.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + position)), instance,
+        parameter);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(spec.font)), FALSE);
+    windows_.push_back(window);
+  }
+}
+
+void ControlSet::Place(UINT dpi, const WindowFonts& fonts) {
+  for (size_t position = 0; position < specs_.size(); ++position) {
+    const ControlSpec& spec = specs_[position];
+    const RECT rect = TwipsToPixels(spec.rect, dpi);
+    SendMessageW(windows_[position], WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(spec.font)),
+                 FALSE);
+    SetWindowPos(windows_[position], nullptr, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(windows_[position], nullptr, TRUE);
+  }
+}
+
+HWND ControlSet::Find(ControlName name, int index) const {
+  for (size_t position = 0; position < specs_.size(); ++position) {
+    if (specs_[position].name == name && specs_[position].index == index) return windows_[position];
+  }
+  return nullptr;
+}
+
+const ControlSpec* ControlSet::SpecOf(int controlId) const {
+  const int position = controlId - kFirstControlId;
+  if (position < 0 || position >= static_cast<int>(specs_.size())) return nullptr;
+  return &specs_[static_cast<size_t>(position)];
+}

@@ -1,0 +1,349 @@
+#include "ui/win32/form1_window.h"
+
+#include <commctrl.h>
+
+#include "ui/win32/common_dialogs.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/menu_bar.h"
+#include "ui/win32/message_loop.h"
+#include "ui/win32/window_proc.h"
+
+namespace {
+
+constexpr size_t kFileNameBufferSize = 32768;
+
+const ControlSpec& Picture1Spec() { return *FindControl(Form1Controls(), ControlName::Picture1); }
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+LRESULT CALLBACK ColorFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
+                                UINT_PTR slot, DWORD_PTR form) {
+  if (message == WM_KILLFOCUS) {
+    const LRESULT result = DefSubclassProc(field, message, wParam, lParam);
+    reinterpret_cast<Form1Window*>(form)->OnColorFieldKillFocus(static_cast<int>(slot),
+                                                               reinterpret_cast<HWND>(wParam));
+    return result;
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(field, ColorFieldProc, slot);
+  return DefSubclassProc(field, message, wParam, lParam);
+}
+
+}  // namespace
+
+Form1Window::Form1Window(HICON icon)
+    : picture_(Picture1Spec().rect.width, Picture1Spec().rect.height),
+      fileNameBuffer_(kFileNameBufferSize, L'\0') {
+  INITCOMMONCONTROLSEX common{sizeof(common), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&common);
+  RegisterWindowClassOnce(kClassName, RoutedWindowProc<Form1Window>,
+                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon);
+  PictureBox::RegisterClass();
+
+  window_ = CreateWindowExW(kExStyle, kClassName, kProgramTitle, kStyle, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 100, 100, nullptr, CreateForm1MenuBar(),
+                            GetModuleHandleW(nullptr), this);
+  if (!window_) return;
+  if (icon) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  dpi_ = WindowDpi(window_);
+  fonts_ = std::make_unique<WindowFonts>(dpi_);
+  controls_.Create(window_, Form1Controls(), dpi_, *fonts_, &picture_);
+  for (int slot = 0; slot < kColorSlotCount; ++slot) {
+    SetWindowSubclass(Control(ControlName::txtColors, slot), ColorFieldProc,
+                      static_cast<UINT_PTR>(slot), reinterpret_cast<DWORD_PTR>(this));
+  }
+  PlaceAll();
+}
+
+Form1Window::~Form1Window() {
+  // The logic may already be gone: taking the window down raises nothing.
+  events_ = nullptr;
+  if (window_ && IsWindow(window_)) {
+    closeAccepted_ = true;
+    DestroyWindow(window_);
+  }
+}
+
+void Form1Window::Load() {
+  RaiseEvent([](Form1Events& events) { events.Form_Load(); });
+}
+
+void Form1Window::ShowCentred() {
+  RECT self{};
+  GetWindowRect(window_, &self);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& work = monitor.rcWork;
+  const int width = self.right - self.left;
+  const int height = self.bottom - self.top;
+  SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
+               work.top + (work.bottom - work.top - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+  SetFocus(Control(ControlName::List1));
+  UpdateWindow(window_);
+}
+
+void Form1Window::RunUntilClosed() { RunMessageLoop(window_); }
+
+void Form1Window::PlaceAll() {
+  const SIZE client = TwipsToPixels(kForm1ClientSize, dpi_);
+  SIZE outer = WindowSizeForClient(client, kStyle, kExStyle, true, dpi_);
+  SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // A menu bar that wraps, or a frame the calculation did not foresee, shows in the
+  // client size: correct by the difference.
+  RECT actual{};
+  GetClientRect(window_, &actual);
+  if (actual.right != client.cx || actual.bottom != client.cy) {
+    outer.cx += client.cx - actual.right;
+    outer.cy += client.cy - actual.bottom;
+    SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  controls_.Place(dpi_, *fonts_);
+  picture_.FitBitmap(dpi_, fonts_->Default());
+}
+
+template <typename Raise>
+void Form1Window::RaiseEvent(Raise raise) {
+  if (!events_) return;
+  picture_.Surface().StartNewPicture();
+  raise(*events_);
+}
+
+// ---- Form1View: fields ----
+
+std::wstring Form1Window::ColorFieldText(int index) {
+  return WindowText(Control(ControlName::txtColors, index));
+}
+
+void Form1Window::SetColorFieldText(int index, const std::wstring& text) {
+  const HWND field = Control(ControlName::txtColors, index);
+  if (!field) return;
+  SetFieldText(field, text);
+  RaiseEvent([index](Form1Events& events) { events.txtColors_Change(index); });
+}
+
+std::wstring Form1Window::TransformTitleText() {
+  return WindowText(Control(ControlName::txtTransformTitle));
+}
+
+void Form1Window::SetTransformTitleText(const std::wstring& text) {
+  SetFieldText(Control(ControlName::txtTransformTitle), text);
+  RaiseEvent([](Form1Events& events) { events.txtTransformTitle_Change(); });
+}
+
+void Form1Window::SetFieldText(HWND field, const std::wstring& text) {
+  const HWND outer = fieldBeingSet_;
+  fieldBeingSet_ = field;
+  SetWindowTextW(field, text.c_str());
+  fieldBeingSet_ = outer;
+}
+
+// ---- Form1View: List1 ----
+
+int Form1Window::ListIndex() {
+  const LRESULT index = SendMessageW(Control(ControlName::List1), LB_GETCURSEL, 0, 0);
+  return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+void Form1Window::SetListIndex(int index) {
+  // LB_SETCURSEL sends no notification: raise List1_Click here when the index moved.
+  SendMessageW(Control(ControlName::List1), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  OnListSelectionChange();
+}
+
+int Form1Window::ListCount() {
+  const LRESULT count = SendMessageW(Control(ControlName::List1), LB_GETCOUNT, 0, 0);
+  return count == LB_ERR ? 0 : static_cast<int>(count);
+}
+
+std::wstring Form1Window::ListItem(int index) {
+  const HWND list = Control(ControlName::List1);
+  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == LB_ERR) return L"";
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const LRESULT copied =
+      SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
+  return text;
+}
+
+void Form1Window::SetListItem(int index, const std::wstring& text) {
+  const HWND list = Control(ControlName::List1);
+  if (index < 0 || index >= ListCount()) return;
+  // A list box cannot change an entry's text: replace the entry, keeping the
+  // selection and the scroll position, without any notification.
+  const int selected = ListIndex();
+  const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+  if (selected == index) SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void Form1Window::ListClear() {
+  SendMessageW(Control(ControlName::List1), LB_RESETCONTENT, 0, 0);
+  knownListIndex_ = -1;
+}
+
+void Form1Window::ListAdd(const std::wstring& text) {
+  SendMessageW(Control(ControlName::List1), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Form1Window::ListRemove(int index) {
+  SendMessageW(Control(ControlName::List1), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  knownListIndex_ = ListIndex();
+}
+
+void Form1Window::OnListSelectionChange() {
+  const int index = ListIndex();
+  if (index == knownListIndex_) return;
+  knownListIndex_ = index;
+  RaiseEvent([](Form1Events& events) { events.List1_Click(); });
+}
+
+// ---- Form1View: modal windows and the close ----
+
+int Form1Window::MsgBox(const std::wstring& prompt, int style) {
+  return ShowMessageBox(window_, prompt, style);
+}
+
+std::optional<Color> Form1Window::ChooseColor(Color initial, int flags) {
+  return ShowColorChooser(window_, initial, flags, customColors_);
+}
+
+std::optional<std::wstring> Form1Window::ShowFileDialog(FileDialogKind kind,
+                                                        const std::wstring& filter,
+                                                        const std::wstring& fileName) {
+  return ::ShowFileDialog(window_, kind, filter, fileName, fileNameBuffer_);
+}
+
+void Form1Window::RequestClose() { CloseFor(1); }
+
+bool Form1Window::CloseFor(int reason) {
+  if (closeAccepted_) {
+    if (reason != 2 && IsWindow(window_)) DestroyWindow(window_);
+    return true;
+  }
+  // A second request while the first one's question is still open (the session ends
+  // meanwhile, say) waits for that answer: refuse it rather than ask twice.
+  if (closing_) return false;
+  closing_ = true;
+  bool keepOpen = false;
+  RaiseEvent([&](Form1Events& events) { keepOpen = events.Form_QueryUnload(reason); });
+  closing_ = false;
+  if (keepOpen) return false;
+  closeAccepted_ = true;
+  // At the session's end the window goes on WM_ENDSESSION, after every program agreed.
+  if (reason != 2) DestroyWindow(window_);
+  return true;
+}
+
+// ---- Messages ----
+
+void Form1Window::OnColorFieldKillFocus(int index, HWND newFocus) {
+  // Only a move to another control of this window takes the edit: a message box, a
+  // dialog or another program taking the focus does not.
+  if (!newFocus || !IsChild(window_, newFocus)) return;
+  RaiseEvent([index](Form1Events& events) { events.txtColors_LostFocus(index); });
+}
+
+void Form1Window::OnCommand(int id, int code, HWND control) {
+  if (control) {
+    if (const ControlSpec* spec = controls_.SpecOf(id)) OnControlNotification(*spec, code);
+    return;
+  }
+  // IDOK and IDCANCEL from Enter and Escape land here too and match no menu item.
+  if (code == 0) OnMenuCommand(MenuCommandOf(id));
+}
+
+void Form1Window::OnControlNotification(const ControlSpec& spec, int code) {
+  switch (spec.name) {
+    case ControlName::txtColors:
+      if (code == EN_CHANGE && fieldBeingSet_ != Control(spec.name, spec.index)) {
+        RaiseEvent([&](Form1Events& events) { events.txtColors_Change(spec.index); });
+      }
+      break;
+    case ControlName::txtTransformTitle:
+      if (code == EN_CHANGE && fieldBeingSet_ != Control(spec.name)) {
+        RaiseEvent([](Form1Events& events) { events.txtTransformTitle_Change(); });
+      }
+      break;
+    case ControlName::cmdBrows:
+      if (code == BN_CLICKED) {
+        RaiseEvent([&](Form1Events& events) { events.cmdBrows_Click(spec.index); });
+      }
+      break;
+    case ControlName::List1:
+      if (code == LBN_SELCHANGE) OnListSelectionChange();
+      break;
+    default:
+      break;
+  }
+}
+
+void Form1Window::OnMenuCommand(MenuCommand command) {
+  RaiseEvent([command](Form1Events& events) {
+    switch (command) {
+      case MenuCommand::mnOpen: events.mnOpen_Click(); break;
+      case MenuCommand::mnSave: events.mnSave_Click(); break;
+      case MenuCommand::mnQuit: events.mnQuit_Click(); break;
+      case MenuCommand::mnNewTheme: events.mnNewTheme_Click(); break;
+      case MenuCommand::mnDup: events.mnDup_Click(); break;
+      case MenuCommand::mnRename: events.mnRename_Click(); break;
+      case MenuCommand::mnDelete: events.mnDelete_Click(); break;
+      case MenuCommand::mnInit: events.mnInit_Click(); break;
+      case MenuCommand::None: break;
+    }
+  });
+}
+
+void Form1Window::OnDpiChanged(UINT dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  auto fonts = std::make_unique<WindowFonts>(dpi_);
+  std::swap(fonts, fonts_);  // the old fonts go only after nothing uses them
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceAll();
+}
+
+LRESULT Form1Window::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NCCREATE:
+      window_ = window;
+      break;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_CLOSE:  // the close box, the system menu and Alt+F4
+      CloseFor(0);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return CloseFor(2) ? TRUE : FALSE;
+    case WM_ENDSESSION:
+      // The close ran on WM_QUERYENDSESSION; whether or not the session really ends,
+      // the window has answered it and goes without asking again.
+      if (closeAccepted_) DestroyWindow(window);
+      return 0;
+    case WM_ACTIVATE:
+      if (focus_.OnActivate(window, wParam)) return 0;
+      break;
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_NCDESTROY:
+      window_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}

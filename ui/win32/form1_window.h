@@ -1,0 +1,103 @@
+#pragma once
+// The main window over Win32: every control from the layout table, the menu bar, the
+// preview's picture box and the modal dialogs. It turns window messages into the
+// Form1Events handlers (WM_COMMAND is decoded here, once) and carries out what the
+// logic asks through Form1View.
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "ui/form1_view.h"
+#include "ui/win32/control_set.h"
+#include "ui/win32/focus_keeper.h"
+#include "ui/win32/input_box_window.h"
+#include "ui/win32/picture_box.h"
+
+class Form1Window final : public Form1View {
+ public:
+  static constexpr const wchar_t* kClassName = L"HuebrookForm1";
+
+  // Creates the window hidden, with every control and the menu bar.
+  explicit Form1Window(HICON icon = nullptr);
+  ~Form1Window();
+  Form1Window(const Form1Window&) = delete;
+  Form1Window& operator=(const Form1Window&) = delete;
+
+  void AttachEvents(Form1Events& events) { events_ = &events; }
+  // Form_Load, before the window is first shown.
+  void Load();
+  // Shows the window centred on its screen, with List1 holding the focus.
+  void ShowCentred();
+  // Until the window has closed.
+  void RunUntilClosed();
+
+  HWND Handle() const { return window_; }
+  HWND Control(ControlName name, int index = -1) const { return controls_.Find(name, index); }
+  InputBoxWindow& InputBox() { return inputBox_; }
+  GdiSurface& PreviewBitmap() { return picture_.Surface(); }
+  UINT Dpi() const { return dpi_; }
+
+  // Form1View.
+  WindowRef Window() override { return {window_}; }
+  std::wstring ColorFieldText(int index) override;
+  void SetColorFieldText(int index, const std::wstring& text) override;
+  std::wstring TransformTitleText() override;
+  void SetTransformTitleText(const std::wstring& text) override;
+  int ListIndex() override;
+  void SetListIndex(int index) override;
+  int ListCount() override;
+  std::wstring ListItem(int index) override;
+  void SetListItem(int index, const std::wstring& text) override;
+  void ListClear() override;
+  void ListAdd(const std::wstring& text) override;
+  void ListRemove(int index) override;
+  PreviewSurface& Preview() override { return picture_.Surface(); }
+  int MsgBox(const std::wstring& prompt, int style) override;
+  std::optional<Color> ChooseColor(Color initial, int flags) override;
+  std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
+                                             const std::wstring& fileName) override;
+  InputBoxView& InputBoxDialogView() override { return inputBox_; }
+  void RequestClose() override;
+
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // From a colour field's subclass: field `index` lost the focus to `newFocus`.
+  void OnColorFieldKillFocus(int index, HWND newFocus);
+
+ private:
+  static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  static constexpr DWORD kExStyle = 0;
+
+  void PlaceAll();
+  void OnCommand(int id, int code, HWND control);
+  void OnControlNotification(const ControlSpec& spec, int code);
+  void OnMenuCommand(MenuCommand command);
+  void OnListSelectionChange();
+  void OnDpiChanged(UINT dpi, const RECT& suggested);
+  // Runs Form_QueryUnload(reason); false when it refused the close.
+  bool CloseFor(int reason);
+  void SetFieldText(HWND field, const std::wstring& text);
+  // Every handler is raised through here, so a redraw in it starts a new picture.
+  template <typename Raise>
+  void RaiseEvent(Raise raise);
+
+  HWND window_ = nullptr;
+  UINT dpi_ = 96;
+  Form1Events* events_ = nullptr;
+  std::unique_ptr<WindowFonts> fonts_;
+  PictureBox picture_;
+  ControlSet controls_;
+  FocusKeeper focus_;
+  InputBoxWindow inputBox_;
+  // The selection List1 last reported, so only a real change raises List1_Click.
+  int knownListIndex_ = -1;
+  // A field whose text the program is setting: its own EN_CHANGE is not passed on,
+  // the setter raises the handler itself, exactly once per set.
+  HWND fieldBeingSet_ = nullptr;
+  // Form_QueryUnload let the window close: never ask (or write) again.
+  bool closeAccepted_ = false;
+  bool closing_ = false;
+  std::array<COLORREF, 16> customColors_{};
+  std::vector<wchar_t> fileNameBuffer_;
+};

@@ -1,0 +1,122 @@
+#include "ui/win32/gdi_surface.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+COLORREF Drawn(Color color) { return static_cast<COLORREF>(color) & 0x00FFFFFFu; }
+
+}  // namespace
+
+int TwipsToPixelAt(int twips, UINT dpi) {
+  const std::int64_t scaled = static_cast<std::int64_t>(twips) * dpi;
+  std::int64_t pixel = scaled / 1440;
+  if (scaled % 1440 != 0 && scaled < 0) --pixel;  // floor, also left of the origin
+  return static_cast<int>(pixel);
+}
+
+GdiSurface::GdiSurface(int widthTwips, int heightTwips)
+    : widthTwips_(widthTwips), heightTwips_(heightTwips) {}
+
+GdiSurface::~GdiSurface() {
+  // The bitmap and the window's font must not be selected when they are deleted.
+  if (!dc_.Get()) return;
+  if (originalBitmap_) SelectObject(dc_.Get(), originalBitmap_);
+  if (originalFont_) SelectObject(dc_.Get(), originalFont_);
+}
+
+void GdiSurface::Resize(SIZE pixels, UINT dpi, HFONT font, COLORREF background) {
+  WindowDC screen(nullptr);
+  if (!dc_.Get()) {
+    dc_ = UniqueMemoryDC(CreateCompatibleDC(screen.Get()));
+    SetBkMode(dc_.Get(), TRANSPARENT);
+    SelectObject(dc_.Get(), GetStockObject(DC_PEN));
+  }
+  UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), std::max<LONG>(pixels.cx, 1),
+                                             std::max<LONG>(pixels.cy, 1)));
+  const HGDIOBJ previousBitmap = SelectObject(dc_.Get(), bitmap.Get());
+  if (!originalBitmap_) originalBitmap_ = previousBitmap;
+  bitmap_ = std::move(bitmap);  // the old bitmap is no longer selected, so it can go
+  const HGDIOBJ previousFont = SelectObject(dc_.Get(), font);
+  if (!originalFont_) originalFont_ = previousFont;
+  dpi_ = dpi;
+  size_ = pixels;
+
+  const RECT all{0, 0, size_.cx, size_.cy};
+  UniqueBrush brush(CreateSolidBrush(background));
+  ::FillRect(dc_.Get(), &all, brush.Get());
+  for (const Call& call : calls_) Paint(call);
+}
+
+void GdiSurface::CopyTo(HDC target, const RECT& area) const {
+  if (!dc_.Get()) return;
+  BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.Get(),
+         area.left, area.top, SRCCOPY);
+}
+
+RECT GdiSurface::PixelRect(int x1, int y1, int x2, int y2) const {
+  const int left = TwipsToPixelAt(std::min(x1, x2), dpi_);
+  const int right = TwipsToPixelAt(std::max(x1, x2), dpi_);
+  const int top = TwipsToPixelAt(std::min(y1, y2), dpi_);
+  const int bottom = TwipsToPixelAt(std::max(y1, y2), dpi_);
+  return {left, top, right, bottom};
+}
+
+void GdiSurface::Keep(Call call) {
+  if (startNewPicture_) {
+    calls_.clear();
+    startNewPicture_ = false;
+  }
+  Paint(call);
+  calls_.push_back(std::move(call));
+}
+
+void GdiSurface::Paint(const Call& call) {
+  const HDC dc = dc_.Get();
+  if (!dc) return;
+  switch (call.operation) {
+    case Operation::Fill: {
+      const RECT rect = PixelRect(call.x1, call.y1, call.x2, call.y2);
+      UniqueBrush brush(CreateSolidBrush(Drawn(call.color)));
+      ::FillRect(dc, &rect, brush.Get());
+      break;
+    }
+    case Operation::Outline: {
+      const RECT rect = PixelRect(call.x1, call.y1, call.x2, call.y2);
+      UniqueBrush brush(CreateSolidBrush(Drawn(call.color)));
+      ::FrameRect(dc, &rect, brush.Get());
+      break;
+    }
+    case Operation::Line:
+      SetDCPenColor(dc, Drawn(call.color));
+      MoveToEx(dc, TwipsToPixelAt(call.x1, dpi_), TwipsToPixelAt(call.y1, dpi_), nullptr);
+      LineTo(dc, TwipsToPixelAt(call.x2, dpi_), TwipsToPixelAt(call.y2, dpi_));
+      break;
+    case Operation::TextColor:
+      ::SetTextColor(dc, Drawn(call.color));
+      break;
+    case Operation::Text:
+      TextOutW(dc, TwipsToPixelAt(call.x1, dpi_), TwipsToPixelAt(call.y1, dpi_), call.text.c_str(),
+               static_cast<int>(call.text.size()));
+      break;
+  }
+}
+
+void GdiSurface::FillRect(int x1, int y1, int x2, int y2, Color color) {
+  Keep({Operation::Fill, x1, y1, x2, y2, color, {}});
+}
+
+void GdiSurface::OutlineRect(int x1, int y1, int x2, int y2, Color color) {
+  Keep({Operation::Outline, x1, y1, x2, y2, color, {}});
+}
+
+void GdiSurface::Line(int x1, int y1, int x2, int y2, Color color) {
+  Keep({Operation::Line, x1, y1, x2, y2, color, {}});
+}
+
+void GdiSurface::SetTextColor(Color color) { Keep({Operation::TextColor, 0, 0, 0, 0, color, {}}); }
+
+void GdiSurface::DrawText(int x, int y, const std::wstring& text) {
+  Keep({Operation::Text, x, y, 0, 0, 0, text});
+}

@@ -1,0 +1,26 @@
+#include "ui/win32/menu_bar.h"
+
+HMENU CreateForm1MenuBar() {
+  const HMENU bar = CreateMenu();
+  HMENU dropDown = nullptr;
+  for (const MenuSpec& item : Form1Menus()) {
+    if (item.level == 0) {
+      dropDown = CreatePopupMenu();
+      AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(dropDown), item.caption);
+    } else if (item.command == MenuCommand::None) {
+      AppendMenuW(dropDown, MF_SEPARATOR, 0, nullptr);
+    } else {
+      AppendMenuW(dropDown, MF_STRING, kFirstMenuId + static_cast<int>(item.command), item.caption);
+    }
+  }
+  return bar;
+}
+
+MenuCommand MenuCommandOf(int id) {
+  const int command = id - kFirstMenuId;
+  if (command <= static_cast<int>(MenuCommand::None) ||
+      command > static_cast<int>(MenuCommand::mnInit)) {
+    return MenuCommand::None;
+  }
+  return static_cast<MenuCommand>(command);
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Form1's menu bar, built from the menu table. Item ids are kFirstMenuId plus the
+// command, so WM_COMMAND maps straight back to it.
+#include <windows.h>
+
+#include "ui/layout.h"
+
+inline constexpr int kFirstMenuId = 40000;
+
+HMENU CreateForm1MenuBar();
+
+// The command of a menu item id; MenuCommand::None for anything else.
+MenuCommand MenuCommandOf(int id);

@@ -1,0 +1,10 @@
+#pragma once
+// The message loop of a window: Tab, the arrow keys and the access keys go through
+// IsDialogMessageW; it returns once the window is gone (or WM_QUIT arrived, which is
+// posted again for any outer loop).
+#include <windows.h>
+
+void RunMessageLoop(HWND window);
+
+// Runs the loop while `keepRunning` stays true (a modal dialog's loop).
+void RunMessageLoopWhile(HWND window, const bool& keepRunning);
