@@ -1,0 +1,19 @@
+// huebrook.exe: the main window over the Win32 toolkit, until it closes.
+#include <windows.h>
+
+#include "app/resource.h"
+#include "settings/settings_record.h"
+#include "ui/form1.h"
+#include "ui/win32/form1_window.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  Form1Window window(LoadIconW(instance, MAKEINTRESOURCEW(IDI_HUEBROOK)));
+  if (!window.Handle()) return 1;
+  Form1 form(GlobalSettings, window);
+  window.AttachEvents(form);
+  // The lists, the fields and the preview are filled before anyone sees the window.
+  window.Load();
+  window.ShowCentred();
+  window.RunUntilClosed();
+  return 0;
+}
