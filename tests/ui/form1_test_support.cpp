@@ -118,4 +118,10 @@ void MakeWritable(const std::wstring& path) {
                                                                 std::filesystem::perms::owner_write);
 }
 
+FileIdentity IdentityOf(const std::wstring& path) {
+  struct stat st;
+  if (lstat(platform::ToUtf8(path).c_str(), &st) != 0) return {};
+  return {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino)};
+}
+
 #endif

@@ -51,3 +51,12 @@ std::optional<std::string> MakeUnreadableFile(const std::wstring& path);
 // Makes an existing file read-only, so that replacing it fails.
 void MakeReadOnly(const std::wstring& path);
 void MakeWritable(const std::wstring& path);
+
+// Which file a name stands for (the link itself for a symbolic link): a file replaced by
+// a safe write gets a new identity.
+struct FileIdentity {
+  unsigned long long Device = 0;
+  unsigned long long Inode = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+FileIdentity IdentityOf(const std::wstring& path);

@@ -33,20 +33,22 @@ class RecordingSurface : public PreviewSurface {
   void DrawText(int x, int y, const std::wstring& text) override { ops_.push_back({SurfaceOp::Text, x, y, 0, 0, 0, text}); }
 
   // The drawing since the last call is exactly one whole redraw with these colours.
-  ::testing::AssertionResult TakeOneRedrawShowing(const ColorArray& colors) {
+  ::testing::AssertionResult TakeOneRedrawShowing(const ColorArray& colors) { return TakeRedrawsShowing({colors}); }
+
+  // The drawing since the last call is exactly these whole redraws, in this order.
+  ::testing::AssertionResult TakeRedrawsShowing(const std::vector<ColorArray>& colorsOfEach) {
     std::vector<SurfaceOp> drawn;
     drawn.swap(ops_);
     RecordingSurface reference;
-    RedrawPreview(reference, colors);
+    for (const ColorArray& colors : colorsOfEach) RedrawPreview(reference, colors);
     if (reference.ops_.empty()) return ::testing::AssertionFailure() << "RedrawPreview draws nothing";
     if (drawn == reference.ops_) return ::testing::AssertionSuccess();
     if (drawn.empty()) return ::testing::AssertionFailure() << "the preview was not redrawn";
-    if (drawn.size() % reference.ops_.size() == 0 && drawn.size() > reference.ops_.size()) {
-      return ::testing::AssertionFailure() << "the preview was redrawn " << drawn.size() / reference.ops_.size()
-                                           << " times";
-    }
-    return ::testing::AssertionFailure() << "the preview does not show these colours";
+    return ::testing::AssertionFailure() << drawn.size() << " drawing operations where " << colorsOfEach.size()
+                                         << " redraw(s) with the expected colours make " << reference.ops_.size();
   }
+
+  void DiscardDrawing() { ops_.clear(); }
 
   // Nothing was drawn since the last call.
   ::testing::AssertionResult TakeNothingDrawn() {

@@ -1,0 +1,295 @@
+// Start-up and close of the main window: what is read, what is asked, what is written.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/ui/form1_test_support.h"
+#include "themes/color_text.h"
+#include "ui/form1_texts.h"
+
+namespace {
+
+constexpr int kYesNoCancelQuestion = vbYesNoCancel + vbExclamation;
+constexpr int kYesNoQuestion = vbYesNo + vbExclamation;
+
+TEST(Form1StartUp, ShowsTheSettingsTheStoredThemesAndThePreview) {
+  TestWindow w;
+  w.StartBesideSampleFiles();
+
+  const SettingsRecord read = w.SettingsAsRead();
+  EXPECT_EQ(w.settings, read);
+  EXPECT_EQ(w.view.ListItems(), (std::vector<std::wstring>{L"(現在の設定)", L"Night", L"Day", L"Sea"}));
+  EXPECT_EQ(w.view.ListIndex(), -1);
+  EXPECT_EQ(w.view.ColorFieldTexts(), FieldTexts(SampleSettings().Colors));
+  EXPECT_EQ(w.view.TransformTitleText(), L"歌声");
+  EXPECT_EQ(w.view.FocusedControl(), Control::ListBox());
+  ASSERT_EQ(w.form.Themes().size(), 4u);
+  EXPECT_EQ(w.form.Themes()[0].Colors, read.Colors);
+  EXPECT_EQ(w.form.Themes()[2].Colors, SampleThemes()[1].Colors);
+
+  const Form1State& state = w.form.State();
+  EXPECT_EQ(state.CurrentThemeIndex, 0);
+  EXPECT_FALSE(state.SettingsChanged);
+  EXPECT_FALSE(state.ThemeListChanged);
+  EXPECT_FALSE(state.ListClickSuppressed);
+  EXPECT_TRUE(state.ColorFieldEdited);
+  EXPECT_TRUE(w.view.Messages().empty());
+}
+
+TEST(Form1StartUp, WithoutAnyFileShowsTheStandardColoursAndOnlyTheCurrentSettings) {
+  TestWindow w;
+  w.view.Open();
+  EXPECT_EQ(w.view.ListItems(), std::vector<std::wstring>{L"(現在の設定)"});
+  EXPECT_EQ(w.view.ListIndex(), -1);
+  EXPECT_EQ(w.view.ColorFieldTexts(), FieldTexts(StandardColors()));
+  EXPECT_TRUE(w.view.Surface().TakeOneRedrawShowing(StandardColors()));
+}
+
+// Closing with nothing to keep writes nothing, whoever asks for the close.
+TEST(Form1Close, WithNothingChangedAsksNothingAndWritesNothing) {
+  struct Case {
+    const char* name;
+    bool selectCurrentSettings;
+    int unloadMode;
+  };
+  for (const Case& c : {Case{"close box", false, 0}, Case{"apply and close", false, 1}, Case{"session end", false, 2},
+                        Case{"current settings selected", true, 0}}) {
+    SCOPED_TRACE(c.name);
+    TestWindow w;
+    w.WriteSettingsFile(SampleSettings());
+    w.view.Open();
+    const std::string settingsBefore = w.Bytes(L"setting.ini");
+    if (c.selectCurrentSettings) w.view.ClickListEntry(0);
+    EXPECT_TRUE(w.view.AskClose(c.unloadMode));
+    EXPECT_TRUE(w.view.Messages().empty());
+    EXPECT_EQ(w.Bytes(L"setting.ini"), settingsBefore);
+    EXPECT_FALSE(w.folder.Exists(L"lirvacolors.ini"));
+    EXPECT_TRUE(w.form.CloseAccepted());
+  }
+}
+
+// With a stored theme selected (its colours are now the current ones) the close asks,
+// unless it came from File > apply and close.
+TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
+  struct Case {
+    const char* name;
+    int unloadMode;
+    std::optional<int> answer;  // nullopt: no question expected
+    bool settingsWritten;
+    bool storeWritten;
+    bool closed;
+  };
+  const Case cases[] = {
+      {"close box, Yes", 0, vbYes, true, true, true},
+      {"close box, No", 0, vbNo, false, true, true},
+      {"close box, Cancel", 0, vbCancel, false, false, false},
+      {"session end, Yes", 2, vbYes, true, true, true},
+      {"session end, Cancel", 2, vbCancel, false, false, false},
+      {"apply and close", 1, std::nullopt, true, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestWindow w;
+    w.StartBesideSampleFiles();
+    w.view.ClickListEntry(3);
+    // A rename that the store has not seen yet tells a rewritten store from the old one.
+    w.view.AnswerNameDialog({TypeName(L"Ocean"), ClickOk()});
+    w.view.ChooseMenu(&Form1Events::mnRename_Click);
+    const std::string settingsBefore = w.Bytes(L"setting.ini");
+    const std::string storeBefore = w.Bytes(L"lirvacolors.ini");
+    const Form1State stateBefore = w.form.State();
+
+    if (c.answer) w.view.AnswerMessage(kCloseQuestion, *c.answer);
+    EXPECT_EQ(w.view.AskClose(c.unloadMode), c.closed);
+    if (c.answer) {
+      ASSERT_EQ(w.view.Messages().size(), 1u);
+      EXPECT_EQ(w.view.Messages()[0].Style, kYesNoCancelQuestion);
+    } else {
+      EXPECT_TRUE(w.view.Messages().empty());
+    }
+
+    SettingsRecord expected = w.SettingsAsRead();
+    expected.Colors = SampleThemes()[2].Colors;
+    expected.TransformTitle = L"海";
+    EXPECT_EQ(w.Bytes(L"setting.ini"), c.settingsWritten ? TestWindow::SettingsBytes(expected) : settingsBefore);
+    EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), c.storeWritten ? TestWindow::StoreBytes(w.form.Themes()) : storeBefore);
+    EXPECT_NE(storeBefore, TestWindow::StoreBytes(w.form.Themes()));
+    EXPECT_EQ(w.form.CloseAccepted(), c.closed);
+    if (!c.closed) {
+      EXPECT_EQ(w.form.State().SettingsChanged, stateBefore.SettingsChanged);
+      EXPECT_EQ(w.form.State().ThemeListChanged, stateBefore.ThemeListChanged);
+      // Closing again asks again.
+      w.view.AnswerMessage(kCloseQuestion, vbNo);
+      EXPECT_TRUE(w.view.AskClose(c.unloadMode));
+    }
+  }
+}
+
+TEST(Form1Close, ApplyAndCloseAfterAnEditWritesTheEditedColours) {
+  TestWindow w;
+  w.StartBesideSampleFiles();
+  w.view.Focus(Control::Field(COLOR_FORE));
+  w.view.Type(L"00ff00");
+  w.view.PressTab();
+  w.view.ChooseMenu(&Form1Events::mnQuit_Click);
+  EXPECT_TRUE(w.view.Closed());
+  SettingsRecord expected = w.SettingsAsRead();
+  expected.Colors[COLOR_FORE] = 0x01FF00;
+  EXPECT_EQ(w.Bytes(L"setting.ini"), TestWindow::SettingsBytes(expected));
+}
+
+// A colour still being typed is not taken by the menu: the close writes what was stored.
+TEST(Form1Close, ApplyAndCloseDoesNotTakeAColourStillBeingTyped) {
+  TestWindow w;
+  w.StartBesideSampleFiles();
+  w.view.ClickListEntry(1);
+  w.view.Focus(Control::Field(COLOR_BACK));
+  w.view.Type(L"0000FF");
+  w.view.ChooseMenu(&Form1Events::mnQuit_Click);
+
+  ASSERT_TRUE(w.view.Closed());
+  SettingsRecord expected = w.SettingsAsRead();
+  expected.Colors = SampleThemes()[0].Colors;
+  expected.TransformTitle = L"夜";
+  EXPECT_EQ(w.Bytes(L"setting.ini"), TestWindow::SettingsBytes(expected));
+}
+
+// Themes changed while the close has nothing for setting.ini still reach the store.
+TEST(Form1Close, WritesTheStoreWhenOnlyTheThemeListChanged) {
+  TestWindow w;
+  w.StartBesideSampleFiles();
+  const std::string settingsBefore = w.Bytes(L"setting.ini");
+  w.view.ClickListEntry(2);
+  w.view.AnswerMessage(DeleteQuestion(L"Day"), vbOK);
+  w.view.ChooseMenu(&Form1Events::mnDelete_Click);
+  ASSERT_EQ(w.view.ListIndex(), 0);
+  ASSERT_FALSE(w.form.State().SettingsChanged);
+
+  EXPECT_TRUE(w.view.AskClose(0));
+  EXPECT_EQ(w.view.Messages().size(), 1u);  // the delete's question only
+  EXPECT_EQ(w.Bytes(L"setting.ini"), settingsBefore);
+  ::ThemeList expected{Theme{}, SampleThemes()[0], SampleThemes()[2]};
+  EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), TestWindow::StoreBytes(expected));
+}
+
+#ifndef _WIN32
+
+// A failed write at the close is told with the file and the reason; Yes keeps the
+// window open with nothing lost, No closes without that file.
+TEST(Form1Close, AFailedWriteOfSettingsLetsTheUserChoose) {
+  for (int answer : {vbYes, vbNo}) {
+    SCOPED_TRACE(answer == vbYes ? "keep the window" : "close anyway");
+    TestWindow w;
+    w.StartBesideSampleFiles();
+    w.view.ClickListEntry(1);
+    const std::string storeBefore = w.Bytes(L"lirvacolors.ini");
+    MakeReadOnly(w.folder.File(L"setting.ini"));
+    const std::string settingsBefore = w.Bytes(L"setting.ini");
+
+    w.view.AnswerMessage(answer);
+    EXPECT_EQ(w.view.AskClose(1), answer == vbNo);
+
+    // The same write, tried here, gives the reason the user must be told.
+    const std::wstring reason = platform::WriteFileSafely(w.folder.File(L"setting.ini"), "").reason();
+    ASSERT_FALSE(reason.empty());
+    ASSERT_EQ(w.view.Messages().size(), 1u);
+    EXPECT_EQ(w.view.Messages()[0].Prompt, CloseWriteFailedQuestion(L"setting.ini", reason));
+    EXPECT_EQ(w.view.Messages()[0].Style, kYesNoQuestion);
+    EXPECT_EQ(w.Bytes(L"setting.ini"), settingsBefore);
+    if (answer == vbYes) {
+      EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), storeBefore);
+      EXPECT_FALSE(w.form.CloseAccepted());
+      // Once the file can be written, closing again writes both.
+      MakeWritable(w.folder.File(L"setting.ini"));
+      EXPECT_TRUE(w.view.AskClose(1));
+      EXPECT_NE(w.Bytes(L"setting.ini"), settingsBefore);
+    } else {
+      EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), TestWindow::StoreBytes(w.form.Themes()));
+      EXPECT_TRUE(w.form.CloseAccepted());
+    }
+  }
+}
+
+TEST(Form1Close, AFailedWriteOfTheStoreLetsTheUserChoose) {
+  for (int answer : {vbYes, vbNo}) {
+    SCOPED_TRACE(answer == vbYes ? "keep the window" : "close anyway");
+    TestWindow w;
+    w.WriteSettingsFile(SampleSettings());
+    // A folder where the store should be: nothing can replace it.
+    std::filesystem::create_directory(std::filesystem::path(w.folder.File(L"lirvacolors.ini")));
+    w.view.Open();
+    w.view.AnswerNameDialog({ClickOk()});
+    w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
+
+    w.view.AnswerMessage(kCloseQuestion, vbYes);
+    w.view.AnswerMessage(answer);
+    EXPECT_EQ(w.view.AskClose(2), answer == vbNo);
+    ASSERT_EQ(w.view.Messages().size(), 2u);
+    EXPECT_EQ(w.view.Messages()[1].Style, kYesNoQuestion);
+    EXPECT_EQ(w.view.Messages()[1].Prompt.rfind(L"lirvacolors.iniを保存できませんでした。\n", 0), 0u);
+    EXPECT_EQ(w.form.CloseAccepted(), answer == vbNo);
+    // setting.ini was written before the store failed: it holds the new theme's colours.
+    EXPECT_EQ(w.SettingsAsRead().Colors, StandardColors());
+  }
+}
+
+// A file that was there but could not be read is told about once, and never written.
+TEST(Form1StartUp, UnreadableFilesAreToldOnceAndNeverWritten) {
+  struct Case {
+    const char* name;
+    bool settingsUnreadable;
+    bool storeUnreadable;
+  };
+  for (const Case& c : {Case{"setting.ini", true, false}, Case{"lirvacolors.ini", false, true},
+                        Case{"both", true, true}}) {
+    SCOPED_TRACE(c.name);
+    TestWindow w;
+    if (c.settingsUnreadable) {
+      if (auto why = MakeUnreadableFile(w.folder.File(L"setting.ini"))) GTEST_SKIP() << *why;
+    } else {
+      w.WriteSettingsFile(SampleSettings());
+    }
+    if (c.storeUnreadable) {
+      if (auto why = MakeUnreadableFile(w.folder.File(L"lirvacolors.ini"))) GTEST_SKIP() << *why;
+    } else {
+      w.WriteStoreFile(SampleThemes());
+    }
+    const FileIdentity settingsFile = IdentityOf(w.folder.File(L"setting.ini"));
+    const FileIdentity storeFile = IdentityOf(w.folder.File(L"lirvacolors.ini"));
+    w.view.AnswerMessage(vbOK);
+    w.view.Open();
+
+    ASSERT_EQ(w.view.Messages().size(), 1u);
+    const ShownMessage& told = w.view.Messages()[0];
+    EXPECT_EQ(told.Style, vbOKOnly + vbExclamation);
+    EXPECT_EQ(told.Prompt.find(L"setting.iniを読み込めませんでした。") != std::wstring::npos, c.settingsUnreadable);
+    EXPECT_EQ(told.Prompt.find(L"lirvacolors.iniを読み込めませんでした。") != std::wstring::npos, c.storeUnreadable);
+    EXPECT_EQ(w.view.ListItems().size(), c.storeUnreadable ? 1u : 4u);
+
+    // Everything else works as usual: a new theme, an edit, and a close that asks only
+    // about a file it may write.
+    w.view.AnswerNameDialog({ClickOk()});
+    w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
+    w.view.Focus(Control::Field(0));
+    w.view.Type(L"123456");
+    w.view.PressTab();
+    if (!c.settingsUnreadable) w.view.AnswerMessage(kCloseQuestion, vbYes);
+    EXPECT_TRUE(w.view.AskClose(0));
+
+    if (c.settingsUnreadable) {
+      EXPECT_EQ(IdentityOf(w.folder.File(L"setting.ini")), settingsFile) << "setting.ini was replaced";
+    } else {
+      EXPECT_EQ(w.SettingsAsRead().Colors[0], 0x123456);
+    }
+    if (c.storeUnreadable) {
+      EXPECT_EQ(IdentityOf(w.folder.File(L"lirvacolors.ini")), storeFile) << "lirvacolors.ini was replaced";
+    } else {
+      EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), TestWindow::StoreBytes(w.form.Themes()));
+    }
+    EXPECT_EQ(w.view.Messages().size(), c.settingsUnreadable ? 1u : 2u);
+  }
+}
+
+#endif
+
+}  // namespace
