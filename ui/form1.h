@@ -91,7 +91,6 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
     platform::IoStatus Status;
   };
   SaveResult SaveThemesToFile();
-  void RestoreList(const ::ThemeList& themes, int selection);
 
   SettingsRecord& settings_;
   Form1View& view_;

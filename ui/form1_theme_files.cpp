@@ -47,12 +47,10 @@ void Form1::mnOpen_Click() {
   // unsaved edits included, simply become the new list's entry 0.
   if (view_.ListIndex() != 0) view_.SetListIndex(0);
 
-  const ::ThemeList before = themeList_;
-  const int selectionBefore = view_.ListIndex();
   const platform::IoStatus loaded = LoadThemeStore(themeList_, settings_, *this, *path);
   if (!loaded.ok()) {
-    // Whatever part of the file was read, the themes the user had stay.
-    RestoreList(before, selectionBefore);
+    // The loader reads the whole file before it changes anything, so the themes the
+    // user had are still in the list and the list box, as they were.
     view_.MsgBox(LoadFailedMessage(*path, loaded.reason()), vbOKOnly + vbExclamation);
     return;
   }
@@ -60,11 +58,4 @@ void Form1::mnOpen_Click() {
   // Entry 0 of the new list holds the current values, whichever theme they came from;
   // an index into the old list would now name a theme of the file.
   state_.CurrentThemeIndex = 0;
-}
-
-void Form1::RestoreList(const ::ThemeList& themes, int selection) {
-  themeList_ = themes;
-  view_.ListClear();
-  for (const Theme& theme : themeList_) view_.ListAdd(theme.Name);
-  if (selection >= 0) SelectQuietly(selection);
 }
