@@ -53,9 +53,6 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
 
   const Form1State& State() const { return state_; }
   const ::ThemeList& Themes() const { return themeList_; }
-  // The last Form_QueryUnload let the window close, its writes done. A toolkit that
-  // has to take the window down after that (the session ending) must not ask again.
-  bool CloseAccepted() const { return closeAccepted_; }
 
  private:
   // ThemeWindow: what the theme operations need of the window.
@@ -103,5 +100,4 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   bool settingsUnread_ = false;
   bool themeStoreUnread_ = false;
   std::vector<UnreadFile> unreadAtStart_;
-  bool closeAccepted_ = false;
 };

