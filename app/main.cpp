@@ -1,5 +1,5 @@
 // huebrook.exe: the main window over the Win32 toolkit, until it closes.
-#include <windows.h>
+#include "ui/win32/win32.h"
 
 #include "app/resource.h"
 #include "settings/settings_record.h"

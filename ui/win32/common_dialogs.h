@@ -1,7 +1,7 @@
 #pragma once
 // The modal system dialogs the main window's logic asks for, all owned by the main
 // window and all in their W forms.
-#include <windows.h>
+#include "ui/win32/win32.h"
 
 #include <array>
 #include <optional>

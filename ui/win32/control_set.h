@@ -1,7 +1,7 @@
 #pragma once
 // The controls of one window, created from its layout table in table order (which is
 // the tab order) and placed again whenever the DPI changes.
-#include <windows.h>
+#include "ui/win32/win32.h"
 
 #include <span>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 // Twips and points become pixels at the window's DPI: 15 twips per pixel at 96 DPI.
-#include <windows.h>
+#include "ui/win32/win32.h"
 
 #include "ui/layout.h"
 

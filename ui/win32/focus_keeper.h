@@ -2,7 +2,7 @@
 // A top-level window that is not a dialog gets the focus itself when it is activated
 // again; this puts it back on the control that had it, so a message box or another
 // program in between does not lose the user's place.
-#include <windows.h>
+#include "ui/win32/win32.h"
 
 class FocusKeeper {
  public:

@@ -2,7 +2,7 @@
 // The two fonts of the windows: the fields' Gothic face and the user-interface font of
 // every other control and of the preview's texts. Both are made per window at the
 // window's DPI and made again when the DPI changes.
-#include <windows.h>
+#include "ui/win32/win32.h"
 
 #include <string>
 

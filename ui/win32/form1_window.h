@@ -3,7 +3,7 @@
 // preview's picture box and the modal dialogs. It turns window messages into the
 // Form1Events handlers (WM_COMMAND is decoded here, once) and carries out what the
 // logic asks through Form1View.
-#include <windows.h>
+#include "ui/win32/win32.h"
 
 #include <array>
 #include <memory>

@@ -8,7 +8,7 @@
 // The picture is what the latest redraw painted. Each drawing call is also kept, from
 // the first call after StartNewPicture() on, so that a change of DPI can paint the
 // same picture again at the new size without asking the window's logic.
-#include <windows.h>
+#include "ui/win32/win32.h"
 
 #include <string>
 #include <vector>

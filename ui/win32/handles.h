@@ -1,7 +1,7 @@
 #pragma once
 // Owners for the Win32 handles the toolkit creates. None can be copied, so no handle
 // is ever freed twice; all can be moved.
-#include <windows.h>
+#include "ui/win32/win32.h"
 
 #include <utility>
 

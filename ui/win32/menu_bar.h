@@ -1,7 +1,7 @@
 #pragma once
 // Form1's menu bar, built from the menu table. Item ids are kFirstMenuId plus the
 // command, so WM_COMMAND maps straight back to it.
-#include <windows.h>
+#include "ui/win32/win32.h"
 
 #include "ui/layout.h"
 

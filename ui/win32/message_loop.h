@@ -2,7 +2,7 @@
 // The message loop of a window: Tab, the arrow keys and the access keys go through
 // IsDialogMessageW; it returns once the window is gone (or WM_QUIT arrived, which is
 // posted again for any outer loop).
-#include <windows.h>
+#include "ui/win32/win32.h"
 
 void RunMessageLoop(HWND window);
 

@@ -2,7 +2,7 @@
 // Picture1: a child window that shows its GdiSurface's bitmap. WM_PAINT only copies
 // the bitmap; nothing is drawn in response to it. It takes the focus when tabbed to
 // or clicked, like the other controls.
-#include <windows.h>
+#include "ui/win32/win32.h"
 
 #include "ui/win32/gdi_surface.h"
 

@@ -2,7 +2,7 @@
 // One window procedure per window class. The object passes itself as the creation
 // parameter; WM_NCCREATE stores it in GWLP_USERDATA and every later message is handed
 // to its HandleMessage(hwnd, message, wParam, lParam).
-#include <windows.h>
+#include "ui/win32/win32.h"
 
 template <typename Window>
 LRESULT CALLBACK RoutedWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,0 +1,216 @@
+// Handlers raised by the real controls, with exactly the semantics the logic relies on.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "recording_events.h"
+#include "ui/win32/form1_window.h"
+#include "ui/win32/menu_bar.h"
+#include "window_test_support.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+class Form1EventsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(window.Handle(), nullptr);
+    window.AttachEvents(events);
+    window.ShowCentred();
+    for (const wchar_t* entry : {L"(現在の設定)", L"A", L"B", L"C"}) window.ListAdd(entry);
+    Pump();
+    events.log.clear();
+  }
+  void Pump() { PumpMessages(window.Handle()); }
+  void Focus(HWND control) {
+    SetFocus(control);
+    Pump();
+    events.log.clear();
+  }
+  HWND Field(int slot) { return window.Control(ControlName::txtColors, slot); }
+
+  RecordingEvents events;
+  Form1Window window;
+};
+
+TEST_F(Form1EventsTest, ProgramSelectionRaisesList1ClickOnceAndOnlyOnChange) {
+  window.SetListIndex(2);
+  EXPECT_EQ(events.log, Log{"List1_Click"});  // at once, inside the call
+  window.SetListIndex(2);
+  EXPECT_EQ(events.log, Log{"List1_Click"});
+  window.SetListIndex(-1);
+  EXPECT_EQ(window.ListIndex(), -1);
+  EXPECT_EQ(events.log, (Log{"List1_Click", "List1_Click"}));
+}
+
+TEST_F(Form1EventsTest, RemovingEntriesClearingAndRenamingRaiseNothing) {
+  window.SetListIndex(3);
+  events.log.clear();
+  window.SetListItem(3, L"renamed");
+  EXPECT_EQ(window.ListIndex(), 3);
+  EXPECT_EQ(window.ListItem(3), L"renamed");
+  window.ListRemove(3);
+  window.ListRemove(0);
+  window.ListClear();
+  Pump();
+  EXPECT_TRUE(events.log.empty());
+  // After the clear, selecting entry 0 of a new list is a change again.
+  window.ListAdd(L"x");
+  window.SetListIndex(0);
+  EXPECT_EQ(events.log, Log{"List1_Click"});
+}
+
+TEST_F(Form1EventsTest, UserClickOnAnEntryRaisesOnceAndAgainOnTheSameEntryNot) {
+  const HWND list = window.Control(ControlName::List1);
+  RECT item{};
+  SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+  const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  for (int click = 0; click < 2; ++click) {
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(list, WM_LBUTTONUP, 0, point);
+    Pump();
+  }
+  EXPECT_EQ(window.ListIndex(), 1);
+  EXPECT_EQ(events.log, Log{"List1_Click"});
+}
+
+TEST_F(Form1EventsTest, ASelectionSetInsideList1ClickRaisesTheNestedClickAtOnce) {
+  window.SetListIndex(1);
+  events.onList1Click = [this] {
+    events.onList1Click = nullptr;
+    window.SetListIndex(0);  // the logic's "select quietly" back
+    events.log.push_back("back");
+  };
+  events.log.clear();
+  window.SetListIndex(2);
+  EXPECT_EQ(events.log, (Log{"List1_Click", "List1_Click", "back"}));
+  EXPECT_EQ(window.ListIndex(), 0);
+}
+
+TEST_F(Form1EventsTest, EverySetOfAFieldRaisesItsChangeHandlerOnceEvenForTheSameText) {
+  window.SetColorFieldText(4, L"00FF00");
+  window.SetColorFieldText(4, L"00FF00");
+  window.SetTransformTitleText(L"title");
+  window.SetTransformTitleText(L"title");
+  Pump();
+  EXPECT_EQ(events.log, (Log{"txtColors_Change(4)", "txtColors_Change(4)",
+                             "txtTransformTitle_Change", "txtTransformTitle_Change"}));
+  EXPECT_EQ(window.ColorFieldText(4), L"00FF00");
+  EXPECT_EQ(window.TransformTitleText(), L"title");
+}
+
+TEST_F(Form1EventsTest, TypingRaisesTheChangeHandlerPerKeystroke) {
+  Focus(Field(7));
+  SendMessageW(Field(7), EM_SETSEL, 0, -1);
+  PostChar(Field(7), L'f');
+  PostChar(Field(7), L'f');
+  Pump();
+  EXPECT_EQ(window.ColorFieldText(7), L"ff");
+  EXPECT_EQ(events.log, (Log{"txtColors_Change(7)", "txtColors_Change(7)"}));
+
+  Focus(window.Control(ControlName::txtTransformTitle));
+  PostChar(window.Control(ControlName::txtTransformTitle), L'x');
+  Pump();
+  EXPECT_EQ(events.log, Log{"txtTransformTitle_Change"});
+}
+
+TEST_F(Form1EventsTest, FocusMovingFromAFieldToAButtonTakesTheEditBeforeTheClick) {
+  Focus(Field(3));
+  PostClick(window.Control(ControlName::cmdBrows, 5));
+  Pump();
+  EXPECT_EQ(events.log, (Log{"txtColors_LostFocus(3)", "cmdBrows_Click(5)"}));
+}
+
+TEST_F(Form1EventsTest, TabFromAFieldMovesToItsButtonAndTakesTheEdit) {
+  Focus(Field(0));
+  PostKey(Field(0), VK_TAB);
+  Pump();
+  EXPECT_EQ(GetFocus(), window.Control(ControlName::cmdBrows, 0));
+  EXPECT_EQ(events.log, Log{"txtColors_LostFocus(0)"});
+}
+
+TEST_F(Form1EventsTest, FocusGoingToAMessageBoxAndBackRaisesNoLostFocus) {
+  Focus(Field(2));
+  DialogAnswerer answer(L"#32770", [](HWND box) { PressButton(box, IDOK); });
+  EXPECT_EQ(window.MsgBox(L"?", vbOKCancel | vbExclamation), vbOK);
+  EXPECT_TRUE(answer.Found());
+  Pump();
+  EXPECT_TRUE(events.log.empty());
+  EXPECT_EQ(GetFocus(), Field(2));
+}
+
+TEST_F(Form1EventsTest, EnterAndEscapeInAFieldRaiseNothing) {
+  Focus(Field(1));
+  PostKey(Field(1), VK_RETURN);
+  PostKey(Field(1), VK_ESCAPE);
+  Pump();
+  EXPECT_TRUE(events.log.empty());
+  EXPECT_TRUE(IsWindow(window.Handle()));
+}
+
+TEST_F(Form1EventsTest, EachMenuItemRaisesItsOwnHandler) {
+  const std::pair<MenuCommand, const char*> items[] = {
+      {MenuCommand::mnOpen, "mnOpen_Click"},         {MenuCommand::mnSave, "mnSave_Click"},
+      {MenuCommand::mnQuit, "mnQuit_Click"},         {MenuCommand::mnNewTheme, "mnNewTheme_Click"},
+      {MenuCommand::mnDup, "mnDup_Click"},           {MenuCommand::mnRename, "mnRename_Click"},
+      {MenuCommand::mnDelete, "mnDelete_Click"},     {MenuCommand::mnInit, "mnInit_Click"},
+  };
+  for (const auto& [command, handler] : items) {
+    SCOPED_TRACE(handler);
+    events.log.clear();
+    // The id the menu bar really carries for this command.
+    const UINT id = kFirstMenuId + static_cast<UINT>(command);
+    ASSERT_NE(GetMenuState(GetMenu(window.Handle()), id, MF_BYCOMMAND), static_cast<UINT>(-1));
+    PostMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    Pump();
+    EXPECT_EQ(events.log, Log{handler});
+  }
+}
+
+TEST_F(Form1EventsTest, CloseBoxSystemMenuAndProgramCloseGiveTheirReasons) {
+  struct Case {
+    const char* how;
+    std::function<void(Form1Window&)> close;
+    int reason;
+  };
+  const Case cases[] = {
+      {"WM_CLOSE", [](Form1Window& w) { SendMessageW(w.Handle(), WM_CLOSE, 0, 0); }, 0},
+      {"SC_CLOSE", [](Form1Window& w) { SendMessageW(w.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }, 0},
+      {"RequestClose", [](Form1Window& w) { w.RequestClose(); }, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    RecordingEvents refusing;
+    refusing.onQueryUnload = [](int) { return true; };
+    Form1Window form;
+    form.AttachEvents(refusing);
+    c.close(form);
+    const std::string expected = "Form_QueryUnload(" + std::to_string(c.reason) + ")";
+    EXPECT_EQ(refusing.log, Log{expected});
+    EXPECT_TRUE(IsWindow(form.Handle()));  // refused: still open
+
+    refusing.onQueryUnload = [](int) { return false; };
+    c.close(form);
+    EXPECT_EQ(refusing.log, (Log{expected, expected}));
+    EXPECT_FALSE(IsWindow(form.Handle()));
+  }
+}
+
+TEST_F(Form1EventsTest, SessionEndAsksOnceAndASecondShutdownMessageDoesNotAskAgain) {
+  events.onQueryUnload = [](int) { return true; };
+  EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
+  EXPECT_TRUE(IsWindow(window.Handle()));
+
+  events.onQueryUnload = [](int) { return false; };
+  EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_EQ(events.log, (Log{"Form_QueryUnload(2)", "Form_QueryUnload(2)"}));
+  const HWND handle = window.Handle();
+  SendMessageW(handle, WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(IsWindow(handle));
+  EXPECT_EQ(events.log.size(), 2u);
+}
+
+}  // namespace

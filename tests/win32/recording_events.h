@@ -1,0 +1,54 @@
+#pragma once
+// A stand-in for the main window's logic: writes down every handler the toolkit
+// raises, in order, and answers the close as the test says.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/form1_events.h"
+
+class RecordingEvents final : public Form1Events, public InputBoxEvents {
+ public:
+  std::vector<std::string> log;
+  // Form_QueryUnload's answer (true keeps the window open); by default the close goes on.
+  std::function<bool(int)> onQueryUnload = [](int) { return false; };
+  // Runs inside the handler it is named after, when set.
+  std::function<void()> onList1Click;
+  std::function<void()> onOKButton;
+  std::function<void()> onCancelButton;
+
+  void Form_Load() override { log.push_back("Form_Load"); }
+  bool Form_QueryUnload(int unloadMode) override {
+    log.push_back("Form_QueryUnload(" + std::to_string(unloadMode) + ")");
+    return onQueryUnload(unloadMode);
+  }
+  void List1_Click() override {
+    log.push_back("List1_Click");
+    if (onList1Click) onList1Click();
+  }
+  void txtColors_Change(int index) override { Indexed("txtColors_Change", index); }
+  void txtColors_LostFocus(int index) override { Indexed("txtColors_LostFocus", index); }
+  void cmdBrows_Click(int index) override { Indexed("cmdBrows_Click", index); }
+  void txtTransformTitle_Change() override { log.push_back("txtTransformTitle_Change"); }
+  void mnOpen_Click() override { log.push_back("mnOpen_Click"); }
+  void mnSave_Click() override { log.push_back("mnSave_Click"); }
+  void mnQuit_Click() override { log.push_back("mnQuit_Click"); }
+  void mnNewTheme_Click() override { log.push_back("mnNewTheme_Click"); }
+  void mnDup_Click() override { log.push_back("mnDup_Click"); }
+  void mnRename_Click() override { log.push_back("mnRename_Click"); }
+  void mnDelete_Click() override { log.push_back("mnDelete_Click"); }
+  void mnInit_Click() override { log.push_back("mnInit_Click"); }
+  void OKButton_Click() override {
+    log.push_back("OKButton_Click");
+    if (onOKButton) onOKButton();
+  }
+  void CancelButton_Click() override {
+    log.push_back("CancelButton_Click");
+    if (onCancelButton) onCancelButton();
+  }
+
+ private:
+  void Indexed(const char* name, int index) {
+    log.push_back(std::string(name) + "(" + std::to_string(index) + ")");
+  }
+};
