@@ -98,10 +98,10 @@ UniqueFont CreateFontFor(const FontChoice& choice, UINT dpi, BYTE pitchAndFamily
 }  // namespace
 
 bool FontFaceInstalled(const std::wstring& face, BYTE charset) {
-  for (const FaceInfo& info : FacesWithCharset(charset, face)) {
-    if (info.face == face) return true;
-  }
-  return false;
+  // Asked by name, the system lists only that family, but under the name of the
+  // user's language ("MS Gothic" on an English system for "ＭＳ ゴシック"): any
+  // answer means it is there.
+  return !FacesWithCharset(charset, face).empty();
 }
 
 const FontChoice& FieldFontChoice() {
