@@ -43,10 +43,14 @@ Form1Window::Form1Window(HICON icon)
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon);
   PictureBox::RegisterClass();
 
+  const HMENU menuBar = CreateForm1MenuBar();
   window_ = CreateWindowExW(kExStyle, kClassName, kProgramTitle, kStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 100, 100, nullptr, CreateForm1MenuBar(),
-                            GetModuleHandleW(nullptr), this);
-  if (!window_) return;
+                            CW_USEDEFAULT, 100, 100, nullptr, menuBar, GetModuleHandleW(nullptr),
+                            this);
+  if (!window_) {
+    DestroyMenu(menuBar);  // otherwise the window owns it
+    return;
+  }
   if (icon) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   dpi_ = WindowDpi(window_);
   fonts_ = std::make_unique<WindowFonts>(dpi_);
