@@ -70,6 +70,9 @@ void GdiSurface::Keep(Call call) {
   }
   Paint(call);
   calls_.push_back(std::move(call));
+  // The window copies the bitmap when it next paints; invalidations coalesce, so a
+  // whole redraw costs one WM_PAINT.
+  if (shownIn_) InvalidateRect(shownIn_, nullptr, FALSE);
 }
 
 void GdiSurface::Paint(const Call& call) {

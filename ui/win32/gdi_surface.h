@@ -34,6 +34,8 @@ class GdiSurface final : public PreviewSurface {
   // The next drawing call starts a new picture: the calls kept so far are dropped then.
   void StartNewPicture() { startNewPicture_ = true; }
   void CopyTo(HDC target, const RECT& area) const;
+  // The window that shows the bitmap; it is told to repaint after every drawing call.
+  void ShowIn(HWND window) { shownIn_ = window; }
   HDC MemoryDC() const { return dc_.Get(); }
 
   int Width() const override { return widthTwips_; }
@@ -66,4 +68,5 @@ class GdiSurface final : public PreviewSurface {
   HGDIOBJ originalFont_ = nullptr;
   std::vector<Call> calls_;
   bool startNewPicture_ = false;
+  HWND shownIn_ = nullptr;
 };

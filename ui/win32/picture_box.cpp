@@ -20,6 +20,7 @@ LRESULT PictureBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
   switch (message) {
     case WM_NCCREATE:
       window_ = window;
+      surface_.ShowIn(window);
       break;
     case WM_ERASEBKGND:
       return 1;  // the bitmap covers the whole drawing area
@@ -35,6 +36,7 @@ LRESULT PictureBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
       return 0;
     case WM_NCDESTROY:
       window_ = nullptr;
+      surface_.ShowIn(nullptr);
       break;
     default:
       break;

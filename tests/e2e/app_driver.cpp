@@ -1,0 +1,157 @@
+#include "tests/e2e/app_driver.h"
+
+#include <cmath>
+#include <vector>
+
+#include "ui/form1_view.h"
+
+std::wstring ThisProgramFolder() {
+  wchar_t path[MAX_PATH];
+  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path, n);
+  return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+AppDriver::AppDriver(const std::wstring& folder) {
+  const std::wstring exe = folder + L"\\huebrook.exe";
+  CopyFileW((ThisProgramFolder() + L"\\huebrook.exe").c_str(), exe.c_str(), FALSE);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  std::wstring command = L"\"" + exe + L"\"";
+  CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                 &process_);
+}
+
+AppDriver::~AppDriver() {
+  if (process_.hProcess != nullptr) {
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(process_.hProcess, 1);
+      WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+  }
+}
+
+namespace {
+
+struct WindowSearch {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK FindVisibleMainWindow(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  wchar_t title[64] = {};
+  GetWindowTextW(window, title, 64);
+  if (pid == search->processId && IsWindowVisible(window) && std::wstring(title) == kProgramTitle) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+struct ChildSearch {
+  HWND parent;
+  RECT expected;
+  HWND found;
+};
+
+BOOL CALLBACK FindChildAt(HWND child, LPARAM param) {
+  auto* search = reinterpret_cast<ChildSearch*>(param);
+  if (GetParent(child) != search->parent) return TRUE;
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(HWND_DESKTOP, search->parent, reinterpret_cast<POINT*>(&r), 2);
+  auto close = [](LONG a, LONG b) { return std::abs(a - b) <= 2; };
+  if (close(r.left, search->expected.left) && close(r.top, search->expected.top) &&
+      close(r.right, search->expected.right) && close(r.bottom, search->expected.bottom)) {
+    search->found = child;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Twips to pixels at the window's DPI (the tests run at 96 DPI: 15 twips a pixel).
+LONG Pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
+
+}  // namespace
+
+HWND AppDriver::WaitForMainWindow(DWORD timeoutMs) {
+  WaitUntil(timeoutMs, [&] {
+    WindowSearch search{process_.dwProcessId, nullptr};
+    EnumWindows(FindVisibleMainWindow, reinterpret_cast<LPARAM>(&search));
+    main_ = search.found;
+    return main_ != nullptr;
+  });
+  return main_;
+}
+
+HWND AppDriver::Control(ControlName name, int index) const {
+  const ControlSpec* spec = FindControl(Form1Controls(), name, index);
+  if (spec == nullptr || main_ == nullptr) return nullptr;
+  HDC dc = GetDC(main_);
+  int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+  ReleaseDC(main_, dc);
+  ChildSearch search{main_,
+                     {Pixels(spec->rect.left, dpi), Pixels(spec->rect.top, dpi),
+                      Pixels(spec->rect.left + spec->rect.width, dpi), Pixels(spec->rect.top + spec->rect.height, dpi)},
+                     nullptr};
+  EnumChildWindows(main_, FindChildAt, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void AppDriver::Click(HWND control, int x, int y) const {
+  PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void AppDriver::ClickListEntry(int index) const {
+  HWND list = Control(ControlName::List1);
+  int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+  Click(list, 10, height * index + height / 2);
+}
+
+void AppDriver::TypeReplacing(HWND field, const std::wstring& text) const {
+  Click(field, 3, 3);
+  PostMessageW(field, EM_SETSEL, 0, -1);
+  for (wchar_t c : text) PostMessageW(field, WM_CHAR, c, 1);
+}
+
+void AppDriver::PressTab(HWND from) const {
+  PostMessageW(from, WM_KEYDOWN, VK_TAB, 1);
+  PostMessageW(from, WM_KEYUP, VK_TAB, 0xC0000001);
+}
+
+namespace {
+INPUT Key(WORD vk, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+}  // namespace
+
+bool AppDriver::ChooseMenuByKeys(wchar_t menuKey, wchar_t itemKey) const {
+  SetForegroundWindow(main_);
+  if (!WaitUntil(3000, [&] { return GetForegroundWindow() == main_; })) return false;
+  INPUT keys[] = {Key(VK_MENU, false), Key(static_cast<WORD>(menuKey), false), Key(static_cast<WORD>(menuKey), true),
+                  Key(VK_MENU, true)};
+  SendInput(4, keys, sizeof(INPUT));
+  Sleep(300);  // the menu opens in the program's own loop
+  INPUT item[] = {Key(static_cast<WORD>(itemKey), false), Key(static_cast<WORD>(itemKey), true)};
+  return SendInput(2, item, sizeof(INPUT)) == 2;
+}
+
+std::wstring AppDriver::Text(HWND window) const {
+  wchar_t text[512] = {};
+  SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+bool AppDriver::WaitForExit(DWORD timeoutMs) {
+  return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
