@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "recording_events.h"
+#include "shown_form1_test.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/menu_bar.h"
 #include "window_test_support.h"
@@ -18,18 +18,7 @@ std::string Describe(const ControlSpec& spec) {
   return std::to_string(static_cast<int>(spec.name)) + "/" + std::to_string(spec.index);
 }
 
-class Form1WindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_NE(window.Handle(), nullptr);
-    window.AttachEvents(events);
-    window.ShowCentred();
-    PumpMessages(window.Handle());
-  }
-
-  RecordingEvents events;
-  Form1Window window;
-};
+using Form1WindowTest = ShownForm1Test;
 
 TEST_F(Form1WindowTest, FixedFrameWithCloseBoxOnlyAndTheProgramTitle) {
   const LONG style = GetWindowLongW(window.Handle(), GWL_STYLE);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "recording_events.h"
+#include "shown_form1_test.h"
 #include "ui/input_box_dialog.h"
 #include "ui/win32/control_set.h"
 #include "ui/win32/form1_window.h"
@@ -15,18 +15,7 @@ namespace {
 using Log = std::vector<std::string>;
 constexpr wchar_t kQuestion[] = L"設定が変更されています。setting.iniに反映しますか？";
 
-class ModalDialogsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_NE(window.Handle(), nullptr);
-    window.AttachEvents(events);
-    window.ShowCentred();
-    PumpMessages(window.Handle());
-  }
-
-  RecordingEvents events;
-  Form1Window window;
-};
+using ModalDialogsTest = ShownForm1Test;
 
 // The dialog's button as the layout table numbers it.
 HWND InputBoxButton(HWND dialog, ControlName name) {
