@@ -58,6 +58,19 @@ TEST_F(ExeResourcesTest, ManifestHasVisualStylesAndPerMonitorDpiButNoExecutionLe
   EXPECT_EQ(manifest.find("trustInfo"), std::string::npos);
 }
 
+TEST_F(ExeResourcesTest, ManifestIsAcceptedAsAnActivationContext) {
+  // Windows refuses to start a program whose manifest it cannot parse.
+  const std::wstring exe = ExePath();
+  ACTCTXW context{};
+  context.cbSize = sizeof context;
+  context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+  context.lpSource = exe.c_str();
+  context.lpResourceName = MAKEINTRESOURCEW(1);
+  const HANDLE created = CreateActCtxW(&context);
+  ASSERT_NE(created, INVALID_HANDLE_VALUE) << "error " << GetLastError();
+  ReleaseActCtx(created);
+}
+
 TEST_F(ExeResourcesTest, IconAndVersionArePresent) {
   EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), RT_GROUP_ICON), nullptr);
   const std::string version = Resource(RT_VERSION, MAKEINTRESOURCEW(VS_VERSION_INFO));
