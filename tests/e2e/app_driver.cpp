@@ -136,14 +136,130 @@ INPUT Key(WORD vk, bool up) {
 }  // namespace
 
 bool AppDriver::ChooseMenuByKeys(wchar_t menuKey, wchar_t itemKey) const {
+  return ChooseMenuByKeys(menuKey, std::vector<WORD>{static_cast<WORD>(itemKey)});
+}
+
+bool AppDriver::ChooseMenuByKeys(wchar_t menuKey, const std::vector<WORD>& keys) const {
   SetForegroundWindow(main_);
   if (!WaitUntil(3000, [&] { return GetForegroundWindow() == main_; })) return false;
-  INPUT keys[] = {Key(VK_MENU, false), Key(static_cast<WORD>(menuKey), false), Key(static_cast<WORD>(menuKey), true),
+  INPUT open[] = {Key(VK_MENU, false), Key(static_cast<WORD>(menuKey), false), Key(static_cast<WORD>(menuKey), true),
                   Key(VK_MENU, true)};
-  SendInput(4, keys, sizeof(INPUT));
+  SendInput(4, open, sizeof(INPUT));
   Sleep(300);  // the menu opens in the program's own loop
-  INPUT item[] = {Key(static_cast<WORD>(itemKey), false), Key(static_cast<WORD>(itemKey), true)};
-  return SendInput(2, item, sizeof(INPUT)) == 2;
+  for (WORD key : keys) {
+    INPUT press[] = {Key(key, false), Key(key, true)};
+    if (SendInput(2, press, sizeof(INPUT)) != 2) return false;
+    Sleep(50);
+  }
+  return true;
+}
+
+void AppDriver::ClickCloseBox() const { PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+namespace {
+
+struct ModalSearch {
+  DWORD processId;
+  HWND main;
+  const wchar_t* className;
+  HWND found;
+};
+
+BOOL CALLBACK FindModal(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ModalSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  wchar_t className[64] = {};
+  GetClassNameW(window, className, 64);
+  if (pid == search->processId && window != search->main && IsWindowVisible(window) &&
+      std::wstring(className) == search->className) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+struct DescendantSearch {
+  const std::wstring* text;
+  const wchar_t* className;
+  HWND found;
+};
+
+BOOL CALLBACK FindDescendant(HWND child, LPARAM param) {
+  auto* search = reinterpret_cast<DescendantSearch*>(param);
+  wchar_t buffer[256] = {};
+  if (search->text) {
+    SendMessageW(child, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer));
+    if (*search->text != buffer) return TRUE;
+  } else {
+    GetClassNameW(child, buffer, 256);
+    if (lstrcmpiW(buffer, search->className) != 0) return TRUE;
+  }
+  search->found = child;
+  return FALSE;
+}
+
+BOOL CALLBACK FindLongestStatic(HWND child, LPARAM param) {
+  auto* longest = reinterpret_cast<std::wstring*>(param);
+  wchar_t className[64] = {};
+  GetClassNameW(child, className, 64);
+  if (lstrcmpiW(className, L"Static") != 0) return TRUE;
+  wchar_t text[1024] = {};
+  SendMessageW(child, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+  if (wcslen(text) > longest->size()) *longest = text;
+  return TRUE;
+}
+
+}  // namespace
+
+HWND AppDriver::WaitForModal(const wchar_t* className, DWORD timeoutMs) const {
+  HWND found = nullptr;
+  WaitUntil(timeoutMs, [&] {
+    ModalSearch search{process_.dwProcessId, main_, className, nullptr};
+    EnumWindows(FindModal, reinterpret_cast<LPARAM>(&search));
+    found = search.found;
+    return found != nullptr;
+  });
+  return found;
+}
+
+bool AppDriver::WaitGone(HWND window, DWORD timeoutMs) const {
+  return WaitUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
+}
+
+HWND AppDriver::FocusedControl() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(process_.dwThreadId, &info) ? info.hwndFocus : nullptr;
+}
+
+std::wstring AppDriver::MessageText(HWND box) {
+  std::wstring longest;
+  EnumChildWindows(box, FindLongestStatic, reinterpret_cast<LPARAM>(&longest));
+  return longest;
+}
+
+HWND AppDriver::ChildWithText(HWND parent, const std::wstring& text) {
+  DescendantSearch search{&text, nullptr, nullptr};
+  EnumChildWindows(parent, FindDescendant, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND AppDriver::ChildOfClass(HWND parent, const wchar_t* className) {
+  DescendantSearch search{nullptr, className, nullptr};
+  EnumChildWindows(parent, FindDescendant, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void AppDriver::Press(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+
+void AppDriver::PressKey(HWND focused, WORD vk) {
+  PostMessageW(focused, WM_KEYDOWN, vk, 1);
+  PostMessageW(focused, WM_KEYUP, vk, 0xC0000001);
+}
+
+void AppDriver::Type(HWND focused, const std::wstring& text) {
+  for (wchar_t c : text) PostMessageW(focused, WM_CHAR, c, 1);
 }
 
 std::wstring AppDriver::Text(HWND window) const {
@@ -153,5 +269,7 @@ std::wstring AppDriver::Text(HWND window) const {
 }
 
 bool AppDriver::WaitForExit(DWORD timeoutMs) {
-  return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+  if (process_.hProcess == nullptr || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+  DWORD code = 1;
+  return GetExitCodeProcess(process_.hProcess, &code) && code == 0;
 }

@@ -3,6 +3,7 @@
 // messages a user's mouse and keyboard would produce.
 #include <windows.h>
 
+#include <vector>
 #include <string>
 
 #include "ui/layout.h"
@@ -31,6 +32,28 @@ class AppDriver {
   // Opens a menu of the bar and chooses an item with their access keys, as typed on
   // the keyboard (Alt+menu key, then the item key).
   bool ChooseMenuByKeys(wchar_t menuKey, wchar_t itemKey) const;
+  // Opens a menu with Alt+menu key, then presses these keys (arrows, Enter).
+  bool ChooseMenuByKeys(wchar_t menuKey, const std::vector<WORD>& keys) const;
+  // The main window's close box.
+  void ClickCloseBox() const;
+
+  // A visible top-level window of the program, other than the main window, of this
+  // class ("#32770" for message boxes and the common dialogs); nullptr when none came.
+  HWND WaitForModal(const wchar_t* className, DWORD timeoutMs = 10000) const;
+  // True once `window` is gone or hidden.
+  bool WaitGone(HWND window, DWORD timeoutMs = 10000) const;
+  // The control that has the keyboard focus in the program's window thread.
+  HWND FocusedControl() const;
+  // A message box's prompt.
+  static std::wstring MessageText(HWND box);
+  // The first window below `parent`, at any depth, with this text or of this class.
+  static HWND ChildWithText(HWND parent, const std::wstring& text);
+  static HWND ChildOfClass(HWND parent, const wchar_t* className);
+  // A button pressed as a click on it does.
+  static void Press(HWND button);
+  // A key pressed and released, or characters typed, in the window that has the focus.
+  static void PressKey(HWND focused, WORD vk);
+  static void Type(HWND focused, const std::wstring& text);
 
   std::wstring Text(HWND window) const;
   bool WaitUntil(DWORD timeoutMs, const auto& condition) const {
@@ -40,7 +63,8 @@ class AppDriver {
     }
     return condition();
   }
-  // True once the process has ended.
+  // True once the process has ended, and ended well (exit code 0): a crash on the way
+  // out would show the user an error report.
   bool WaitForExit(DWORD timeoutMs);
 
  private:
