@@ -145,7 +145,8 @@ bool AppDriver::ChooseMenuByKeys(wchar_t menuKey, const std::vector<WORD>& keys)
   INPUT open[] = {Key(VK_MENU, false), Key(static_cast<WORD>(menuKey), false), Key(static_cast<WORD>(menuKey), true),
                   Key(VK_MENU, true)};
   SendInput(4, open, sizeof(INPUT));
-  Sleep(300);  // the menu opens in the program's own loop
+  // The menu opens in the program's own loop; its items take keys once it shows.
+  if (WaitForModal(L"#32768", 3000) == nullptr) return false;
   for (WORD key : keys) {
     INPUT press[] = {Key(key, false), Key(key, true)};
     if (SendInput(2, press, sizeof(INPUT)) != 2) return false;
@@ -212,6 +213,46 @@ BOOL CALLBACK FindLongestStatic(HWND child, LPARAM param) {
 
 }  // namespace
 
+namespace {
+
+struct Description {
+  DWORD processId;
+  std::wstring text;
+};
+
+BOOL CALLBACK DescribeStatic(HWND child, LPARAM param) {
+  wchar_t className[64] = {};
+  GetClassNameW(child, className, 64);
+  wchar_t text[512] = {};
+  SendMessageW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  if (lstrcmpiW(className, L"Static") == 0 && text[0] != 0) {
+    reinterpret_cast<Description*>(param)->text += std::wstring(L"  \"") + text + L"\"\n";
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK DescribeTopLevel(HWND window, LPARAM param) {
+  auto* description = reinterpret_cast<Description*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid != description->processId || !IsWindowVisible(window)) return TRUE;
+  wchar_t className[64] = {};
+  GetClassNameW(window, className, 64);
+  wchar_t title[256] = {};
+  GetWindowTextW(window, title, 256);
+  description->text += std::wstring(className) + L" \"" + title + L"\"\n";
+  EnumChildWindows(window, DescribeStatic, param);
+  return TRUE;
+}
+
+}  // namespace
+
+std::wstring AppDriver::DescribeWindows() const {
+  Description description{process_.dwProcessId, {}};
+  EnumWindows(DescribeTopLevel, reinterpret_cast<LPARAM>(&description));
+  return description.text;
+}
+
 HWND AppDriver::WaitForModal(const wchar_t* className, DWORD timeoutMs) const {
   HWND found = nullptr;
   WaitUntil(timeoutMs, [&] {
@@ -270,6 +311,14 @@ std::wstring AppDriver::Text(HWND window) const {
 
 bool AppDriver::WaitForExit(DWORD timeoutMs) {
   if (process_.hProcess == nullptr || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
-  DWORD code = 1;
-  return GetExitCodeProcess(process_.hProcess, &code) && code == 0;
+  return ExitCode() == 0u;
+}
+
+std::optional<DWORD> AppDriver::ExitCode() const {
+  DWORD code = 0;
+  if (process_.hProcess == nullptr || WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0 ||
+      !GetExitCodeProcess(process_.hProcess, &code)) {
+    return std::nullopt;
+  }
+  return code;
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <vector>
+#include <optional>
 #include <string>
 
 #include "ui/layout.h"
@@ -40,6 +41,9 @@ class AppDriver {
   // A visible top-level window of the program, other than the main window, of this
   // class ("#32770" for message boxes and the common dialogs); nullptr when none came.
   HWND WaitForModal(const wchar_t* className, DWORD timeoutMs = 10000) const;
+  // The program's visible windows with their class, caption and static texts, to
+  // explain a failed story.
+  std::wstring DescribeWindows() const;
   // True once `window` is gone or hidden.
   bool WaitGone(HWND window, DWORD timeoutMs = 10000) const;
   // The control that has the keyboard focus in the program's window thread.
@@ -66,6 +70,8 @@ class AppDriver {
   // True once the process has ended, and ended well (exit code 0): a crash on the way
   // out would show the user an error report.
   bool WaitForExit(DWORD timeoutMs);
+  // The exit code once the process has ended.
+  std::optional<DWORD> ExitCode() const;
 
  private:
   PROCESS_INFORMATION process_{};

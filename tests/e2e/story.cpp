@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <iostream>
 
 #include "platform/platform.h"
 #include "tests/e2e/screen_capture.h"
@@ -94,6 +95,20 @@ Story::~Story() {
   std::error_code ignored;
   fs::permissions(File(L"setting.ini"), fs::perms::owner_write, fs::perm_options::add, ignored);
   fs::remove_all(folder_, ignored);
+}
+
+void Story::TearDown() {
+  if (!HasFailure() || !app_) return;
+  if (const auto code = app_->ExitCode()) {
+    std::cout << "The program ended with exit code " << *code << "\n";
+    return;
+  }
+  std::cout << "The program runs and shows:\n" << Utf8(app_->DescribeWindows());
+  if (app_->main() != nullptr && IsWindow(app_->main())) {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    ScreenCapture(GetDesktopWindow()).SaveBmp(ThisProgramFolder() + L"\\e2e-failed-" +
+                                              platform::FromCodePage(std::string(test->name())) + L".bmp");
+  }
 }
 
 void Story::WriteLirvaFolder(const std::vector<StoredTheme>& store) {

@@ -42,6 +42,8 @@ class Story : public ::testing::Test {
  protected:
   Story();
   ~Story() override;
+  // A failed story tells what the program was showing, and saves it as a picture.
+  void TearDown() override;
 
   // setting.ini (standard colours, kStartTitle) and, unless `store` is empty, a theme
   // store; both dated an hour back, so that any rewrite shows.
