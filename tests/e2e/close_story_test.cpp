@@ -12,15 +12,25 @@ void EditTitle(AppDriver& app, const std::wstring& title) {
   app.WaitUntil(5000, [&] { return app.Text(field) == title; });
 }
 
-TEST_F(Story, CloseRightAfterStartWritesNothing) {
-  for (bool withStore : {true, false}) {
-    SCOPED_TRACE(withStore ? "with a theme store" : "without a theme store");
-    WriteLirvaFolder(withStore ? std::vector<StoredTheme>{kNight, kStandard} : std::vector<StoredTheme>{});
+TEST_F(Story, CloseAfterStartOrAfterChoosingTheCurrentSettingsWritesNothing) {
+  struct Case {
+    const char* name;
+    bool withStore;
+    bool chooseCurrentSettings;
+  };
+  for (const Case& c : {Case{"right after start", true, false}, Case{"without a theme store", false, false},
+                        Case{"after choosing (現在の設定)", true, true}}) {
+    SCOPED_TRACE(c.name);
+    WriteLirvaFolder(c.withStore ? std::vector<StoredTheme>{kNight, kStandard} : std::vector<StoredTheme>{});
     ASSERT_TRUE(StartProgram());
+    if (c.chooseCurrentSettings) {
+      app_->ClickListEntry(0);
+      ASSERT_TRUE(app_->WaitUntil(5000, [&] { return ListSelection() == 0; }));
+    }
     app_->ClickCloseBox();
     ASSERT_TRUE(app_->WaitForExit(10000)) << "the program asked or stayed";
     EXPECT_TRUE(Untouched(L"setting.ini"));
-    if (withStore) {
+    if (c.withStore) {
       EXPECT_TRUE(Untouched(L"lirvacolors.ini"));
     } else {
       EXPECT_FALSE(Exists(L"lirvacolors.ini"));
