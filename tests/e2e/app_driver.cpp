@@ -1,6 +1,7 @@
 #include "tests/e2e/app_driver.h"
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "ui/form1_view.h"
@@ -35,44 +36,57 @@ AppDriver::~AppDriver() {
 
 namespace {
 
-struct WindowSearch {
-  DWORD processId;
-  HWND found;
-};
+BOOL CALLBACK VisitStep(HWND window, LPARAM param) {
+  return (*reinterpret_cast<const std::function<bool(HWND)>*>(param))(window) ? TRUE : FALSE;
+}
 
-BOOL CALLBACK FindVisibleMainWindow(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<WindowSearch*>(param);
+// Calls `visit` for every top-level window (no parent) or every descendant of `parent`
+// until it returns false.
+void EachWindow(HWND parent, const std::function<bool(HWND)>& visit) {
+  const LPARAM param = reinterpret_cast<LPARAM>(&visit);
+  if (parent) {
+    EnumChildWindows(parent, VisitStep, param);
+  } else {
+    EnumWindows(VisitStep, param);
+  }
+}
+
+HWND FirstWindow(HWND parent, const std::function<bool(HWND)>& match) {
+  HWND found = nullptr;
+  EachWindow(parent, [&](HWND window) {
+    if (!match(window)) return true;
+    found = window;
+    return false;
+  });
+  return found;
+}
+
+DWORD ProcessOf(HWND window) {
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  wchar_t title[64] = {};
-  GetWindowTextW(window, title, 64);
-  if (pid == search->processId && IsWindowVisible(window) && std::wstring(title) == kProgramTitle) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
+  return pid;
 }
 
-struct ChildSearch {
-  HWND parent;
-  RECT expected;
-  HWND found;
-};
-
-BOOL CALLBACK FindChildAt(HWND child, LPARAM param) {
-  auto* search = reinterpret_cast<ChildSearch*>(param);
-  if (GetParent(child) != search->parent) return TRUE;
-  RECT r;
-  GetWindowRect(child, &r);
-  MapWindowPoints(HWND_DESKTOP, search->parent, reinterpret_cast<POINT*>(&r), 2);
-  auto close = [](LONG a, LONG b) { return std::abs(a - b) <= 2; };
-  if (close(r.left, search->expected.left) && close(r.top, search->expected.top) &&
-      close(r.right, search->expected.right) && close(r.bottom, search->expected.bottom)) {
-    search->found = child;
-    return FALSE;
-  }
-  return TRUE;
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
 }
+
+std::wstring TitleOf(HWND window) {
+  wchar_t title[256] = {};
+  GetWindowTextW(window, title, 256);
+  return title;
+}
+
+// A control's text, also across processes.
+std::wstring TextOf(HWND window) {
+  wchar_t text[1024] = {};
+  SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+bool IsStatic(HWND window) { return lstrcmpiW(ClassOf(window).c_str(), L"Static") == 0; }
 
 // Twips to pixels at the window's DPI (the tests run at 96 DPI: 15 twips a pixel).
 LONG Pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
@@ -81,9 +95,9 @@ LONG Pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
 
 HWND AppDriver::WaitForMainWindow(DWORD timeoutMs) {
   WaitUntil(timeoutMs, [&] {
-    WindowSearch search{process_.dwProcessId, nullptr};
-    EnumWindows(FindVisibleMainWindow, reinterpret_cast<LPARAM>(&search));
-    main_ = search.found;
+    main_ = FirstWindow(nullptr, [&](HWND window) {
+      return ProcessOf(window) == process_.dwProcessId && IsWindowVisible(window) && TitleOf(window) == kProgramTitle;
+    });
     return main_ != nullptr;
   });
   return main_;
@@ -95,12 +109,18 @@ HWND AppDriver::Control(ControlName name, int index) const {
   HDC dc = GetDC(main_);
   int dpi = GetDeviceCaps(dc, LOGPIXELSX);
   ReleaseDC(main_, dc);
-  ChildSearch search{main_,
-                     {Pixels(spec->rect.left, dpi), Pixels(spec->rect.top, dpi),
-                      Pixels(spec->rect.left + spec->rect.width, dpi), Pixels(spec->rect.top + spec->rect.height, dpi)},
-                     nullptr};
-  EnumChildWindows(main_, FindChildAt, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  const RECT expected{Pixels(spec->rect.left, dpi), Pixels(spec->rect.top, dpi),
+                      Pixels(spec->rect.left + spec->rect.width, dpi),
+                      Pixels(spec->rect.top + spec->rect.height, dpi)};
+  auto within2 = [](LONG a, LONG b) { return std::abs(a - b) <= 2; };
+  return FirstWindow(main_, [&](HWND child) {
+    if (GetParent(child) != main_) return false;
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, main_, reinterpret_cast<POINT*>(&r), 2);
+    return within2(r.left, expected.left) && within2(r.top, expected.top) && within2(r.right, expected.right) &&
+           within2(r.bottom, expected.bottom);
+  });
 }
 
 void AppDriver::Click(HWND control, int x, int y) const {
@@ -157,108 +177,28 @@ bool AppDriver::ChooseMenuByKeys(wchar_t menuKey, const std::vector<WORD>& keys)
 
 void AppDriver::ClickCloseBox() const { PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
-namespace {
-
-struct ModalSearch {
-  DWORD processId;
-  HWND main;
-  const wchar_t* className;
-  HWND found;
-};
-
-BOOL CALLBACK FindModal(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<ModalSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  wchar_t className[64] = {};
-  GetClassNameW(window, className, 64);
-  if (pid == search->processId && window != search->main && IsWindowVisible(window) &&
-      std::wstring(className) == search->className) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-struct DescendantSearch {
-  const std::wstring* text;
-  const wchar_t* className;
-  HWND found;
-};
-
-BOOL CALLBACK FindDescendant(HWND child, LPARAM param) {
-  auto* search = reinterpret_cast<DescendantSearch*>(param);
-  wchar_t buffer[256] = {};
-  if (search->text) {
-    SendMessageW(child, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer));
-    if (*search->text != buffer) return TRUE;
-  } else {
-    GetClassNameW(child, buffer, 256);
-    if (lstrcmpiW(buffer, search->className) != 0) return TRUE;
-  }
-  search->found = child;
-  return FALSE;
-}
-
-BOOL CALLBACK FindLongestStatic(HWND child, LPARAM param) {
-  auto* longest = reinterpret_cast<std::wstring*>(param);
-  wchar_t className[64] = {};
-  GetClassNameW(child, className, 64);
-  if (lstrcmpiW(className, L"Static") != 0) return TRUE;
-  wchar_t text[1024] = {};
-  SendMessageW(child, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-  if (wcslen(text) > longest->size()) *longest = text;
-  return TRUE;
-}
-
-}  // namespace
-
-namespace {
-
-struct Description {
-  DWORD processId;
-  std::wstring text;
-};
-
-BOOL CALLBACK DescribeStatic(HWND child, LPARAM param) {
-  wchar_t className[64] = {};
-  GetClassNameW(child, className, 64);
-  wchar_t text[512] = {};
-  SendMessageW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-  if (lstrcmpiW(className, L"Static") == 0 && text[0] != 0) {
-    reinterpret_cast<Description*>(param)->text += std::wstring(L"  \"") + text + L"\"\n";
-  }
-  return TRUE;
-}
-
-BOOL CALLBACK DescribeTopLevel(HWND window, LPARAM param) {
-  auto* description = reinterpret_cast<Description*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid != description->processId || !IsWindowVisible(window)) return TRUE;
-  wchar_t className[64] = {};
-  GetClassNameW(window, className, 64);
-  wchar_t title[256] = {};
-  GetWindowTextW(window, title, 256);
-  description->text += std::wstring(className) + L" \"" + title + L"\"\n";
-  EnumChildWindows(window, DescribeStatic, param);
-  return TRUE;
-}
-
-}  // namespace
-
 std::wstring AppDriver::DescribeWindows() const {
-  Description description{process_.dwProcessId, {}};
-  EnumWindows(DescribeTopLevel, reinterpret_cast<LPARAM>(&description));
-  return description.text;
+  std::wstring text;
+  EachWindow(nullptr, [&](HWND window) {
+    if (ProcessOf(window) != process_.dwProcessId || !IsWindowVisible(window)) return true;
+    text += ClassOf(window) + L" \"" + TitleOf(window) + L"\"\n";
+    EachWindow(window, [&](HWND child) {
+      const std::wstring shown = TextOf(child);
+      if (IsStatic(child) && !shown.empty()) text += L"  \"" + shown + L"\"\n";
+      return true;
+    });
+    return true;
+  });
+  return text;
 }
 
 HWND AppDriver::WaitForModal(const wchar_t* className, DWORD timeoutMs) const {
   HWND found = nullptr;
   WaitUntil(timeoutMs, [&] {
-    ModalSearch search{process_.dwProcessId, main_, className, nullptr};
-    EnumWindows(FindModal, reinterpret_cast<LPARAM>(&search));
-    found = search.found;
+    found = FirstWindow(nullptr, [&](HWND window) {
+      return ProcessOf(window) == process_.dwProcessId && window != main_ && IsWindowVisible(window) &&
+             ClassOf(window) == className;
+    });
     return found != nullptr;
   });
   return found;
@@ -276,20 +216,20 @@ HWND AppDriver::FocusedControl() const {
 
 std::wstring AppDriver::MessageText(HWND box) {
   std::wstring longest;
-  EnumChildWindows(box, FindLongestStatic, reinterpret_cast<LPARAM>(&longest));
+  EachWindow(box, [&](HWND child) {
+    const std::wstring shown = TextOf(child);
+    if (IsStatic(child) && shown.size() > longest.size()) longest = shown;
+    return true;
+  });
   return longest;
 }
 
 HWND AppDriver::ChildWithText(HWND parent, const std::wstring& text) {
-  DescendantSearch search{&text, nullptr, nullptr};
-  EnumChildWindows(parent, FindDescendant, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FirstWindow(parent, [&](HWND child) { return TextOf(child) == text; });
 }
 
 HWND AppDriver::ChildOfClass(HWND parent, const wchar_t* className) {
-  DescendantSearch search{nullptr, className, nullptr};
-  EnumChildWindows(parent, FindDescendant, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FirstWindow(parent, [&](HWND child) { return lstrcmpiW(ClassOf(child).c_str(), className) == 0; });
 }
 
 void AppDriver::Press(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
@@ -303,11 +243,7 @@ void AppDriver::Type(HWND focused, const std::wstring& text) {
   for (wchar_t c : text) PostMessageW(focused, WM_CHAR, c, 1);
 }
 
-std::wstring AppDriver::Text(HWND window) const {
-  wchar_t text[512] = {};
-  SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-  return text;
-}
+std::wstring AppDriver::Text(HWND window) const { return TextOf(window); }
 
 bool AppDriver::WaitForExit(DWORD timeoutMs) {
   if (process_.hProcess == nullptr || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
