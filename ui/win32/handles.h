@@ -5,63 +5,55 @@
 
 #include <utility>
 
-// A GDI object (font, brush, pen, bitmap) deleted with DeleteObject.
-template <typename Handle>
-class UniqueGdiObject {
+// Owns one handle and frees it with `Free` when it goes or is replaced.
+template <typename Handle, typename Free>
+class UniqueHandle {
  public:
-  UniqueGdiObject() = default;
-  explicit UniqueGdiObject(Handle handle) : handle_(handle) {}
-  ~UniqueGdiObject() { Reset(); }
-  UniqueGdiObject(const UniqueGdiObject&) = delete;
-  UniqueGdiObject& operator=(const UniqueGdiObject&) = delete;
-  UniqueGdiObject(UniqueGdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  UniqueGdiObject& operator=(UniqueGdiObject&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      handle_ = std::exchange(other.handle_, nullptr);
-    }
+  UniqueHandle() = default;
+  explicit UniqueHandle(Handle handle) : handle_(handle) {}
+  ~UniqueHandle() { Reset(); }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
     return *this;
   }
 
   Handle Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
   void Reset(Handle handle = nullptr) {
-    if (handle_) DeleteObject(handle_);
+    if (handle_) Free{}(handle_);
     handle_ = handle;
   }
+  // Forgets a handle that is already gone (a window destroyed by the system, say).
+  void Release() { handle_ = nullptr; }
 
  private:
   Handle handle_ = nullptr;
 };
 
-using UniqueFont = UniqueGdiObject<HFONT>;
-using UniqueBrush = UniqueGdiObject<HBRUSH>;
-using UniquePen = UniqueGdiObject<HPEN>;
-using UniqueBitmap = UniqueGdiObject<HBITMAP>;
-
-// A memory DC from CreateCompatibleDC, deleted with DeleteDC.
-class UniqueMemoryDC {
- public:
-  UniqueMemoryDC() = default;
-  explicit UniqueMemoryDC(HDC dc) : dc_(dc) {}
-  ~UniqueMemoryDC() {
-    if (dc_) DeleteDC(dc_);
-  }
-  UniqueMemoryDC(const UniqueMemoryDC&) = delete;
-  UniqueMemoryDC& operator=(const UniqueMemoryDC&) = delete;
-  UniqueMemoryDC(UniqueMemoryDC&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-  UniqueMemoryDC& operator=(UniqueMemoryDC&& other) noexcept {
-    if (this != &other) {
-      if (dc_) DeleteDC(dc_);
-      dc_ = std::exchange(other.dc_, nullptr);
-    }
-    return *this;
-  }
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_ = nullptr;
+struct DeleteGdiObject {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
+struct DeleteMemoryDC {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+struct DestroyOwnedWindow {
+  void operator()(HWND window) const {
+    if (IsWindow(window)) DestroyWindow(window);
+  }
+};
+
+// GDI objects, deleted with DeleteObject.
+using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
+using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
+using UniquePen = UniqueHandle<HPEN, DeleteGdiObject>;
+using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
+// A memory DC from CreateCompatibleDC, deleted with DeleteDC.
+using UniqueMemoryDC = UniqueHandle<HDC, DeleteMemoryDC>;
+// A top-level window that its owner object destroys (a dialog built per use).
+using UniqueWindow = UniqueHandle<HWND, DestroyOwnedWindow>;
 
 // A window's DC from GetDC, given back with ReleaseDC.
 class WindowDC {
@@ -107,32 +99,4 @@ class SelectedObject {
  private:
   HDC dc_;
   HGDIOBJ previous_;
-};
-
-// A top-level window that its owner object destroys (a dialog built per use).
-class UniqueWindow {
- public:
-  UniqueWindow() = default;
-  explicit UniqueWindow(HWND window) : window_(window) {}
-  ~UniqueWindow() { Reset(); }
-  UniqueWindow(const UniqueWindow&) = delete;
-  UniqueWindow& operator=(const UniqueWindow&) = delete;
-  UniqueWindow(UniqueWindow&& other) noexcept : window_(std::exchange(other.window_, nullptr)) {}
-  UniqueWindow& operator=(UniqueWindow&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      window_ = std::exchange(other.window_, nullptr);
-    }
-    return *this;
-  }
-  HWND Get() const { return window_; }
-  // Forgets a window that is already gone (destroyed by the system or its own code).
-  void Release() { window_ = nullptr; }
-  void Reset(HWND window = nullptr) {
-    if (window_ && IsWindow(window_)) DestroyWindow(window_);
-    window_ = window;
-  }
-
- private:
-  HWND window_ = nullptr;
 };
