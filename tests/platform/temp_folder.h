@@ -4,6 +4,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "platform/platform.h"
@@ -26,17 +27,17 @@ class TempFolder {
   const std::filesystem::path& path() const { return path_; }
   std::wstring folder() const { return path_.wstring(); }
   // The folder + the platform's separator + name, as the program forms its paths.
-  std::wstring File(const std::wstring& name) const { return platform::PathInFolder(folder(), name); }
+  std::wstring File(std::wstring_view name) const { return platform::PathInFolder(folder(), name); }
 
-  void Write(const std::wstring& name, const std::string& bytes) const {
+  void Write(std::wstring_view name, std::string_view bytes) const {
     std::ofstream out(std::filesystem::path(File(name)), std::ios::binary);
     out << bytes;
   }
-  std::string Read(const std::wstring& name) const {
+  std::string Read(std::wstring_view name) const {
     std::ifstream in(std::filesystem::path(File(name)), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
-  bool Exists(const std::wstring& name) const { return std::filesystem::exists(std::filesystem::path(File(name))); }
+  bool Exists(std::wstring_view name) const { return std::filesystem::exists(std::filesystem::path(File(name))); }
   int CountEntries() const {
     int n = 0;
     for (const auto& entry : std::filesystem::directory_iterator(path_)) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "tests/platform/temp_folder.h"
 #include "themes/theme_store.h"
 
 namespace {
@@ -27,21 +28,13 @@ class RecordingListBox : public ThemeListBox {
 
 class ThemeStoreFile : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("huebrook-themes-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
   void TearDown() override {
     std::error_code ignored;
-    fs::permissions(folder_ / "store.ini", fs::perms::owner_all, ignored);
-    fs::remove_all(folder_, ignored);
+    fs::permissions(Native("store.ini"), fs::perms::owner_all, ignored);
   }
 
-  fs::path Native(const std::string& name) const { return folder_ / name; }
-  std::wstring Path(const std::string& name) const { return platform::FromUtf8(Native(name).string()); }
+  std::wstring Path(const std::string& name) const { return temp_.File(platform::FromUtf8(name)); }
+  fs::path Native(const std::string& name) const { return fs::path(Path(name)); }
 
   void WriteBytes(const std::string& name, const std::string& bytes) const {
     std::ofstream(Native(name), std::ios::binary) << bytes;
@@ -51,7 +44,7 @@ class ThemeStoreFile : public testing::Test {
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
-  fs::path folder_;
+  TempFolder temp_;
 };
 
 SettingsRecord CurrentValues() {
@@ -164,7 +157,7 @@ TEST_F(ThemeStoreFile, FailedSaveReportsAndLeavesTheOldFileWhole) {
   EXPECT_TRUE(fs::is_directory(Native("folder.ini")));
   EXPECT_FALSE(fs::exists(Native("missing")));
   // Nothing half written stays behind.
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);
+  EXPECT_EQ(std::distance(fs::directory_iterator(temp_.path()), fs::directory_iterator()), 2);
 }
 
 TEST_F(ThemeStoreFile, NoFileGivesEntryZeroAlone) {
@@ -186,7 +179,7 @@ TEST_F(ThemeStoreFile, NoFileGivesEntryZeroAlone) {
 }
 
 TEST_F(ThemeStoreFile, WithoutAPathTheStoreBesideTheProgramIsRead) {
-  platform::ScopedProgramFolder programFolder(platform::FromUtf8(folder_.string()));
+  platform::ScopedProgramFolder programFolder(temp_.folder());
   EXPECT_EQ(ThemeStorePath(), Path("lirvacolors.ini"));
   // Double-byte and single-byte (half-width kana) characters of code page 932.
   WriteBytes("lirvacolors.ini",
