@@ -19,11 +19,13 @@ bool Contains(const PixelBox& box, int px, int py) {
 
 }  // namespace
 
-int TwipsToPixel(int twips) { return static_cast<int>(FloorDiv(twips, kTwipsPerPixel)); }
+int TwipsToPixel(int twips, int dpi) {
+  return static_cast<int>(FloorDiv(static_cast<std::int64_t>(twips) * dpi, 1440));
+}
 
-PixelBox TwipsRectToPixels(int x1, int y1, int x2, int y2) {
-  return {TwipsToPixel(std::min(x1, x2)), TwipsToPixel(std::min(y1, y2)),
-          TwipsToPixel(std::max(x1, x2)), TwipsToPixel(std::max(y1, y2))};
+PixelBox TwipsRectToPixels(int x1, int y1, int x2, int y2, int dpi) {
+  return {TwipsToPixel(std::min(x1, x2), dpi), TwipsToPixel(std::min(y1, y2), dpi),
+          TwipsToPixel(std::max(x1, x2), dpi), TwipsToPixel(std::max(y1, y2), dpi)};
 }
 
 Color DrawnColor(Color color) {

@@ -29,10 +29,11 @@
 #include "settings/color_slots.h"
 #include "ui/preview_surface.h"
 
-inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerPixel = 15;  // at 96 DPI
 
-// The pixel a twips coordinate lands on.
-int TwipsToPixel(int twips);
+// The pixel a twips coordinate lands on at this DPI: floor(twips * dpi / 1440).
+// The Windows surface and layout map with the same rule.
+int TwipsToPixel(int twips, int dpi = 96);
 
 // Pixel area [left, right) x [top, bottom); empty when right <= left or bottom <= top.
 struct PixelBox {
@@ -43,7 +44,7 @@ struct PixelBox {
 };
 
 // The pixels a twips rectangle with these two opposite corners fills.
-PixelBox TwipsRectToPixels(int x1, int y1, int x2, int y2);
+PixelBox TwipsRectToPixels(int x1, int y1, int x2, int y2, int dpi = 96);
 
 // The colour a slot value is drawn with.
 Color DrawnColor(Color color);

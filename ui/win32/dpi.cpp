@@ -35,10 +35,6 @@ SIZE TwipsToPixels(const TwipsSize& size, UINT dpi) {
   return {TwipsToPixels(size.width, dpi), TwipsToPixels(size.height, dpi)};
 }
 
-int PointsToFontHeight(int points, UINT dpi) {
-  return -MulDiv(points, static_cast<int>(dpi), 72);
-}
-
 SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, bool hasMenu, UINT dpi) {
   using AdjustForDpiFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
   static const auto adjustForDpi = User32Function<AdjustForDpiFunction>("AdjustWindowRectExForDpi");

@@ -3,6 +3,7 @@
 #include "ui/win32/win32.h"
 
 #include "ui/layout.h"
+#include "ui/pixel_surface.h"
 
 inline constexpr UINT kDefaultDpi = 96;
 
@@ -10,15 +11,10 @@ inline constexpr UINT kDefaultDpi = 96;
 // and Wine lack it), otherwise the screen's LOGPIXELSX.
 UINT WindowDpi(HWND window);
 
-// Integer division, like the preview's software surface.
-constexpr int TwipsToPixels(int twips, UINT dpi) {
-  return twips * static_cast<int>(dpi) / 1440;
-}
+// The preview's mapping, for every position of the layout.
+inline int TwipsToPixels(int twips, UINT dpi) { return TwipsToPixel(twips, static_cast<int>(dpi)); }
 RECT TwipsToPixels(const TwipsRect& rect, UINT dpi);
 SIZE TwipsToPixels(const TwipsSize& size, UINT dpi);
-
-// The LOGFONT height (negative: character height) of a font of this point size.
-int PointsToFontHeight(int points, UINT dpi);
 
 // The outer size of a window whose client area has this size, at this DPI.
 SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, bool hasMenu, UINT dpi);

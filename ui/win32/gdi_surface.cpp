@@ -3,18 +3,15 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "ui/pixel_surface.h"
+
 namespace {
 
-COLORREF Drawn(Color color) { return static_cast<COLORREF>(color) & 0x00FFFFFFu; }
+COLORREF Drawn(Color color) { return static_cast<COLORREF>(DrawnColor(color)); }
+
+int Pixel(int twips, UINT dpi) { return TwipsToPixel(twips, static_cast<int>(dpi)); }
 
 }  // namespace
-
-int TwipsToPixelAt(int twips, UINT dpi) {
-  const std::int64_t scaled = static_cast<std::int64_t>(twips) * dpi;
-  std::int64_t pixel = scaled / 1440;
-  if (scaled % 1440 != 0 && scaled < 0) --pixel;  // floor, also left of the origin
-  return static_cast<int>(pixel);
-}
 
 GdiSurface::GdiSurface(int widthTwips, int heightTwips)
     : widthTwips_(widthTwips), heightTwips_(heightTwips) {}
@@ -56,11 +53,8 @@ void GdiSurface::CopyTo(HDC target, const RECT& area) const {
 }
 
 RECT GdiSurface::PixelRect(int x1, int y1, int x2, int y2) const {
-  const int left = TwipsToPixelAt(std::min(x1, x2), dpi_);
-  const int right = TwipsToPixelAt(std::max(x1, x2), dpi_);
-  const int top = TwipsToPixelAt(std::min(y1, y2), dpi_);
-  const int bottom = TwipsToPixelAt(std::max(y1, y2), dpi_);
-  return {left, top, right, bottom};
+  const PixelBox box = TwipsRectToPixels(x1, y1, x2, y2, static_cast<int>(dpi_));
+  return {box.left, box.top, box.right, box.bottom};
 }
 
 void GdiSurface::Keep(Call call) {
@@ -93,14 +87,14 @@ void GdiSurface::Paint(const Call& call) {
     }
     case Operation::Line:
       SetDCPenColor(dc, Drawn(call.color));
-      MoveToEx(dc, TwipsToPixelAt(call.x1, dpi_), TwipsToPixelAt(call.y1, dpi_), nullptr);
-      LineTo(dc, TwipsToPixelAt(call.x2, dpi_), TwipsToPixelAt(call.y2, dpi_));
+      MoveToEx(dc, Pixel(call.x1, dpi_), Pixel(call.y1, dpi_), nullptr);
+      LineTo(dc, Pixel(call.x2, dpi_), Pixel(call.y2, dpi_));
       break;
     case Operation::TextColor:
       ::SetTextColor(dc, Drawn(call.color));
       break;
     case Operation::Text:
-      TextOutW(dc, TwipsToPixelAt(call.x1, dpi_), TwipsToPixelAt(call.y1, dpi_), call.text.c_str(),
+      TextOutW(dc, Pixel(call.x1, dpi_), Pixel(call.y1, dpi_), call.text.c_str(),
                static_cast<int>(call.text.size()));
       break;
   }

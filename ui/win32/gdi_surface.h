@@ -16,9 +16,6 @@
 #include "ui/preview_surface.h"
 #include "ui/win32/handles.h"
 
-// The pixel a twips coordinate lands on at this DPI.
-int TwipsToPixelAt(int twips, UINT dpi);
-
 class GdiSurface final : public PreviewSurface {
  public:
   // `widthTwips` x `heightTwips` is the control's outer size that Width()/Height()

@@ -26,8 +26,6 @@ class UniqueHandle {
     if (handle_) Free{}(handle_);
     handle_ = handle;
   }
-  // Forgets a handle that is already gone (a window destroyed by the system, say).
-  void Release() { handle_ = nullptr; }
 
  private:
   Handle handle_ = nullptr;
