@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr std::wstring_view kSettingsFileName = L"setting.ini";
 constexpr std::wstring_view kTool1FileName = L"wavtool.exe";
 constexpr std::wstring_view kTool2FileName = L"resampler.exe";
 

@@ -7,6 +7,9 @@
 #include "platform/io_status.h"
 #include "settings/settings_record.h"
 
+// The host's file, beside the program.
+inline constexpr wchar_t kSettingsFileName[] = L"setting.ini";
+
 // Every caller passes this mode: MainWindow is kept as text.
 inline constexpr std::wstring_view kNoMainWindow = L"NoMainWindow";
 

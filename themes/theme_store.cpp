@@ -26,7 +26,7 @@ void RefillListBox(const ThemeList& list, ThemeListBox& listBox) {
 }  // namespace
 
 std::wstring ThemeStorePath() {
-  return platform::PathInFolder(platform::ProgramFolder(), L"lirvacolors.ini");
+  return platform::PathInFolder(platform::ProgramFolder(), kThemeStoreFileName);
 }
 
 platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current,

@@ -19,6 +19,9 @@ class ThemeListBox {
   ~ThemeListBox() = default;
 };
 
+// The theme store, beside the program.
+inline constexpr wchar_t kThemeStoreFileName[] = L"lirvacolors.ini";
+
 // The program's folder followed by "\lirvacolors.ini".
 std::wstring ThemeStorePath();
 

@@ -1,5 +1,7 @@
 #include "ui/form1_texts.h"
 
+#include "themes/theme_store.h"
+
 namespace {
 
 // The system's reason on a line of its own, when it gave one.

@@ -25,10 +25,6 @@ std::wstring CopyName(const std::wstring& themeName);
 // The theme file dialogs.
 inline constexpr wchar_t kThemeFileFilter[] = L"テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*";
 
-// The two files beside the program, as the user knows them.
-inline constexpr wchar_t kSettingsFileName[] = L"setting.ini";
-inline constexpr wchar_t kThemeStoreFileName[] = L"lirvacolors.ini";
-
 // A file that was there at start-up but could not be read; it is left alone at the close.
 struct UnreadFile {
   std::wstring Name;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/form1_view.h"
+#include "ui/pixel_surface.h"
 
 std::wstring ThisProgramFolder() {
   wchar_t path[MAX_PATH];
@@ -88,8 +89,8 @@ std::wstring TextOf(HWND window) {
 
 bool IsStatic(HWND window) { return lstrcmpiW(ClassOf(window).c_str(), L"Static") == 0; }
 
-// Twips to pixels at the window's DPI (the tests run at 96 DPI: 15 twips a pixel).
-LONG Pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
+// Twips to pixels at the window's DPI, as the program places its controls.
+LONG Pixels(int twips, int dpi) { return TwipsToPixel(twips, dpi); }
 
 }  // namespace
 
