@@ -35,9 +35,9 @@ std::wstring FilterToNulSeparated(const std::wstring& filter) {
 
 std::optional<std::wstring> ShowFileDialog(HWND owner, FileDialogKind kind,
                                            const std::wstring& filter,
-                                           const std::wstring& fileName,
-                                           std::vector<wchar_t>& buffer) {
-  if (buffer.size() < 2) return std::nullopt;
+                                           const std::wstring& fileName) {
+  // Room for the longest path the system takes.
+  std::vector<wchar_t> buffer(32768, L'\0');
   const size_t copied = std::min(fileName.size(), buffer.size() - 1);
   std::copy_n(fileName.begin(), copied, buffer.begin());
   buffer[copied] = L'\0';

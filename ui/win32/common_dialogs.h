@@ -23,9 +23,8 @@ std::optional<Color> ShowColorChooser(HWND owner, Color initial, int flags,
 std::wstring FilterToNulSeparated(const std::wstring& filter);
 
 // GetOpenFileNameW / GetSaveFileNameW with no title, default extension or start
-// folder. `buffer` is the file-name buffer both dialogs share for the run; it starts
-// with `fileName`. nullopt when cancelled or failed.
+// folder, starting with `fileName` (the caller keeps the name both dialogs share).
+// nullopt when cancelled or failed.
 std::optional<std::wstring> ShowFileDialog(HWND owner, FileDialogKind kind,
                                            const std::wstring& filter,
-                                           const std::wstring& fileName,
-                                           std::vector<wchar_t>& buffer);
+                                           const std::wstring& fileName);

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr size_t kFileNameBufferSize = 32768;
-
 const ControlSpec& Picture1Spec() { return *FindControl(Form1Controls(), ControlName::Picture1); }
 
 std::wstring WindowText(HWND window) {
@@ -35,8 +33,7 @@ LRESULT CALLBACK ColorFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 Form1Window::Form1Window(HICON icon)
-    : picture_(Picture1Spec().rect.width, Picture1Spec().rect.height),
-      fileNameBuffer_(kFileNameBufferSize, L'\0') {
+    : picture_(Picture1Spec().rect.width, Picture1Spec().rect.height) {
   INITCOMMONCONTROLSEX common{sizeof(common), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common);
   RegisterWindowClassOnce(kClassName, RoutedWindowProc<Form1Window>,
@@ -227,7 +224,7 @@ std::optional<Color> Form1Window::ChooseColor(Color initial, int flags) {
 std::optional<std::wstring> Form1Window::ShowFileDialog(FileDialogKind kind,
                                                         const std::wstring& filter,
                                                         const std::wstring& fileName) {
-  return ::ShowFileDialog(window_, kind, filter, fileName, fileNameBuffer_);
+  return ::ShowFileDialog(window_, kind, filter, fileName);
 }
 
 void Form1Window::RequestClose() { CloseFor(1); }

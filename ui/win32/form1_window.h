@@ -99,5 +99,4 @@ class Form1Window final : public Form1View {
   bool closeAccepted_ = false;
   bool closing_ = false;
   std::array<COLORREF, 16> customColors_{};
-  std::vector<wchar_t> fileNameBuffer_;
 };
