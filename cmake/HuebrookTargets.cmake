@@ -58,7 +58,7 @@ function(huebrook_add_test name)
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT
-      "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;LANG=ja_JP.UTF-8;LC_ALL=ja_JP.UTF-8;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=")
+      "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;${HUEBROOK_WINE_ENVIRONMENT};LANG=ja_JP.UTF-8;LC_ALL=ja_JP.UTF-8;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=")
   else()
     include(GoogleTest)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)

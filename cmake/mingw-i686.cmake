@@ -1,12 +1,7 @@
-# 32-bit Windows with Debian's mingw-w64 (posix threads model).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Test binaries run under Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# 32-bit Windows: the shipped program. /usr/bin/wine runs 32-bit binaries with the
+# 32-bit loader.
+set(HUEBROOK_MINGW_PROCESSOR i686)
+set(HUEBROOK_MINGW_TRIPLE i686-w64-mingw32)
+set(HUEBROOK_WINE_LOADER wine)
+set(HUEBROOK_WINE_ENVIRONMENT "WINEARCH=win32")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
