@@ -1,12 +1,17 @@
-// What huebrook.exe carries: a 32-bit GUI image whose manifest turns on visual styles
-// and per-monitor DPI and leaves out the execution level (which would stop Windows
-// from virtualizing its files the way it does the host's), an icon and a version.
+// What huebrook.exe carries: a 32-bit GUI image that needs nothing but system DLLs,
+// whose manifest turns on visual styles and per-monitor DPI and leaves out the
+// execution level (which would stop Windows from virtualizing its files the way it
+// does the host's), an icon and a version. The shipped 32-bit file is read as data,
+// so a 64-bit build of these tests checks it just as well.
 #include "ui/win32/win32.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -54,6 +59,7 @@ TEST_F(ExeResourcesTest, ManifestHasVisualStylesAndPerMonitorDpiButNoExecutionLe
   EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
   EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
   EXPECT_NE(manifest.find("true/pm"), std::string::npos);
+  EXPECT_NE(manifest.find("processorArchitecture=\"x86\"/>"), std::string::npos);
   EXPECT_EQ(manifest.find("requestedExecutionLevel"), std::string::npos);
   EXPECT_EQ(manifest.find("trustInfo"), std::string::npos);
 }
@@ -80,17 +86,72 @@ TEST_F(ExeResourcesTest, IconAndVersionArePresent) {
   EXPECT_NE(text.find(L"0.9.2"), std::wstring::npos);
 }
 
-TEST(ExeImage, IsA32BitGuiProgram) {
+std::vector<char> ExeBytes() {
   std::ifstream file(ExePath().c_str(), std::ios::binary);
-  const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  ASSERT_GT(bytes.size(), sizeof(IMAGE_DOS_HEADER));
+  return std::vector<char>((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+const IMAGE_NT_HEADERS32* NtHeaders(const std::vector<char>& bytes) {
+  if (bytes.size() < sizeof(IMAGE_DOS_HEADER)) return nullptr;
   const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data());
-  ASSERT_EQ(dos->e_magic, IMAGE_DOS_SIGNATURE);
-  ASSERT_LT(static_cast<size_t>(dos->e_lfanew) + sizeof(IMAGE_NT_HEADERS32), bytes.size());
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(bytes.data() + dos->e_lfanew);
+  if (dos->e_magic != IMAGE_DOS_SIGNATURE) return nullptr;
+  if (dos->e_lfanew < 0 || static_cast<size_t>(dos->e_lfanew) + sizeof(IMAGE_NT_HEADERS32) > bytes.size()) {
+    return nullptr;
+  }
+  return reinterpret_cast<const IMAGE_NT_HEADERS32*>(bytes.data() + dos->e_lfanew);
+}
+
+// The names of the DLLs in a PE32 image's import table, upper-cased.
+std::vector<std::string> ImportedDlls(const std::vector<char>& bytes) {
+  const IMAGE_NT_HEADERS32* nt = NtHeaders(bytes);
+  if (!nt) return {};
+  const auto* sections = IMAGE_FIRST_SECTION(nt);
+  const auto fileOffset = [&](DWORD rva) -> size_t {
+    for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
+      const IMAGE_SECTION_HEADER& section = sections[i];
+      if (rva >= section.VirtualAddress && rva < section.VirtualAddress + section.SizeOfRawData) {
+        return rva - section.VirtualAddress + section.PointerToRawData;
+      }
+    }
+    return bytes.size();
+  };
+  std::vector<std::string> names;
+  const DWORD importsRva = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+  for (size_t at = fileOffset(importsRva); at + sizeof(IMAGE_IMPORT_DESCRIPTOR) <= bytes.size();
+       at += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
+    IMAGE_IMPORT_DESCRIPTOR entry;
+    std::memcpy(&entry, bytes.data() + at, sizeof entry);
+    if (entry.Name == 0) break;
+    const size_t nameAt = fileOffset(entry.Name);
+    if (nameAt >= bytes.size()) break;
+    std::string name(bytes.data() + nameAt, strnlen(bytes.data() + nameAt, bytes.size() - nameAt));
+    std::transform(name.begin(), name.end(), name.begin(), [](char c) { return static_cast<char>(toupper(c)); });
+    names.push_back(name);
+  }
+  return names;
+}
+
+TEST(ExeImage, IsA32BitGuiProgram) {
+  const std::vector<char> bytes = ExeBytes();
+  const IMAGE_NT_HEADERS32* nt = NtHeaders(bytes);
+  ASSERT_NE(nt, nullptr) << "huebrook.exe is a PE image";
+  EXPECT_EQ(nt->Signature, IMAGE_NT_SIGNATURE);
   EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
-  EXPECT_EQ(nt->OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
+  ASSERT_EQ(nt->OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
   EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+}
+
+TEST(ExeImage, ImportsOnlySystemDlls) {
+  // Users drop the one file into the host's folder: a runtime DLL of the compiler
+  // (libstdc++, libgcc, winpthread) would be missing there.
+  const std::set<std::string> system = {"KERNEL32.DLL", "USER32.DLL",   "GDI32.DLL",    "COMDLG32.DLL",
+                                        "COMCTL32.DLL", "ADVAPI32.DLL", "SHELL32.DLL",  "OLE32.DLL",
+                                        "OLEAUT32.DLL", "MSVCRT.DLL",   "UXTHEME.DLL",  "OLEACC.DLL",
+                                        "SHLWAPI.DLL",  "IMM32.DLL",    "VERSION.DLL"};
+  const std::vector<std::string> imported = ImportedDlls(ExeBytes());
+  ASSERT_FALSE(imported.empty());
+  EXPECT_NE(std::find(imported.begin(), imported.end(), "KERNEL32.DLL"), imported.end());
+  for (const std::string& dll : imported) EXPECT_TRUE(system.count(dll)) << dll << " is not a system DLL";
 }
 
 }  // namespace
