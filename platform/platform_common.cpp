@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/platform.h"
+#include "platform/write_calls.h"
 
 namespace platform {
 
@@ -40,6 +41,18 @@ ScopedProgramFolder::~ScopedProgramFolder() {
     detail::ProgramFolderOverride().reset();
   }
 }
+
+namespace {
+const WriteCalls* currentWriteCalls = nullptr;
+}  // namespace
+
+const WriteCalls& CurrentWriteCalls() { return currentWriteCalls ? *currentWriteCalls : SystemWriteCalls(); }
+
+ScopedWriteCalls::ScopedWriteCalls(const WriteCalls& calls) : previous_(currentWriteCalls) {
+  currentWriteCalls = &calls;
+}
+
+ScopedWriteCalls::~ScopedWriteCalls() { currentWriteCalls = previous_; }
 
 std::string ToUtf8(std::wstring_view text) {
   std::string out;

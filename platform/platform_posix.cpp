@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/write_calls.h"
 
 namespace platform {
 
@@ -28,7 +29,7 @@ std::wstring SystemProgramFolder() {
 
 namespace {
 
-std::wstring ErrnoReason(int error) { return FromUtf8(std::strerror(error)); }
+std::wstring ErrnoReason(int error) { return SystemErrorReason(static_cast<unsigned long>(error)); }
 
 class Iconv {
  public:
@@ -73,6 +74,13 @@ std::string Convert(const Iconv& cd, const char* in, std::size_t inLeft, const s
 
 }  // namespace
 
+std::wstring SystemErrorReason(unsigned long code) { return FromUtf8(std::strerror(static_cast<int>(code))); }
+
+const WriteCalls& SystemWriteCalls() {
+  static const WriteCalls calls{::mkstemp, ::write, ::fchmod, ::fsync, ::close, ::rename, ::unlink};
+  return calls;
+}
+
 std::string ToCodePage(std::wstring_view text) {
   static const Iconv cd("CP932", "WCHAR_T");
   if (!cd.valid()) return ToUtf8(text);
@@ -115,6 +123,7 @@ IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
 }
 
 IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes) {
+  const WriteCalls& sys = CurrentWriteCalls();
   const std::string target = ToUtf8(path);
   struct stat st;
   if (stat(target.c_str(), &st) == 0) {
@@ -123,16 +132,16 @@ IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes) {
     if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return IoStatus::Failed(ErrnoReason(EACCES));
   }
   std::string temp = target + ".XXXXXX";
-  int fd = mkstemp(temp.data());
+  int fd = sys.Mkstemp(temp.data());
   if (fd < 0) return IoStatus::Failed(ErrnoReason(errno));
   auto fail = [&](int error) {
-    if (fd >= 0) close(fd);
-    unlink(temp.c_str());
+    if (fd >= 0) sys.Close(fd);
+    sys.Unlink(temp.c_str());
     return IoStatus::Failed(ErrnoReason(error));
   };
   std::size_t done = 0;
   while (done < bytes.size()) {
-    ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    ssize_t n = sys.Write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
       return fail(errno);
@@ -143,12 +152,12 @@ IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes) {
   // The new file keeps the permissions a plain create would have given it.
   mode_t mask = umask(0);
   umask(mask);
-  if (fchmod(fd, 0666 & ~mask) != 0) return fail(errno);
-  if (fsync(fd) != 0) return fail(errno);
+  if (sys.Fchmod(fd, 0666 & ~mask) != 0) return fail(errno);
+  if (sys.Fsync(fd) != 0) return fail(errno);
   int closing = fd;
   fd = -1;
-  if (close(closing) != 0) return fail(errno);
-  if (rename(temp.c_str(), target.c_str()) != 0) return fail(errno);
+  if (sys.Close(closing) != 0) return fail(errno);
+  if (sys.Rename(temp.c_str(), target.c_str()) != 0) return fail(errno);
   return IoStatus::Ok();
 }
 
