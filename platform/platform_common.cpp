@@ -14,6 +14,12 @@ std::optional<std::wstring>& ProgramFolderOverride() {
   return folder;
 }
 std::wstring SystemProgramFolder();
+// Each system's own conversion, used below: the whole text, with "?" for a character the
+// code page cannot hold; bytes that decode without a fault, else false; and whether a
+// byte starts a two-byte character.
+std::string EncodeSubstituting(std::wstring_view text);
+bool DecodeStrictly(std::string_view bytes, std::wstring& text);
+bool IsLeadByte(unsigned char b);
 }  // namespace detail
 
 std::wstring PathInFolder(const std::wstring& folder, std::wstring_view name) {
@@ -53,6 +59,77 @@ ScopedWriteCalls::ScopedWriteCalls(const WriteCalls& calls) : previous_(currentW
 }
 
 ScopedWriteCalls::~ScopedWriteCalls() { currentWriteCalls = previous_; }
+
+namespace {
+
+// A byte that is no character of the code page stands for itself in the text, as one of
+// these characters (lone low surrogates, which no code page gives), and is written back
+// as the very byte: a line of a file in another encoding survives a rewrite unchanged.
+constexpr wchar_t kFirstRawByte = 0xDC80;  // for byte 0x80; the bytes below are ASCII
+constexpr wchar_t kLastRawByte = 0xDCFF;
+
+bool IsAscii(std::string_view bytes) {
+  for (char c : bytes) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+// The bytes decode, and what they decode to is written back as the same bytes.
+bool DecodeExactly(std::string_view bytes, std::wstring& text) {
+  return detail::DecodeStrictly(bytes, text) && detail::EncodeSubstituting(text) == bytes;
+}
+
+}  // namespace
+
+std::wstring FromCodePage(std::string_view bytes) {
+  std::wstring text;
+  // Nearly every line of these files is ASCII, which every ANSI code page maps to itself.
+  if (IsAscii(bytes)) return std::wstring(bytes.begin(), bytes.end());
+  if (DecodeExactly(bytes, text)) return text;
+  // Character by character, so that only the bytes that are no character stand for
+  // themselves.
+  text.clear();
+  std::wstring one;
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0x80) {
+      text += static_cast<wchar_t>(b);
+      ++i;
+      continue;
+    }
+    const std::size_t length = detail::IsLeadByte(b) && i + 1 < bytes.size() ? 2 : 1;
+    if (DecodeExactly(bytes.substr(i, length), one) && !one.empty()) {
+      text += one;
+      i += length;
+    } else {
+      text += static_cast<wchar_t>(kFirstRawByte + (b - 0x80));
+      ++i;
+    }
+  }
+  return text;
+}
+
+std::string ToCodePage(std::wstring_view text) {
+  std::string bytes;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    const bool raw = i < text.size() && text[i] >= kFirstRawByte && text[i] <= kLastRawByte;
+    if (i < text.size() && !raw) continue;
+    const std::wstring_view run = text.substr(start, i - start);
+    bool ascii = true;
+    for (wchar_t c : run) ascii = ascii && c < 0x80;
+    if (ascii) {
+      for (wchar_t c : run) bytes += static_cast<char>(c);
+    } else {
+      bytes += detail::EncodeSubstituting(run);
+    }
+    if (raw) bytes += static_cast<char>(0x80 + (text[i] - kFirstRawByte));
+    start = i + 1;
+  }
+  return bytes;
+}
 
 std::string ToUtf8(std::wstring_view text) {
   std::string out;

@@ -81,21 +81,37 @@ const WriteCalls& SystemWriteCalls() {
   return calls;
 }
 
-std::string ToCodePage(std::wstring_view text) {
+namespace detail {
+
+std::string EncodeSubstituting(std::wstring_view text) {
   static const Iconv cd("CP932", "WCHAR_T");
   if (!cd.valid()) return ToUtf8(text);
   return Convert(cd, reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t), "?",
                  sizeof(wchar_t));
 }
 
-std::wstring FromCodePage(std::string_view bytes) {
+bool DecodeStrictly(std::string_view bytes, std::wstring& text) {
   static const Iconv cd("WCHAR_T", "CP932");
-  if (!cd.valid()) return FromUtf8(bytes);
-  wchar_t replacement = 0xFFFD;
-  std::string raw = Convert(cd, bytes.data(), bytes.size(),
-                            std::string(reinterpret_cast<const char*>(&replacement), sizeof replacement), 1);
-  return std::wstring(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / sizeof(wchar_t));
+  if (!cd.valid()) {
+    text = FromUtf8(bytes);
+    return true;
+  }
+  iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
+  text.resize(bytes.size());
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t inLeft = bytes.size();
+  char* out = reinterpret_cast<char*>(text.data());
+  std::size_t outLeft = text.size() * sizeof(wchar_t);
+  // One byte never gives more than one character, so the output always fits.
+  const bool ok = iconv(cd.get(), &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0;
+  text.resize(text.size() - outLeft / sizeof(wchar_t));
+  return ok;
 }
+
+// Code page 932: these bytes start a two-byte character.
+bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+}  // namespace detail
 
 bool PlainFileExists(const std::wstring& path) {
   struct stat st;

@@ -97,7 +97,9 @@ const WriteCalls& SystemWriteCalls() {
   return calls;
 }
 
-std::string ToCodePage(std::wstring_view text) {
+namespace detail {
+
+std::string EncodeSubstituting(std::wstring_view text) {
   if (text.empty()) return {};
   const int length = static_cast<int>(text.size());
   const char substitute[] = "?";
@@ -107,14 +109,20 @@ std::string ToCodePage(std::wstring_view text) {
   return out;
 }
 
-std::wstring FromCodePage(std::string_view bytes) {
-  if (bytes.empty()) return {};
+bool DecodeStrictly(std::string_view bytes, std::wstring& text) {
+  text.clear();
+  if (bytes.empty()) return true;
   const int length = static_cast<int>(bytes.size());
-  int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, out.data(), n);
-  return out;
+  const int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
+  if (n == 0) return false;
+  text.resize(static_cast<std::size_t>(n));
+  MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), length, text.data(), n);
+  return true;
 }
+
+bool IsLeadByte(unsigned char b) { return IsDBCSLeadByteEx(CP_ACP, b) != FALSE; }
+
+}  // namespace detail
 
 bool PlainFileExists(const std::wstring& path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
