@@ -80,6 +80,24 @@ bool DecodeExactly(std::string_view bytes, std::wstring& text) {
   return detail::DecodeStrictly(bytes, text) && detail::EncodeSubstituting(text) == bytes;
 }
 
+// The byte that text[i], a raw byte, stands for; or "?" when it starts a two-byte
+// character and the text that follows it (a name's "]", a typed letter) would make a
+// character of it, which would swallow that text on the next read.
+char RawByte(std::wstring_view text, std::size_t i) {
+  const char raw = static_cast<char>(0x80 + (text[i] - kFirstRawByte));
+  const std::size_t next = i + 1;
+  if (!detail::IsLeadByte(static_cast<unsigned char>(raw)) || next >= text.size()) return raw;
+  if (text[next] >= kFirstRawByte && text[next] <= kLastRawByte) return raw;  // as it was read
+  // Two UTF-16 units for a character beyond the basic plane on Windows.
+  const std::size_t length = text[next] >= 0xD800 && text[next] <= 0xDBFF && next + 1 < text.size() ? 2 : 1;
+  const std::string following = detail::EncodeSubstituting(text.substr(next, length));
+  std::wstring joined;
+  if (!following.empty() && detail::DecodeStrictly(std::string{raw, following[0]}, joined) && joined.size() == 1) {
+    return '?';
+  }
+  return raw;
+}
+
 }  // namespace
 
 std::wstring FromCodePage(std::string_view bytes) {
@@ -125,7 +143,7 @@ std::string ToCodePage(std::wstring_view text) {
     } else {
       bytes += detail::EncodeSubstituting(run);
     }
-    if (raw) bytes += static_cast<char>(0x80 + (text[i] - kFirstRawByte));
+    if (raw) bytes += RawByte(text, i);
     start = i + 1;
   }
   return bytes;

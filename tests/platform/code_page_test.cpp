@@ -59,6 +59,22 @@ TEST(CodePage, BytesThatAreNoCharacterComeBackUnchanged) {
   EXPECT_EQ(mixed.back(), L'声');
 }
 
+// A stray first byte of a two-byte character, read from a file, would join whatever the
+// program writes after it (a section's "]", a letter typed onto a name) into one
+// character and swallow it on the next read: it is written as "?" there instead.
+TEST(CodePage, AStrayFirstByteNeverSwallowsWhatFollowsIt) {
+  const std::wstring name = platform::FromCodePage("Night\x8F");
+  for (const std::wstring& written : {L"[" + name + L"]", name + L"b", name + L"歌"}) {
+    SCOPED_TRACE(platform::ToUtf8(written));
+    const std::string bytes = platform::ToCodePage(written);
+    EXPECT_EQ(platform::FromCodePage(bytes).size(), written.size());
+    EXPECT_EQ(platform::ToCodePage(platform::FromCodePage(bytes)), bytes);
+  }
+  EXPECT_EQ(platform::ToCodePage(L"[" + name + L"]"), "[Night?]");
+  // Where nothing can join it, the byte itself is written.
+  EXPECT_EQ(platform::ToCodePage(name + L"\r"), "Night\x8F\r");
+}
+
 TEST(Utf8, RoundTripsOutsideTheBasicPlane) {
   std::wstring text = platform::FromUtf8("x\xF0\x9F\x8E\xB9y");
   EXPECT_EQ(platform::ToUtf8(text), "x\xF0\x9F\x8E\xB9y");
