@@ -23,6 +23,12 @@ if(HUEBROOK_SANITIZE AND NOT WIN32)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# libFuzzer sees only code compiled for coverage: the libraries under test too, not
+# just the fuzz targets' own files.
+if(HUEBROOK_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 if(WIN32 AND NOT MSVC)
   # The exe and the test binaries must need nothing but system DLLs.
   add_link_options(-static -static-libgcc -static-libstdc++)

@@ -1,0 +1,256 @@
+#include "fuzz/fuzz_form1_view.h"
+
+#include <algorithm>
+
+#include "platform/platform.h"
+#include "settings/color_slots.h"
+
+namespace {
+
+// What a user might type into the name dialog: letters, Japanese, the characters the
+// theme file gives a meaning to, one the code page cannot hold.
+constexpr std::wstring_view kNameKeys = L"aZ 0歌ｱ[]=?\\é";
+
+// The answers a message box with these buttons can give.
+std::vector<int> Buttons(int style) {
+  switch (style & 0xF) {
+    case vbOKOnly: return {vbOK};
+    case vbOKCancel: return {vbOK, vbCancel};
+    case 2: return {3, 4, 5};  // abort, retry, ignore
+    case vbYesNoCancel: return {vbYes, vbNo, vbCancel};
+    case vbYesNo: return {vbYes, vbNo};
+    case 5: return {4, vbCancel};  // retry, cancel
+    default: FuzzFailure("a message box with buttons the toolkit does not know");
+  }
+}
+
+}  // namespace
+
+FuzzForm1View::FuzzForm1View(FuzzInput& in, std::vector<std::wstring> savePaths, std::vector<std::wstring> alsoOpened)
+    : in_(in),
+      savePaths_(std::move(savePaths)),
+      alsoOpened_(std::move(alsoOpened)),
+      colorTexts_(kColorSlotCount, L"Text1") {}
+
+void FuzzForm1View::Attach(Form1Events& events, CloseObserver& observer) {
+  events_ = &events;
+  observer_ = &observer;
+}
+
+// --- The user -------------------------------------------------------------------------
+
+void FuzzForm1View::Open() {
+  events_->Form_Load();
+  focus_ = {FuzzControl::List, 0};
+}
+
+void FuzzForm1View::Focus(FuzzControl control) {
+  if (!UserCanAct() || control == focus_) return;
+  const FuzzControl leaving = focus_;
+  focus_ = control;
+  wholeTextSelected_ = control.kind == FuzzControl::ColorField || control.kind == FuzzControl::Title;
+  if (leaving.kind == FuzzControl::ColorField) events_->txtColors_LostFocus(leaving.index);
+}
+
+void FuzzForm1View::Type(const std::wstring& keys) {
+  if (!UserCanAct()) return;
+  if (focus_.kind != FuzzControl::ColorField && focus_.kind != FuzzControl::Title) return;
+  for (wchar_t key : keys) {
+    if (closed_) return;
+    std::wstring& text =
+        focus_.kind == FuzzControl::ColorField ? colorTexts_[static_cast<std::size_t>(focus_.index)] : titleText_;
+    if (wholeTextSelected_) {
+      text.assign(1, key);
+      wholeTextSelected_ = false;
+    } else {
+      text += key;
+    }
+    if (focus_.kind == FuzzControl::ColorField) {
+      events_->txtColors_Change(focus_.index);
+    } else {
+      events_->txtTransformTitle_Change();
+    }
+  }
+}
+
+void FuzzForm1View::ClickListEntry(int index) {
+  if (!UserCanAct() || index < 0 || index >= ListCount()) return;
+  Focus({FuzzControl::List, 0});
+  SelectAndNotify(index);
+}
+
+void FuzzForm1View::PressArrow(int step) {
+  if (!UserCanAct() || ListCount() == 0) return;
+  Focus({FuzzControl::List, 0});
+  SelectAndNotify(std::clamp(listIndex_ + step, 0, ListCount() - 1));
+}
+
+void FuzzForm1View::ClickBrowse(int index) {
+  if (!UserCanAct()) return;
+  Focus({FuzzControl::Browse, index});
+  events_->cmdBrows_Click(index);
+}
+
+void FuzzForm1View::ChooseMenu(void (Form1Events::*item)()) {
+  if (!UserCanAct()) return;
+  (events_->*item)();
+}
+
+bool FuzzForm1View::AskClose(int unloadMode) {
+  if (!UserCanAct() || closing_) return false;
+  closing_ = true;
+  observer_->BeforeClose(unloadMode);
+  const bool closed = !events_->Form_QueryUnload(unloadMode);
+  closing_ = false;
+  observer_->AfterClose(unloadMode, closed);
+  closed_ = closed;
+  return closed;
+}
+
+// --- Form1View --------------------------------------------------------------------------
+
+std::wstring FuzzForm1View::ColorFieldText(int index) {
+  if (index < 0 || index >= kColorSlotCount) FuzzFailure("a colour field that does not exist was read");
+  return colorTexts_[static_cast<std::size_t>(index)];
+}
+
+void FuzzForm1View::SetColorFieldText(int index, const std::wstring& text) {
+  if (index < 0 || index >= kColorSlotCount) FuzzFailure("a colour field that does not exist was set");
+  colorTexts_[static_cast<std::size_t>(index)] = text;
+  if (focus_ == FuzzControl{FuzzControl::ColorField, index}) wholeTextSelected_ = false;
+  events_->txtColors_Change(index);
+}
+
+void FuzzForm1View::SetTransformTitleText(const std::wstring& text) {
+  titleText_ = text;
+  if (focus_.kind == FuzzControl::Title) wholeTextSelected_ = false;
+  events_->txtTransformTitle_Change();
+}
+
+void FuzzForm1View::SetListIndex(int index) {
+  if (index < -1 || index >= ListCount()) FuzzFailure("the list selection was set beyond the list");
+  SelectAndNotify(index);
+}
+
+void FuzzForm1View::SelectAndNotify(int index) {
+  if (index == listIndex_) return;
+  listIndex_ = index;
+  events_->List1_Click();
+}
+
+std::wstring FuzzForm1View::ListItem(int index) {
+  if (index < 0 || index >= ListCount()) FuzzFailure("a list entry that does not exist was read");
+  return listItems_[static_cast<std::size_t>(index)];
+}
+
+void FuzzForm1View::SetListItem(int index, const std::wstring& text) {
+  if (index < 0 || index >= ListCount()) FuzzFailure("a list entry that does not exist was renamed");
+  listItems_[static_cast<std::size_t>(index)] = text;
+}
+
+void FuzzForm1View::ListClear() {
+  listItems_.clear();
+  listIndex_ = -1;
+  ++rebuilds_;
+}
+
+void FuzzForm1View::ListAdd(const std::wstring& text) {
+  // A list built anew starts with the current-settings entry.
+  if (listItems_.empty() && text != L"(現在の設定)") FuzzFailure("entry 0 of a list built anew is not (現在の設定)");
+  listItems_.push_back(text);
+}
+
+void FuzzForm1View::ListRemove(int index) {
+  if (index <= 0 || index >= ListCount()) FuzzFailure("entry 0, or one that does not exist, was removed");
+  listItems_.erase(listItems_.begin() + index);
+  if (listIndex_ == index) {
+    listIndex_ = -1;
+  } else if (listIndex_ > index) {
+    --listIndex_;
+  }
+}
+
+int FuzzForm1View::MsgBox(const std::wstring& prompt, int style) {
+  if (closed_ || modal_) FuzzFailure("a message box over a closed window or another modal window");
+  if (prompt.empty()) FuzzFailure("a message box without a text");
+  prompts_.push_back(prompt);
+  const std::vector<int> buttons = Buttons(style);
+  return buttons[static_cast<std::size_t>(in_.Below(static_cast<int>(buttons.size())))];
+}
+
+std::optional<Color> FuzzForm1View::ChooseColor(Color initial, int /*flags*/) {
+  if (closed_ || modal_) FuzzFailure("a colour chooser over a closed window or another modal window");
+  switch (in_.Below(4)) {
+    case 0: return std::nullopt;
+    case 1: return initial;
+    case 2: return static_cast<Color>(in_.U32() & 0xFFFFFF);
+    default: return static_cast<Color>(in_.U32());
+  }
+}
+
+std::optional<std::wstring> FuzzForm1View::ShowFileDialog(FileDialogKind kind, const std::wstring& /*filter*/,
+                                                          const std::wstring& /*fileName*/) {
+  if (closed_ || modal_) FuzzFailure("a file dialog over a closed window or another modal window");
+  std::vector<std::wstring> offered = savePaths_;
+  if (kind == FileDialogKind::Open) {
+    offered.insert(offered.end(), alsoOpened_.begin(), alsoOpened_.end());
+    // The open dialog takes only a file that exists.
+    std::erase_if(offered, [](const std::wstring& path) { return !platform::PlainFileExists(path); });
+  }
+  const int choice = in_.Below(static_cast<int>(offered.size()) + 1);
+  if (choice == 0) return std::nullopt;
+  const std::wstring& path = offered[static_cast<std::size_t>(choice - 1)];
+  if (kind == FileDialogKind::Open) lastOpened_ = path;
+  return path;
+}
+
+// --- The name dialog ---------------------------------------------------------------------
+
+void FuzzForm1View::SetInputText(const std::wstring& text) {
+  nameText_ = text;
+  selectionStart_ = selectionLength_ = 0;
+}
+
+void FuzzForm1View::SetInputSelection(int start, int length) {
+  const int size = static_cast<int>(nameText_.size());
+  selectionStart_ = std::clamp(start, 0, size);
+  selectionLength_ = std::clamp(length, 0, size - selectionStart_);
+}
+
+void FuzzForm1View::ShowModal(WindowRef /*owner*/, InputBoxEvents& events) {
+  if (closed_ || modal_) FuzzFailure("a name dialog over a closed window or another modal window");
+  nameDialogOpen_ = true;
+  modal_ = true;
+  for (int step = 0; step < 4 && nameDialogOpen_; ++step) {
+    switch (in_.Below(5)) {
+      case 0: {
+        const std::wstring typed = in_.Text(kNameKeys, 4);
+        nameText_.replace(static_cast<std::size_t>(selectionStart_), static_cast<std::size_t>(selectionLength_), typed);
+        selectionStart_ += static_cast<int>(typed.size());
+        selectionLength_ = 0;
+        break;
+      }
+      case 1:
+        nameText_.clear();
+        selectionStart_ = selectionLength_ = 0;
+        break;
+      case 2:
+        events.OKButton_Click();
+        break;
+      case 3:
+        events.CancelButton_Click();
+        break;
+      default:
+        nameDialogOpen_ = false;  // the title bar's close box
+        break;
+    }
+  }
+  // A user who did nothing decisive closes it with the close box.
+  nameDialogOpen_ = false;
+  modal_ = false;
+}
+
+void FuzzForm1View::Close() {
+  if (!nameDialogOpen_) FuzzFailure("a name dialog that is not open was closed");
+  nameDialogOpen_ = false;
+}

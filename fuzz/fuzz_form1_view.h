@@ -1,0 +1,134 @@
+#pragma once
+// A stand-in for the window toolkit that plays a random user. Unlike the tests' strict
+// fake it scripts nothing: every message box, name dialog, file dialog and colour
+// chooser the logic opens is answered with a choice taken from the fuzz input, so
+// questions added to the logic later are answered too. Handlers are raised the way the
+// Windows toolkit raises them (see ui/form1_events.h).
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fuzz/fuzz_input.h"
+#include "ui/form1_events.h"
+#include "ui/form1_view.h"
+
+// Told when the window is asked to close, so that the run can check what the close did.
+class CloseObserver {
+ public:
+  virtual void BeforeClose(int unloadMode) = 0;
+  virtual void AfterClose(int unloadMode, bool closed) = 0;
+
+ protected:
+  ~CloseObserver() = default;
+};
+
+struct FuzzControl {
+  enum Kind { List, ColorField, Browse, Picture, Title };
+  Kind kind = List;
+  int index = 0;
+  bool operator==(const FuzzControl&) const = default;
+};
+
+class FuzzForm1View : public Form1View, private InputBoxView {
+ public:
+  // The save dialog offers `savePaths`; the open dialog those of them that exist, and
+  // `alsoOpened` (which the run does not want overwritten).
+  FuzzForm1View(FuzzInput& in, std::vector<std::wstring> savePaths, std::vector<std::wstring> alsoOpened);
+  FuzzForm1View(const FuzzForm1View&) = delete;
+  FuzzForm1View& operator=(const FuzzForm1View&) = delete;
+
+  void Attach(Form1Events& events, CloseObserver& observer);
+
+  // --- The user ---------------------------------------------------------------------
+  void Open();
+  void Focus(FuzzControl control);
+  void Type(const std::wstring& keys);  // into the focused text field
+  void ClickListEntry(int index);
+  void PressArrow(int step);  // in the list: -1 up, +1 down
+  void ClickBrowse(int index);
+  void ChooseMenu(void (Form1Events::*item)());
+  bool AskClose(int unloadMode);
+
+  // --- What happened --------------------------------------------------------------------
+  bool Closed() const { return closed_; }
+  const std::vector<std::wstring>& Prompts() const { return prompts_; }
+  std::vector<std::wstring> ListItems() const { return listItems_; }
+  std::wstring FieldText(int i) const { return colorTexts_[static_cast<std::size_t>(i)]; }
+  int ListRebuilds() const { return rebuilds_; }
+  // The file chosen in the last open dialog that was not cancelled.
+  const std::optional<std::wstring>& LastOpened() const { return lastOpened_; }
+  bool Closing() const { return closing_; }
+
+  // --- Form1View ------------------------------------------------------------------------
+  WindowRef Window() override { return WindowRef{this}; }
+  std::wstring ColorFieldText(int index) override;
+  void SetColorFieldText(int index, const std::wstring& text) override;
+  std::wstring TransformTitleText() override { return titleText_; }
+  void SetTransformTitleText(const std::wstring& text) override;
+  int ListIndex() override { return listIndex_; }
+  void SetListIndex(int index) override;
+  int ListCount() override { return static_cast<int>(listItems_.size()); }
+  std::wstring ListItem(int index) override;
+  void SetListItem(int index, const std::wstring& text) override;
+  void ListClear() override;
+  void ListAdd(const std::wstring& text) override;
+  void ListRemove(int index) override;
+  PreviewSurface& Preview() override { return surface_; }
+  int MsgBox(const std::wstring& prompt, int style) override;
+  std::optional<Color> ChooseColor(Color initial, int flags) override;
+  std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
+                                             const std::wstring& fileName) override;
+  InputBoxView& InputBoxDialogView() override { return *this; }
+  void RequestClose() override { AskClose(1); }
+
+ private:
+  // InputBoxView: the name dialog.
+  void SetCaption(const std::wstring& caption) override { caption_ = caption; }
+  void SetInputText(const std::wstring& text) override;
+  std::wstring InputText() override { return nameText_; }
+  void SetInputSelection(int start, int length) override;
+  void ShowModal(WindowRef owner, InputBoxEvents& events) override;
+  void Close() override;
+
+  class NullSurface : public PreviewSurface {
+   public:
+    int Width() const override { return 7395; }
+    int Height() const override { return 3675; }
+    void FillRect(int, int, int, int, Color) override {}
+    void OutlineRect(int, int, int, int, Color) override {}
+    void Line(int, int, int, int, Color) override {}
+    void SetTextColor(Color) override {}
+    void DrawText(int, int, const std::wstring&) override {}
+  };
+
+  // A user action needs an open window with no modal window over it.
+  bool UserCanAct() const { return events_ != nullptr && !closed_ && !modal_; }
+  void SelectAndNotify(int index);
+
+  FuzzInput& in_;
+  std::vector<std::wstring> savePaths_;
+  std::vector<std::wstring> alsoOpened_;
+  Form1Events* events_ = nullptr;
+  CloseObserver* observer_ = nullptr;
+
+  std::vector<std::wstring> colorTexts_;
+  std::wstring titleText_;
+  std::vector<std::wstring> listItems_;
+  int listIndex_ = -1;
+  FuzzControl focus_;
+  bool wholeTextSelected_ = false;
+  bool closed_ = false;
+  bool closing_ = false;
+  bool modal_ = false;
+  int rebuilds_ = 0;
+  std::vector<std::wstring> prompts_;
+  std::optional<std::wstring> lastOpened_;
+  NullSurface surface_;
+
+  // The name dialog.
+  std::wstring caption_;
+  std::wstring nameText_;
+  int selectionStart_ = 0;
+  int selectionLength_ = 0;
+  bool nameDialogOpen_ = false;
+};
