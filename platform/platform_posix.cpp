@@ -122,6 +122,9 @@ IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
   int fd = open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return IoStatus::Failed(ErrnoReason(errno));
   bytes.clear();
+  // Room for the whole file at once: growing by doubling would hold twice its size.
+  struct stat st;
+  if (fstat(fd, &st) == 0 && st.st_size > 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buffer[65536];
   for (;;) {
     ssize_t n = read(fd, buffer, sizeof buffer);

@@ -135,6 +135,9 @@ IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return LastError();
   bytes.clear();
+  // Room for the whole file at once: growing by doubling would hold twice its size.
+  LARGE_INTEGER size;
+  if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0) bytes.reserve(static_cast<std::size_t>(size.QuadPart));
   char buffer[65536];
   for (;;) {
     DWORD n = 0;

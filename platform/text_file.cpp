@@ -5,22 +5,115 @@
 
 namespace platform {
 
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
+
+bool StartsWithUtf16Mark(std::string_view bytes) {
+  return bytes.starts_with(kUtf16LittleEndianMark) || bytes.starts_with(kUtf16BigEndianMark);
+}
+
+// Well-formed UTF-8 (no overlong forms, no surrogates, nothing beyond U+10FFFF) with at
+// least one character beyond ASCII.
+bool IsUtf8BeyondAscii(std::string_view bytes) {
+  bool beyondAscii = false;
   std::size_t i = 0;
   while (i < bytes.size()) {
-    if (bytes[i] == '\r') {
-      lines.push_back(bytes.substr(start, i - start));
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0x80) {
       ++i;
-      if (i < bytes.size() && bytes[i] == '\n') ++i;
-      start = i;
-    } else {
-      ++i;
+      continue;
     }
+    std::size_t extra = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;  // the second byte's range
+    if (b >= 0xC2 && b <= 0xDF) {
+      extra = 1;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      extra = 2;
+      if (b == 0xE0) low = 0xA0;
+      if (b == 0xED) high = 0x9F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      extra = 3;
+      if (b == 0xF0) low = 0x90;
+      if (b == 0xF4) high = 0x8F;
+    } else {
+      return false;
+    }
+    if (i + extra >= bytes.size()) return false;
+    for (std::size_t k = 1; k <= extra; ++k) {
+      const auto c = static_cast<unsigned char>(bytes[i + k]);
+      if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return false;
+    }
+    beyondAscii = true;
+    i += extra + 1;
   }
-  if (start < bytes.size()) lines.push_back(bytes.substr(start));
+  return beyondAscii;
+}
+
+}  // namespace
+
+std::vector<std::string_view> SplitLines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  ForEachLine(bytes, [&](std::string_view line) { lines.push_back(line); });
   return lines;
+}
+
+UnicodeText UnicodeEncodingOf(std::string_view bytes) {
+  if (StartsWithUtf16Mark(bytes)) return UnicodeText::Utf16;
+  if (bytes.starts_with(kUtf8Mark) || IsUtf8BeyondAscii(bytes)) return UnicodeText::Utf8;
+  return UnicodeText::None;
+}
+
+std::wstring DecodeUnicode(std::string_view bytes, UnicodeText encoding) {
+  if (encoding == UnicodeText::Utf8) {
+    if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
+    return FromUtf8(bytes);
+  }
+  if (encoding != UnicodeText::Utf16) return FromCodePage(bytes);
+  const bool bigEndian = bytes.starts_with(kUtf16BigEndianMark);
+  std::wstring text;
+  text.reserve(bytes.size() / 2);
+  for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    char32_t unit = bigEndian ? (first << 8 | second) : (second << 8 | first);
+    // Where wchar_t holds whole characters, a surrogate pair becomes one.
+    if (sizeof(wchar_t) == 4 && unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
+      const auto third = static_cast<unsigned char>(bytes[i + 2]);
+      const auto fourth = static_cast<unsigned char>(bytes[i + 3]);
+      const char32_t low = bigEndian ? (third << 8 | fourth) : (fourth << 8 | third);
+      if (low >= 0xDC00 && low <= 0xDFFF) {
+        unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+        i += 2;
+      }
+    }
+    text += static_cast<wchar_t>(unit);
+  }
+  return text;
+}
+
+TextShape ShapeOfText(std::string_view bytes) {
+  if (StartsWithUtf16Mark(bytes)) return TextShape::Utf16;
+  for (std::size_t i = bytes.find('\n'); i != std::string_view::npos; i = bytes.find('\n', i + 1)) {
+    if (i == 0 || bytes[i - 1] != '\r') return TextShape::LoneLineFeeds;
+  }
+  return TextShape::CodePageLines;
+}
+
+std::wstring WhyNotCodePageLines(TextShape shape) {
+  switch (shape) {
+    case TextShape::Utf16:
+      return L"Unicode（UTF-16）で保存されたファイルです。文字コードを「ANSI」にして保存し直してください。";
+    case TextShape::LoneLineFeeds:
+      return L"行の終わりがLFだけのため、Lirvaはファイル全体を1行として読みます。"
+             L"改行を「CR LF」（Windows）にして保存し直してください。";
+    case TextShape::CodePageLines:
+      break;
+  }
+  return {};
 }
 
 IoStatus ReadTextLines(const std::wstring& path, std::vector<std::wstring>& lines) {

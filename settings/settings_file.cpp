@@ -36,14 +36,24 @@ SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view /*mode*/) {
   SettingsLoadResult result;
   if (platform::PlainFileExists(path)) {
     result.Found = true;
-    std::vector<std::wstring> lines;
-    result.Status = platform::ReadTextLines(path, lines);
+    std::string bytes;
+    result.Status = platform::ReadFileBytes(path, bytes);
     // A file that could not be read fills nothing: half a file is worse than none,
-    // and the caller hears of the failure.
-    if (result.Status.ok()) {
-      ReadSettingsLines(s, lines);
+    // and the caller hears of the failure. A UTF-16 file gives the host no line it
+    // knows, so it fills nothing either.
+    const platform::TextShape shape = platform::ShapeOfText(bytes);
+    if (result.Status.ok() && shape != platform::TextShape::Utf16) {
+      // Line by line into the record, so that a huge file costs little more than its
+      // own bytes and what the record keeps of it.
+      platform::ForEachLine(std::string_view(bytes),
+                            [&](std::string_view line) { ReadSettingsLine(s, platform::FromCodePage(line)); });
       ForgetMissingTool(s.Tool1Path);
       ForgetMissingTool(s.Tool2Path);
+    }
+    // The host reads such a file otherwise than its writer meant. It is read as the
+    // host reads it, but never written over: a rewrite would keep only that.
+    if (result.Status.ok() && shape != platform::TextShape::CodePageLines) {
+      result.Status = platform::IoStatus::Failed(platform::WhyNotCodePageLines(shape));
     }
   }
   SetToolDefaults(s, folder);
@@ -51,5 +61,12 @@ SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view /*mode*/) {
 }
 
 platform::IoStatus SaveSettings(const SettingsRecord& s, std::wstring_view /*mode*/) {
-  return platform::WriteTextLines(SettingsPath(), WriteSettingsLines(s));
+  // Each line goes into the file's bytes as it is made: a huge record costs its bytes,
+  // not a second copy of all its texts.
+  std::string bytes;
+  WriteSettingsLines(s, [&](std::wstring_view line) {
+    bytes += platform::ToCodePage(line);
+    bytes += "\r\n";
+  });
+  return platform::WriteFileSafely(SettingsPath(), bytes);
 }

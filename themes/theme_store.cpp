@@ -48,7 +48,16 @@ platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current
     if (!status.ok() && !list.empty()) return status;
     if (status.ok()) {
       ThemeStoreReader reader(std::move(loaded));
-      ReadThemeStoreBytes(bytes, reader);
+      // No host reads these files but us: one an editor saved as Unicode is read as
+      // such (read as code-page bytes, it would lose its names or all its sections),
+      // and written back in the code page like any other.
+      const platform::UnicodeText unicode = platform::UnicodeEncodingOf(bytes);
+      if (unicode == platform::UnicodeText::None) {
+        ReadThemeStoreBytes(bytes, reader);
+      } else {
+        const std::wstring text = platform::DecodeUnicode(bytes, unicode);
+        platform::ForEachLine(std::wstring_view(text), [&](std::wstring_view line) { reader.ReadLine(line); });
+      }
       loaded = reader.TakeThemes();
     }
   }
