@@ -39,7 +39,11 @@ std::vector<std::wstring> Names(const ThemeList& list) {
 TEST(HostileStore, AMillionThemesReadInBoundedMemory) {
   TempFolder folder;
   std::string bytes;
-  for (int i = 0; i < 1'000'000; ++i) bytes += "[" + std::to_string(i) + "]\r\n";
+  for (int i = 0; i < 1'000'000; ++i) {
+    bytes += '[';
+    bytes += std::to_string(i);
+    bytes += "]\r\n";
+  }
   folder.Write(L"store.ini", bytes);
   ThemeList list(1);
   CountingListBox listBox;
