@@ -26,10 +26,12 @@ std::vector<int> Buttons(int style) {
 
 }  // namespace
 
-FuzzForm1View::FuzzForm1View(FuzzInput& in, std::vector<std::wstring> savePaths, std::vector<std::wstring> alsoOpened)
+FuzzForm1View::FuzzForm1View(FuzzInput& in, std::vector<std::wstring> savePaths, std::vector<std::wstring> alsoOpened,
+                             bool asAUser)
     : in_(in),
       savePaths_(std::move(savePaths)),
       alsoOpened_(std::move(alsoOpened)),
+      asAUser_(asAUser),
       colorTexts_(kColorSlotCount, L"Text1") {}
 
 void FuzzForm1View::Attach(Form1Events& events, CloseObserver& observer) {
@@ -175,17 +177,32 @@ int FuzzForm1View::MsgBox(const std::wstring& prompt, int style) {
   if (prompt.empty()) FuzzFailure("a message box without a text");
   prompts_.push_back(prompt);
   const std::vector<int> buttons = Buttons(style);
-  return buttons[static_cast<std::size_t>(in_.Below(static_cast<int>(buttons.size())))];
+  AnsweredModal& shown = modals_.emplace_back();
+  shown.prompt = prompt;
+  shown.answer = buttons[static_cast<std::size_t>(in_.Below(static_cast<int>(buttons.size())))];
+  return shown.answer;
 }
 
 std::optional<Color> FuzzForm1View::ChooseColor(Color initial, int /*flags*/) {
   if (closed_ || modal_) FuzzFailure("a colour chooser over a closed window or another modal window");
+  AnsweredModal& shown = modals_.emplace_back();
+  shown.kind = AnsweredModal::Chooser;
+  shown.initial = initial;
   switch (in_.Below(4)) {
-    case 0: return std::nullopt;
-    case 1: return initial;
-    case 2: return static_cast<Color>(in_.U32() & 0xFFFFFF);
-    default: return static_cast<Color>(in_.U32());
+    case 0:
+      break;
+    case 1:
+      shown.color = initial;
+      break;
+    case 2:
+      shown.color = static_cast<Color>(in_.U32() & 0xFFFFFF);
+      break;
+    default:
+      // A value from elsewhere may carry a top byte; the system's chooser never does.
+      shown.color = static_cast<Color>(asAUser_ ? in_.U32() & 0xFFFFFF : in_.U32());
+      break;
   }
+  return shown.color;
 }
 
 std::optional<std::wstring> FuzzForm1View::ShowFileDialog(FileDialogKind kind, const std::wstring& /*filter*/,
@@ -197,11 +214,14 @@ std::optional<std::wstring> FuzzForm1View::ShowFileDialog(FileDialogKind kind, c
     // The open dialog takes only a file that exists.
     std::erase_if(offered, [](const std::wstring& path) { return !platform::PlainFileExists(path); });
   }
+  AnsweredModal& shown = modals_.emplace_back();
+  shown.kind = AnsweredModal::FileDialog;
+  shown.fileKind = kind;
   const int choice = in_.Below(static_cast<int>(offered.size()) + 1);
   if (choice == 0) return std::nullopt;
-  const std::wstring& path = offered[static_cast<std::size_t>(choice - 1)];
-  if (kind == FileDialogKind::Open) lastOpened_ = path;
-  return path;
+  shown.path = offered[static_cast<std::size_t>(choice - 1)];
+  if (kind == FileDialogKind::Open) lastOpened_ = shown.path;
+  return shown.path;
 }
 
 // --- The name dialog ---------------------------------------------------------------------
@@ -221,6 +241,10 @@ void FuzzForm1View::ShowModal(WindowRef /*owner*/, InputBoxEvents& events) {
   if (closed_ || modal_) FuzzFailure("a name dialog over a closed window or another modal window");
   nameDialogOpen_ = true;
   modal_ = true;
+  const std::size_t shown = modals_.size();
+  modals_.emplace_back().kind = AnsweredModal::NameDialog;
+  using Step = AnsweredModal::NameStep;
+  auto note = [&](Step::Kind kind, std::wstring text = {}) { modals_[shown].steps.push_back({kind, std::move(text)}); };
   for (int step = 0; step < 4 && nameDialogOpen_; ++step) {
     switch (in_.Below(5)) {
       case 0: {
@@ -228,24 +252,30 @@ void FuzzForm1View::ShowModal(WindowRef /*owner*/, InputBoxEvents& events) {
         nameText_.replace(static_cast<std::size_t>(selectionStart_), static_cast<std::size_t>(selectionLength_), typed);
         selectionStart_ += static_cast<int>(typed.size());
         selectionLength_ = 0;
+        note(Step::Type, typed);
         break;
       }
       case 1:
         nameText_.clear();
         selectionStart_ = selectionLength_ = 0;
+        note(Step::Clear);
         break;
       case 2:
+        note(Step::Ok);
         events.OKButton_Click();
         break;
       case 3:
+        note(Step::Cancel);
         events.CancelButton_Click();
         break;
       default:
+        note(Step::CloseBox);
         nameDialogOpen_ = false;  // the title bar's close box
         break;
     }
   }
   // A user who did nothing decisive closes it with the close box.
+  if (nameDialogOpen_) note(Step::CloseBox);
   nameDialogOpen_ = false;
   modal_ = false;
 }

@@ -22,6 +22,25 @@ class CloseObserver {
   ~CloseObserver() = default;
 };
 
+// A modal window the view answered, and how: what a driver of the real program does to
+// give the same answer.
+struct AnsweredModal {
+  enum Kind { Message, NameDialog, Chooser, FileDialog };
+  struct NameStep {
+    enum Kind { Type, Clear, Ok, Cancel, CloseBox };
+    Kind kind;
+    std::wstring text;
+  };
+  Kind kind = Message;
+  std::wstring prompt;                // message box
+  int answer = 0;                     // message box: the button
+  std::vector<NameStep> steps;        // name dialog
+  Color initial = 0;                  // chooser: the colour it opened on
+  std::optional<Color> color;         // chooser: nullopt when cancelled
+  FileDialogKind fileKind = FileDialogKind::Open;
+  std::optional<std::wstring> path;   // file dialog: nullopt when cancelled
+};
+
 struct FuzzControl {
   enum Kind { List, ColorField, Browse, Picture, Title };
   Kind kind = List;
@@ -33,7 +52,9 @@ class FuzzForm1View : public Form1View, private InputBoxView {
  public:
   // The save dialog offers `savePaths`; the open dialog those of them that exist, and
   // `alsoOpened` (which the run does not want overwritten).
-  FuzzForm1View(FuzzInput& in, std::vector<std::wstring> savePaths, std::vector<std::wstring> alsoOpened);
+  // `asAUser`: only answers a real dialog can give (the chooser gives no top byte).
+  FuzzForm1View(FuzzInput& in, std::vector<std::wstring> savePaths, std::vector<std::wstring> alsoOpened,
+                bool asAUser = false);
   FuzzForm1View(const FuzzForm1View&) = delete;
   FuzzForm1View& operator=(const FuzzForm1View&) = delete;
 
@@ -58,6 +79,10 @@ class FuzzForm1View : public Form1View, private InputBoxView {
   // The file chosen in the last open dialog that was not cancelled.
   const std::optional<std::wstring>& LastOpened() const { return lastOpened_; }
   bool Closing() const { return closing_; }
+  FuzzControl Focused() const { return focus_; }
+  // Every modal window answered since the last ForgetModals, in order.
+  const std::vector<AnsweredModal>& Modals() const { return modals_; }
+  void ForgetModals() { modals_.clear(); }
 
   // --- Form1View ------------------------------------------------------------------------
   WindowRef Window() override { return WindowRef{this}; }
@@ -108,6 +133,8 @@ class FuzzForm1View : public Form1View, private InputBoxView {
   FuzzInput& in_;
   std::vector<std::wstring> savePaths_;
   std::vector<std::wstring> alsoOpened_;
+  bool asAUser_;
+  std::vector<AnsweredModal> modals_;
   Form1Events* events_ = nullptr;
   CloseObserver* observer_ = nullptr;
 
