@@ -1,28 +1,33 @@
 // Any bytes as a theme file: reading never fails, and a file the writer made reads
-// back to the same themes, so saving again gives the same bytes.
+// back to the same themes, so saving again gives the same bytes. Read as LoadThemeStore
+// reads a file's bytes.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
+#include <string>
 #include <string_view>
-#include <vector>
 
-#include "platform/platform.h"
+#include "fuzz/fuzz_input.h"
 #include "platform/text_file.h"
 #include "themes/theme_store.h"
+#include "themes/theme_store_reader.h"
 
 namespace {
-ThemeList Read(std::string_view bytes) {
-  std::vector<std::wstring> lines;
-  for (std::string_view line : platform::SplitLines(bytes)) lines.push_back(platform::FromCodePage(line));
-  ThemeList list(1);
-  for (Theme& theme : ReadThemeStoreLines(lines)) list.push_back(std::move(theme));
-  return list;
+
+void ReadAndWrite(std::string_view bytes, std::string& written) {
+  ThemeStoreReader reader(ThemeList(1));
+  ReadThemeStoreBytes(bytes, reader);
+  written.clear();
+  WriteThemeStoreLines(reader.TakeThemes(), [&](std::wstring_view line) { platform::AppendLineCrlf(written, line); });
 }
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string written =
-      platform::JoinLinesCrlf(WriteThemeStoreLines(Read({reinterpret_cast<const char*>(data), size})));
-  if (platform::JoinLinesCrlf(WriteThemeStoreLines(Read(written))) != written) std::abort();
+  // Across inputs, so that their room is allocated once.
+  static std::string written;
+  static std::string again;
+  ReadAndWrite({reinterpret_cast<const char*>(data), size}, written);
+  ReadAndWrite(written, again);
+  FUZZ_CHECK(again == written);
   return 0;
 }

@@ -125,12 +125,14 @@ IoStatus ReadTextLines(const std::wstring& path, std::vector<std::wstring>& line
   return status;
 }
 
+void AppendLineCrlf(std::string& bytes, std::wstring_view line) {
+  bytes += ToCodePage(line);
+  bytes += "\r\n";
+}
+
 std::string JoinLinesCrlf(const std::vector<std::wstring>& lines) {
   std::string bytes;
-  for (const std::wstring& line : lines) {
-    bytes += ToCodePage(line);
-    bytes += "\r\n";
-  }
+  for (const std::wstring& line : lines) AppendLineCrlf(bytes, line);
   return bytes;
 }
 

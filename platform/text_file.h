@@ -48,6 +48,8 @@ IoStatus ReadTextLines(const std::wstring& path, std::vector<std::wstring>& line
 
 // Each line converted to the code page and followed by CR LF.
 std::string JoinLinesCrlf(const std::vector<std::wstring>& lines);
+// One such line added to the bytes of a file being made.
+void AppendLineCrlf(std::string& bytes, std::wstring_view line);
 
 // JoinLinesCrlf written through WriteFileSafely.
 IoStatus WriteTextLines(const std::wstring& path, const std::vector<std::wstring>& lines);

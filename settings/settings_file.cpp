@@ -64,9 +64,6 @@ platform::IoStatus SaveSettings(const SettingsRecord& s, std::wstring_view /*mod
   // Each line goes into the file's bytes as it is made: a huge record costs its bytes,
   // not a second copy of all its texts.
   std::string bytes;
-  WriteSettingsLines(s, [&](std::wstring_view line) {
-    bytes += platform::ToCodePage(line);
-    bytes += "\r\n";
-  });
+  WriteSettingsLines(s, [&](std::wstring_view line) { platform::AppendLineCrlf(bytes, line); });
   return platform::WriteFileSafely(SettingsPath(), bytes);
 }
