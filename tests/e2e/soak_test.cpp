@@ -1,9 +1,9 @@
 // A long random session on the real program: thousands of random user actions (clicks
 // on the list, arrow keys, typing into the fields, the colour chooser, every menu item,
 // the close box) with every dialog answered at random. Beside the real program the same
-// logic runs on the fuzz view, as a shadow: it acts first, with writes sent to a folder
-// of its own, and says which dialogs the real program must show and how the user
-// answers them. After each action the real window must show what the shadow shows;
+// logic runs on the fuzz view, as a shadow: it acts first (its writes noted, and the
+// files put back as they were), and says which dialogs the real program must show and
+// how the user answers them. After each action the real window must show what the shadow shows;
 // after each close (and each theme file saved) the files the real program wrote must be
 // byte for byte those the shadow wrote. Stops at the first difference, crash or loss,
 // with the steps that led there. Run by scripts/soak, not by the tests:
@@ -43,22 +43,41 @@ int EnvNumber(const char* name, int fallback) {
   return text && *text ? std::atoi(text) : fallback;
 }
 
-// --- The shadow's writes go to a folder of their own ------------------------------------
+// --- What the shadow writes --------------------------------------------------------------
 
-std::wstring realFolder;
-std::wstring shadowFolder;
-
-BOOL WINAPI MoveIntoShadow(LPCWSTR from, LPCWSTR to, DWORD flags) {
-  std::wstring target = to;
-  if (target.size() >= realFolder.size() && _wcsnicmp(target.c_str(), realFolder.c_str(), realFolder.size()) == 0) {
-    target = shadowFolder + target.substr(realFolder.size());
-  }
-  return platform::SystemWriteCalls().MoveFileExW(from, target.c_str(), flags);
+// A file's bytes; nullopt when there is no file.
+std::optional<std::string> FileBytes(const fs::path& path) {
+  if (!fs::exists(path)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-platform::WriteCalls ShadowWrites() {
+// One name for each file, however a path to it is spelled.
+std::wstring Key(const fs::path& path) {
+  std::wstring key = path.lexically_normal().wstring();
+  for (wchar_t& c : key) c = static_cast<wchar_t>(towlower(c));
+  return key;
+}
+
+// The shadow's writes land where the program's would, so that the shadow reads back what
+// it wrote; each file is noted with what it held before, to be put back before the
+// program does the same.
+struct ShadowWrites {
+  std::map<std::wstring, std::pair<fs::path, std::optional<std::string>>> before;
+  std::map<std::wstring, std::optional<std::string>> written;
+};
+ShadowWrites shadowWrites;
+
+BOOL WINAPI MoveNoted(LPCWSTR from, LPCWSTR to, DWORD flags) {
+  const std::wstring key = Key(to);
+  if (!shadowWrites.before.contains(key)) shadowWrites.before[key] = {fs::path(to), FileBytes(to)};
+  shadowWrites.written[key] = FileBytes(from);
+  return platform::SystemWriteCalls().MoveFileExW(from, to, flags);
+}
+
+platform::WriteCalls NotedWrites() {
   platform::WriteCalls calls = platform::SystemWriteCalls();
-  calls.MoveFileExW = MoveIntoShadow;
+  calls.MoveFileExW = MoveNoted;
   return calls;
 }
 
@@ -96,11 +115,6 @@ struct Shadow {
 
 class Soak : public Story {
  protected:
-  ~Soak() override {
-    std::error_code ignored;
-    fs::remove_all(fs::path(shadowFolder), ignored);
-  }
-
   // One step of the log, shown when the session stops.
   void Note(const std::string& step) {
     log_.push_back(std::to_string(actions_) + ": " + step);
@@ -294,32 +308,28 @@ class Soak : public Story {
     return text.str();
   }
 
-  static std::optional<std::string> FileBytes(const fs::path& path) {
-    if (!fs::exists(path)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
-  // Takes what the shadow wrote since the last call as what the real files must hold.
+  // Takes what the shadow wrote as what the program's files must hold, and puts back
+  // what they held, so that the program starts its action where the shadow did.
   void TakeShadowWrites() {
-    for (const auto& entry : fs::recursive_directory_iterator(fs::path(shadowFolder))) {
-      if (!entry.is_regular_file()) continue;
-      const fs::path relative = fs::relative(entry.path(), fs::path(shadowFolder));
-      expected_[relative] = FileBytes(entry.path());
-      pending_.push_back(relative);
-      fs::remove(entry.path());
+    for (const auto& [key, file] : shadowWrites.before) {
+      std::error_code ignored;
+      fs::remove(file.first, ignored);
+      if (file.second) std::ofstream(file.first, std::ios::binary) << *file.second;
+      expected_[key] = {file.first, shadowWrites.written[key]};
+      pending_.push_back(key);
     }
+    shadowWrites = {};
   }
 
-  ::testing::AssertionResult CheckFile(const fs::path& relative) {
+  ::testing::AssertionResult CheckFile(const std::wstring& key) {
     ++filesChecked_;
-    // The real program may still be finishing the write.
-    const bool same = app_->WaitUntil(5000, [&] { return FileBytes(folder_ / relative) == expected_[relative]; });
-    if (!same) {
-      const std::optional<std::string> real = FileBytes(folder_ / relative);
-      return Stop(relative.string() + ": the program's file (" + (real ? std::to_string(real->size()) + " bytes" : "none") +
-                  ") is not the logic's (" +
-                  (expected_[relative] ? std::to_string(expected_[relative]->size()) + " bytes" : "none") + ")");
+    const auto& [path, bytes] = expected_.at(key);
+    // The program may still be finishing the write.
+    if (!app_->WaitUntil(5000, [&] { return FileBytes(path) == bytes; })) {
+      const std::optional<std::string> real = FileBytes(path);
+      return Stop(Utf8(path.filename().wstring()) + ": the program's file (" +
+                  (real ? std::to_string(real->size()) + " bytes" : "none") + ") is not the logic's (" +
+                  (bytes ? std::to_string(bytes->size()) + " bytes" : "none") + ")");
     }
     return ::testing::AssertionSuccess();
   }
@@ -438,14 +448,15 @@ class Soak : public Story {
       }
       if (close) ++closes_;
     }
-    // The files: every one either side wrote, and both of the program's after a close.
+    // The files: every one the shadow wrote, and both of the program's after a close.
     if (close) {
       for (const wchar_t* name : {kSettingsFileName, kThemeStoreFileName}) {
-        if (std::find(pending_.begin(), pending_.end(), fs::path(name)) == pending_.end()) pending_.push_back(name);
+        const std::wstring key = Key(File(name));
+        if (std::find(pending_.begin(), pending_.end(), key) == pending_.end()) pending_.push_back(key);
       }
     }
-    for (const fs::path& relative : pending_) {
-      if (auto checked = CheckFile(relative); !checked) return checked;
+    for (const std::wstring& key : pending_) {
+      if (auto checked = CheckFile(key); !checked) return checked;
     }
     pending_.clear();
     return ::testing::AssertionSuccess();
@@ -463,8 +474,9 @@ class Soak : public Story {
   std::mt19937 random_;
   unsigned seed_ = 0;
   std::unique_ptr<Shadow> shadow_;
-  std::map<fs::path, std::optional<std::string>> expected_;
-  std::vector<fs::path> pending_;
+  // What each file must hold: its path and bytes (nullopt: no file).
+  std::map<std::wstring, std::pair<fs::path, std::optional<std::string>>> expected_;
+  std::vector<std::wstring> pending_;
   std::vector<std::string> log_;
   int actions_ = 0;
   int closes_ = 0;
@@ -479,12 +491,11 @@ TEST_F(Soak, ThousandsOfRandomActionsLoseNothing) {
 
   WriteLirvaFolder({kNight, kStandard, kSea});
   fs::create_directories(folder_ / L"themes");
-  realFolder = folder_.wstring();
-  shadowFolder = realFolder + L"-shadow";
-  fs::create_directories(fs::path(shadowFolder) / L"themes");
-  for (const wchar_t* name : {kSettingsFileName, kThemeStoreFileName}) expected_[name] = FileBytes(folder_ / name);
-  const platform::WriteCalls shadowWrites = ShadowWrites();
-  const platform::ScopedWriteCalls redirect(shadowWrites);
+  for (const wchar_t* name : {kSettingsFileName, kThemeStoreFileName}) {
+    expected_[Key(File(name))] = {fs::path(File(name)), FileBytes(File(name))};
+  }
+  const platform::WriteCalls noted = NotedWrites();
+  const platform::ScopedWriteCalls noteShadowWrites(noted);
   // The shadow reads the program's own files, as the program does.
   const platform::ScopedProgramFolder programFolder(folder_.wstring());
 
