@@ -23,7 +23,8 @@ void Form1::Form_Load() {
 
 void Form1::TellUnreadFilesAtStart() {
   if (unreadAtStart_.empty()) return;
-  view_.MsgBox(UnreadAtStartMessage(unreadAtStart_), vbOKOnly + vbExclamation);
+  view_.MsgBox(UnreadAtStartMessage(unreadAtStart_),
+               MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
 }
 
 bool Form1::CloseCondition() { return view_.ListIndex() > 0 || state_.SettingsChanged; }
@@ -38,9 +39,10 @@ bool Form1::Form_QueryUnload(int unloadMode) {
     if (unloadMode == 1) {
       writeSettings = true;
     } else {
-      const int answer = view_.MsgBox(kCloseQuestion, vbYesNoCancel + vbExclamation);
-      if (answer != vbYes && answer != vbNo) return true;
-      writeSettings = answer == vbYes;
+      const MsgBoxAnswer answer =
+          view_.MsgBox(kCloseQuestion, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+      if (answer != MsgBoxAnswer::Yes && answer != MsgBoxAnswer::No) return true;
+      writeSettings = answer == MsgBoxAnswer::Yes;
     }
   }
   if (writeSettings && !CloseGoesOnAfter(kSettingsFileName, SaveSettings(settings_, kNoMainWindow))) return true;
@@ -58,8 +60,9 @@ bool Form1::CloseGoesOnAfter(const wchar_t* fileName, const platform::IoStatus& 
   if (written.ok()) return true;
   // Closing quietly would lose the user's work; keeping them in a window that can
   // never close would be no better. Only an explicit No closes without the file.
-  const int answer = view_.MsgBox(CloseWriteFailedQuestion(fileName, written.reason()), vbYesNo + vbExclamation);
-  return answer == vbNo;
+  const MsgBoxAnswer answer = view_.MsgBox(CloseWriteFailedQuestion(fileName, written.reason()),
+                                           MsgBoxStyle::YesNo | MsgBoxStyle::Exclamation);
+  return answer == MsgBoxAnswer::No;
 }
 
 void Form1::mnQuit_Click() { view_.RequestClose(); }

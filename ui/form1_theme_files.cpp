@@ -17,22 +17,25 @@ Form1::SaveResult Form1::SaveThemesToFile() {
 void Form1::mnSave_Click() {
   const SaveResult saved = SaveThemesToFile();
   if (saved.Outcome == SaveOutcome::Failed) {
-    view_.MsgBox(SaveFailedMessage(saved.Path, saved.Status.reason()), vbOKOnly + vbExclamation);
+    view_.MsgBox(SaveFailedMessage(saved.Path, saved.Status.reason()),
+                 MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
   }
 }
 
 void Form1::mnOpen_Click() {
   if (state_.ThemeListChanged) {
-    const int answer = view_.MsgBox(kSaveBeforeLoadQuestion, vbYesNoCancel + vbExclamation);
-    if (answer == vbYes) {
+    const MsgBoxAnswer answer =
+        view_.MsgBox(kSaveBeforeLoadQuestion, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+    if (answer == MsgBoxAnswer::Yes) {
       // A cancelled save dialog lets the load go on, as the user chose; a failed write
       // does not, or the themes the user wanted kept would be replaced.
       const SaveResult saved = SaveThemesToFile();
       if (saved.Outcome == SaveOutcome::Failed) {
-        view_.MsgBox(SaveBeforeLoadFailedMessage(saved.Path, saved.Status.reason()), vbOKOnly + vbExclamation);
+        view_.MsgBox(SaveBeforeLoadFailedMessage(saved.Path, saved.Status.reason()),
+                     MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
         return;
       }
-    } else if (answer != vbNo) {
+    } else if (answer != MsgBoxAnswer::No) {
       return;
     }
   }
@@ -51,7 +54,8 @@ void Form1::mnOpen_Click() {
   if (!loaded.ok()) {
     // The loader reads the whole file before it changes anything, so the themes the
     // user had are still in the list and the list box, as they were.
-    view_.MsgBox(LoadFailedMessage(*path, loaded.reason()), vbOKOnly + vbExclamation);
+    view_.MsgBox(LoadFailedMessage(*path, loaded.reason()),
+                 MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return;
   }
   state_.ThemeListChanged = false;

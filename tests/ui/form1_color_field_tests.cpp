@@ -135,7 +135,7 @@ TEST(Form1TransformTitle, EachKeystrokeIsTakenAndTheProgramsOwnFillIsNot) {
   EXPECT_TRUE(w.view.Surface().TakeNothingDrawn());
 
   // A switch fills the field with the theme's title and leaves the mark clear.
-  w.view.AnswerMessage(vbNo);
+  w.view.AnswerMessage(MsgBoxAnswer::No);
   w.view.ClickListEntry(1);
   EXPECT_EQ(w.view.TransformTitleText(), L"夜");
   EXPECT_FALSE(w.form.State().SettingsChanged);

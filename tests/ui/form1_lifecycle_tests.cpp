@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr int kYesNoCancelQuestion = vbYesNoCancel + vbExclamation;
-constexpr int kYesNoQuestion = vbYesNo + vbExclamation;
+constexpr MsgBoxStyle kYesNoCancelQuestion = MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation;
+constexpr MsgBoxStyle kYesNoQuestion = MsgBoxStyle::YesNo | MsgBoxStyle::Exclamation;
 
 TEST(Form1StartUp, ShowsTheSettingsTheStoredThemesAndThePreview) {
   TestWindow w;
@@ -64,17 +64,17 @@ TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
   struct Case {
     const char* name;
     int unloadMode;
-    std::optional<int> answer;  // nullopt: no question expected
+    std::optional<MsgBoxAnswer> answer;  // nullopt: no question expected
     bool settingsWritten;
     bool storeWritten;
     bool closed;
   };
   const Case cases[] = {
-      {"close box, Yes", 0, vbYes, true, true, true},
-      {"close box, No", 0, vbNo, false, true, true},
-      {"close box, Cancel", 0, vbCancel, false, false, false},
-      {"session end, Yes", 2, vbYes, true, true, true},
-      {"session end, Cancel", 2, vbCancel, false, false, false},
+      {"close box, Yes", 0, MsgBoxAnswer::Yes, true, true, true},
+      {"close box, No", 0, MsgBoxAnswer::No, false, true, true},
+      {"close box, Cancel", 0, MsgBoxAnswer::Cancel, false, false, false},
+      {"session end, Yes", 2, MsgBoxAnswer::Yes, true, true, true},
+      {"session end, Cancel", 2, MsgBoxAnswer::Cancel, false, false, false},
       {"apply and close", 1, std::nullopt, true, true, true},
   };
   for (const Case& c : cases) {
@@ -108,7 +108,7 @@ TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
       EXPECT_EQ(w.form.State().SettingsChanged, stateBefore.SettingsChanged);
       EXPECT_EQ(w.form.State().ThemeListChanged, stateBefore.ThemeListChanged);
       // Closing again asks again.
-      w.view.AnswerMessage(kCloseQuestion, vbNo);
+      w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::No);
       EXPECT_TRUE(w.view.AskClose(c.unloadMode));
     }
   }
@@ -136,7 +136,7 @@ TEST(Form1Close, WritesTheStoreWhenOnlyTheThemeListChanged) {
   w.StartBesideSampleFiles();
   const std::string settingsBefore = w.Bytes(L"setting.ini");
   w.view.ClickListEntry(2);
-  w.view.AnswerMessage(DeleteQuestion(L"Day"), vbOK);
+  w.view.AnswerMessage(DeleteQuestion(L"Day"), MsgBoxAnswer::OK);
   w.view.ChooseMenu(&Form1Events::mnDelete_Click);
   ASSERT_EQ(w.view.ListIndex(), 0);
   ASSERT_FALSE(w.form.State().SettingsChanged);
@@ -153,8 +153,8 @@ TEST(Form1Close, WritesTheStoreWhenOnlyTheThemeListChanged) {
 // A failed write at the close is told with the file and the reason; Yes keeps the
 // window open with nothing lost, No closes without that file.
 TEST(Form1Close, AFailedWriteOfSettingsLetsTheUserChoose) {
-  for (int answer : {vbYes, vbNo}) {
-    SCOPED_TRACE(answer == vbYes ? "keep the window" : "close anyway");
+  for (MsgBoxAnswer answer : {MsgBoxAnswer::Yes, MsgBoxAnswer::No}) {
+    SCOPED_TRACE(answer == MsgBoxAnswer::Yes ? "keep the window" : "close anyway");
     TestWindow w;
     w.StartBesideSampleFiles();
     w.view.ClickListEntry(1);
@@ -163,7 +163,7 @@ TEST(Form1Close, AFailedWriteOfSettingsLetsTheUserChoose) {
     const std::string settingsBefore = w.Bytes(L"setting.ini");
 
     w.view.AnswerMessage(answer);
-    EXPECT_EQ(w.view.AskClose(1), answer == vbNo);
+    EXPECT_EQ(w.view.AskClose(1), answer == MsgBoxAnswer::No);
 
     // The same write, tried here, gives the reason the user must be told.
     const std::wstring reason = platform::WriteFileSafely(w.folder.File(L"setting.ini"), "").reason();
@@ -172,7 +172,7 @@ TEST(Form1Close, AFailedWriteOfSettingsLetsTheUserChoose) {
     EXPECT_EQ(w.view.Messages()[0].Prompt, CloseWriteFailedQuestion(L"setting.ini", reason));
     EXPECT_EQ(w.view.Messages()[0].Style, kYesNoQuestion);
     EXPECT_EQ(w.Bytes(L"setting.ini"), settingsBefore);
-    if (answer == vbYes) {
+    if (answer == MsgBoxAnswer::Yes) {
       EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), storeBefore);
       // Once the file can be written, closing again writes both.
       MakeWritable(w.folder.File(L"setting.ini"));
@@ -185,8 +185,8 @@ TEST(Form1Close, AFailedWriteOfSettingsLetsTheUserChoose) {
 }
 
 TEST(Form1Close, AFailedWriteOfTheStoreLetsTheUserChoose) {
-  for (int answer : {vbYes, vbNo}) {
-    SCOPED_TRACE(answer == vbYes ? "keep the window" : "close anyway");
+  for (MsgBoxAnswer answer : {MsgBoxAnswer::Yes, MsgBoxAnswer::No}) {
+    SCOPED_TRACE(answer == MsgBoxAnswer::Yes ? "keep the window" : "close anyway");
     TestWindow w;
     w.WriteSettingsFile(SampleSettings());
     // A folder where the store should be: nothing can replace it.
@@ -195,9 +195,9 @@ TEST(Form1Close, AFailedWriteOfTheStoreLetsTheUserChoose) {
     w.view.AnswerNameDialog({ClickOk()});
     w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
 
-    w.view.AnswerMessage(kCloseQuestion, vbYes);
+    w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::Yes);
     w.view.AnswerMessage(answer);
-    EXPECT_EQ(w.view.AskClose(2), answer == vbNo);
+    EXPECT_EQ(w.view.AskClose(2), answer == MsgBoxAnswer::No);
     ASSERT_EQ(w.view.Messages().size(), 2u);
     EXPECT_EQ(w.view.Messages()[1].Style, kYesNoQuestion);
     EXPECT_EQ(w.view.Messages()[1].Prompt.rfind(L"lirvacolors.iniを保存できませんでした。\n", 0), 0u);
@@ -229,12 +229,12 @@ TEST(Form1StartUp, UnreadableFilesAreToldOnceAndNeverWritten) {
     }
     const FileIdentity settingsFile = IdentityOf(w.folder.File(L"setting.ini"));
     const FileIdentity storeFile = IdentityOf(w.folder.File(L"lirvacolors.ini"));
-    w.view.AnswerMessage(vbOK);
+    w.view.AnswerMessage(MsgBoxAnswer::OK);
     w.view.Open();
 
     ASSERT_EQ(w.view.Messages().size(), 1u);
     const ShownMessage& told = w.view.Messages()[0];
-    EXPECT_EQ(told.Style, vbOKOnly + vbExclamation);
+    EXPECT_EQ(told.Style, MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     EXPECT_EQ(told.Prompt.find(L"setting.iniを読み込めませんでした。") != std::wstring::npos, c.settingsUnreadable);
     EXPECT_EQ(told.Prompt.find(L"lirvacolors.iniを読み込めませんでした。") != std::wstring::npos, c.storeUnreadable);
     EXPECT_EQ(w.view.ListItems().size(), c.storeUnreadable ? 1u : 4u);
@@ -246,7 +246,7 @@ TEST(Form1StartUp, UnreadableFilesAreToldOnceAndNeverWritten) {
     w.view.Focus(Control::Field(0));
     w.view.Type(L"123456");
     w.view.PressTab();
-    if (!c.settingsUnreadable) w.view.AnswerMessage(kCloseQuestion, vbYes);
+    if (!c.settingsUnreadable) w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::Yes);
     EXPECT_TRUE(w.view.AskClose(0));
 
     if (c.settingsUnreadable) {

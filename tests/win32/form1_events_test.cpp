@@ -134,7 +134,7 @@ TEST_F(Form1EventsTest, TabFromAFieldMovesToItsButtonAndTakesTheEdit) {
 TEST_F(Form1EventsTest, FocusGoingToAMessageBoxAndBackRaisesNoLostFocus) {
   Focus(Field(2));
   DialogAnswerer answer(L"#32770", [](HWND box) { PressButton(box, IDOK); });
-  EXPECT_EQ(window.MsgBox(L"?", vbOKCancel | vbExclamation), vbOK);
+  EXPECT_EQ(window.MsgBox(L"?", MsgBoxStyle::OKCancel | MsgBoxStyle::Exclamation), MsgBoxAnswer::OK);
   EXPECT_TRUE(answer.Found());
   Pump();
   EXPECT_TRUE(events.log.empty());

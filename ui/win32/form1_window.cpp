@@ -213,7 +213,7 @@ void Form1Window::OnListSelectionChange() {
 
 // ---- Form1View: modal windows and the close ----
 
-int Form1Window::MsgBox(const std::wstring& prompt, int style) {
+MsgBoxAnswer Form1Window::MsgBox(const std::wstring& prompt, MsgBoxStyle style) {
   return ShowMessageBox(window_, prompt, style);
 }
 

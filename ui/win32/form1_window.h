@@ -54,7 +54,7 @@ class Form1Window final : public Form1View {
   void ListAdd(const std::wstring& text) override;
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return picture_.Surface(); }
-  int MsgBox(const std::wstring& prompt, int style) override;
+  MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
   std::optional<Color> ChooseColor(Color initial, int flags) override;
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
