@@ -29,14 +29,14 @@ void Form1::TellUnreadFilesAtStart() {
 
 bool Form1::CloseCondition() { return view_.ListIndex() > 0 || state_.SettingsChanged; }
 
-bool Form1::Form_QueryUnload(int unloadMode) {
+bool Form1::Form_QueryUnload(CloseReason reason) {
   const bool condition = CloseCondition();
 
   // A setting.ini that could not be read is never written over, so there is nothing
   // to ask about it either.
   bool writeSettings = false;
   if (condition && !settingsUnread_) {
-    if (unloadMode == 1) {
+    if (reason == CloseReason::Program) {
       writeSettings = true;
     } else {
       const MsgBoxAnswer answer =

@@ -102,7 +102,7 @@ class Form1View {
   virtual InputBoxView& InputBoxDialogView() = 0;
 
   // Asks for the close of the main window from the program itself: the toolkit runs
-  // Form_QueryUnload(1) and closes the window unless it returns true.
+  // Form_QueryUnload(CloseReason::Program) and closes the window unless it returns true.
   virtual void RequestClose() = 0;
 
  protected:

@@ -140,13 +140,13 @@ void FakeForm1View::ChooseMenu(void (Form1Events::*item)()) {
   (events_->*item)();
 }
 
-bool FakeForm1View::AskClose(int unloadMode) {
+bool FakeForm1View::AskClose(CloseReason reason) {
   if (!UserCanAct("Close")) return false;
-  if (!events_->Form_QueryUnload(unloadMode)) closed_ = true;
+  if (!events_->Form_QueryUnload(reason)) closed_ = true;
   return closed_;
 }
 
-void FakeForm1View::RequestClose() { AskClose(1); }
+void FakeForm1View::RequestClose() { AskClose(CloseReason::Program); }
 
 // --- Scripted answers ------------------------------------------------------------------
 

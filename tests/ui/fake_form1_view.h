@@ -86,8 +86,8 @@ class FakeForm1View : public Form1View {
   void ClickBrowse(int index);
   // Menu items never take the focus.
   void ChooseMenu(void (Form1Events::*item)());
-  // The close box (0), the session ending (2), ...; true when the window closed.
-  bool AskClose(int unloadMode);
+  // The close box, the session ending, ...; true when the window closed.
+  bool AskClose(CloseReason reason);
 
   // --- Answers to the next modal windows, in order ---------------------------------
   void AnswerMessage(MsgBoxAnswer answer);

@@ -41,17 +41,19 @@ TEST(Form1Close, WithNothingChangedAsksNothingAndWritesNothing) {
   struct Case {
     const char* name;
     bool selectCurrentSettings;
-    int unloadMode;
+    CloseReason reason;
   };
-  for (const Case& c : {Case{"close box", false, 0}, Case{"apply and close", false, 1}, Case{"session end", false, 2},
-                        Case{"current settings selected", true, 0}}) {
+  for (const Case& c : {Case{"close box", false, CloseReason::CloseBox},
+                        Case{"apply and close", false, CloseReason::Program},
+                        Case{"session end", false, CloseReason::SessionEnd},
+                        Case{"current settings selected", true, CloseReason::CloseBox}}) {
     SCOPED_TRACE(c.name);
     TestWindow w;
     w.WriteSettingsFile(SampleSettings());
     w.view.Open();
     const std::string settingsBefore = w.Bytes(L"setting.ini");
     if (c.selectCurrentSettings) w.view.ClickListEntry(0);
-    EXPECT_TRUE(w.view.AskClose(c.unloadMode));
+    EXPECT_TRUE(w.view.AskClose(c.reason));
     EXPECT_TRUE(w.view.Messages().empty());
     EXPECT_EQ(w.Bytes(L"setting.ini"), settingsBefore);
     EXPECT_FALSE(w.folder.Exists(L"lirvacolors.ini"));
@@ -63,19 +65,19 @@ TEST(Form1Close, WithNothingChangedAsksNothingAndWritesNothing) {
 TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
   struct Case {
     const char* name;
-    int unloadMode;
+    CloseReason reason;
     std::optional<MsgBoxAnswer> answer;  // nullopt: no question expected
     bool settingsWritten;
     bool storeWritten;
     bool closed;
   };
   const Case cases[] = {
-      {"close box, Yes", 0, MsgBoxAnswer::Yes, true, true, true},
-      {"close box, No", 0, MsgBoxAnswer::No, false, true, true},
-      {"close box, Cancel", 0, MsgBoxAnswer::Cancel, false, false, false},
-      {"session end, Yes", 2, MsgBoxAnswer::Yes, true, true, true},
-      {"session end, Cancel", 2, MsgBoxAnswer::Cancel, false, false, false},
-      {"apply and close", 1, std::nullopt, true, true, true},
+      {"close box, Yes", CloseReason::CloseBox, MsgBoxAnswer::Yes, true, true, true},
+      {"close box, No", CloseReason::CloseBox, MsgBoxAnswer::No, false, true, true},
+      {"close box, Cancel", CloseReason::CloseBox, MsgBoxAnswer::Cancel, false, false, false},
+      {"session end, Yes", CloseReason::SessionEnd, MsgBoxAnswer::Yes, true, true, true},
+      {"session end, Cancel", CloseReason::SessionEnd, MsgBoxAnswer::Cancel, false, false, false},
+      {"apply and close", CloseReason::Program, std::nullopt, true, true, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -90,7 +92,7 @@ TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
     const Form1State stateBefore = w.form.State();
 
     if (c.answer) w.view.AnswerMessage(kCloseQuestion, *c.answer);
-    EXPECT_EQ(w.view.AskClose(c.unloadMode), c.closed);
+    EXPECT_EQ(w.view.AskClose(c.reason), c.closed);
     if (c.answer) {
       ASSERT_EQ(w.view.Messages().size(), 1u);
       EXPECT_EQ(w.view.Messages()[0].Style, kYesNoCancelQuestion);
@@ -109,7 +111,7 @@ TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
       EXPECT_EQ(w.form.State().ThemeListChanged, stateBefore.ThemeListChanged);
       // Closing again asks again.
       w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::No);
-      EXPECT_TRUE(w.view.AskClose(c.unloadMode));
+      EXPECT_TRUE(w.view.AskClose(c.reason));
     }
   }
 }
@@ -141,7 +143,7 @@ TEST(Form1Close, WritesTheStoreWhenOnlyTheThemeListChanged) {
   ASSERT_EQ(w.view.ListIndex(), 0);
   ASSERT_FALSE(w.form.State().SettingsChanged);
 
-  EXPECT_TRUE(w.view.AskClose(0));
+  EXPECT_TRUE(w.view.AskClose(CloseReason::CloseBox));
   EXPECT_EQ(w.view.Messages().size(), 1u);  // the delete's question only
   EXPECT_EQ(w.Bytes(L"setting.ini"), settingsBefore);
   ::ThemeList expected{Theme{}, SampleThemes()[0], SampleThemes()[2]};
@@ -163,7 +165,7 @@ TEST(Form1Close, AFailedWriteOfSettingsLetsTheUserChoose) {
     const std::string settingsBefore = w.Bytes(L"setting.ini");
 
     w.view.AnswerMessage(answer);
-    EXPECT_EQ(w.view.AskClose(1), answer == MsgBoxAnswer::No);
+    EXPECT_EQ(w.view.AskClose(CloseReason::Program), answer == MsgBoxAnswer::No);
 
     // The same write, tried here, gives the reason the user must be told.
     const std::wstring reason = platform::WriteFileSafely(w.folder.File(L"setting.ini"), "").reason();
@@ -176,7 +178,7 @@ TEST(Form1Close, AFailedWriteOfSettingsLetsTheUserChoose) {
       EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), storeBefore);
       // Once the file can be written, closing again writes both.
       MakeWritable(w.folder.File(L"setting.ini"));
-      EXPECT_TRUE(w.view.AskClose(1));
+      EXPECT_TRUE(w.view.AskClose(CloseReason::Program));
       EXPECT_NE(w.Bytes(L"setting.ini"), settingsBefore);
     } else {
       EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), TestWindow::StoreBytes(w.form.Themes()));
@@ -197,7 +199,7 @@ TEST(Form1Close, AFailedWriteOfTheStoreLetsTheUserChoose) {
 
     w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::Yes);
     w.view.AnswerMessage(answer);
-    EXPECT_EQ(w.view.AskClose(2), answer == MsgBoxAnswer::No);
+    EXPECT_EQ(w.view.AskClose(CloseReason::SessionEnd), answer == MsgBoxAnswer::No);
     ASSERT_EQ(w.view.Messages().size(), 2u);
     EXPECT_EQ(w.view.Messages()[1].Style, kYesNoQuestion);
     EXPECT_EQ(w.view.Messages()[1].Prompt.rfind(L"lirvacolors.iniを保存できませんでした。\n", 0), 0u);
@@ -247,7 +249,7 @@ TEST(Form1StartUp, UnreadableFilesAreToldOnceAndNeverWritten) {
     w.view.Type(L"123456");
     w.view.PressTab();
     if (!c.settingsUnreadable) w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::Yes);
-    EXPECT_TRUE(w.view.AskClose(0));
+    EXPECT_TRUE(w.view.AskClose(CloseReason::CloseBox));
 
     if (c.settingsUnreadable) {
       EXPECT_EQ(IdentityOf(w.folder.File(L"setting.ini")), settingsFile) << "setting.ini was replaced";

@@ -45,7 +45,7 @@ TEST_F(ModalDialogsTest, CloseQuestionAnswersReachTheCloseAndCancelKeepsTheWindo
     bool ownerDisabled = false;
     HWND boxOwner = nullptr;
     std::wstring boxTitle;
-    asking.onQueryUnload = [&](int) {
+    asking.onQueryUnload = [&](CloseReason) {
       answer = form.MsgBox(kQuestion, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
       return answer == MsgBoxAnswer::Cancel;
     };

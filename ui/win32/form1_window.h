@@ -76,7 +76,7 @@ class Form1Window final : public Form1View {
   void OnListSelectionChange();
   void OnDpiChanged(UINT dpi, const RECT& suggested);
   // Runs Form_QueryUnload(reason); false when it refused the close.
-  bool CloseFor(int reason);
+  bool CloseFor(CloseReason reason);
   void SetFieldText(HWND field, const std::wstring& text);
   // Every handler is raised through here, so a redraw in it starts a new picture.
   template <typename Raise>
