@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "ui/pixel_surface.h"
+#include "ui/drawing_rules.h"
 
 namespace {
 

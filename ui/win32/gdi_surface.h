@@ -1,9 +1,9 @@
 #pragma once
 // Picture1's drawing surface: GDI into a memory bitmap the size of the drawing area,
-// in twips mapped to pixels at the window's DPI. The rules match the software surface
-// the preview's tests use (ui/pixel_surface.h): a twips coordinate lands on pixel
-// floor(t * dpi / 1440); fills and frames leave out the right and bottom edge; a
-// line leaves out its last point; texts are transparent; colours keep 24 bits.
+// in twips mapped to pixels at the window's DPI by the rules of ui/drawing_rules.h,
+// which the software surface the preview's tests use (ui/pixel_surface.h) follows
+// too. As there, fills and frames leave out the right and bottom edge, a line leaves
+// out its last point and texts are transparent.
 //
 // The picture is what the latest redraw painted. Each drawing call is also kept, from
 // the first call after StartNewPicture() on, so that a change of DPI can paint the
