@@ -46,6 +46,8 @@ class PixelSurface final : public PreviewSurface {
 
   int Width() const override { return widthTwips_; }
   int Height() const override { return heightTwips_; }
+  // Each picture paints the pixels it covers, over whatever was there.
+  void BeginPicture() override {}
   void FillRect(int x1, int y1, int x2, int y2, Color color) override;
   void OutlineRect(int x1, int y1, int x2, int y2, Color color) override;
   void Line(int x1, int y1, int x2, int y2, Color color) override;
