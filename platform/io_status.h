@@ -6,7 +6,7 @@
 
 namespace platform {
 
-class IoStatus {
+class [[nodiscard]] IoStatus {
  public:
   static IoStatus Ok() { return IoStatus(); }
   static IoStatus Failed(std::wstring reason) {

@@ -23,7 +23,6 @@ struct SettingsLoadResult {
   bool Found = false;           // a plain file was there
   platform::IoStatus Status;    // not ok: it was there but could not be read, and
                                 // the record holds the defaults only
-  bool Read() const { return Found && Status.ok(); }
 };
 
 // Fills the record from setting.ini in the program's folder, with standard colours

@@ -58,7 +58,6 @@ class PixelSurface final : public PreviewSurface {
   int PixelHeight() const { return pixelHeight_; }
   // The colour of pixel (px, py), which must lie in the buffer.
   Color At(int px, int py) const;
-  const std::vector<Color>& Pixels() const { return pixels_; }
   Color TextColor() const { return textColor_; }
   // The texts still showing, in the order they were drawn.
   const std::vector<RecordedText>& Texts() const { return texts_; }
