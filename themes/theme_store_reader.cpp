@@ -5,7 +5,7 @@
 #include "platform/platform.h"
 #include "platform/text_file.h"
 #include "settings/numeric_text.h"
-#include "themes/hex_digits.h"
+#include "themes/color_text.h"
 #include "themes/theme_store.h"
 #include "themes/theme_store_keys.h"
 
@@ -33,7 +33,7 @@ Color ThemeStoreColorValue(std::wstring_view value) {
     if (second < value.size() && (value[second] == L'H' || value[second] == L'h')) {
       // Always 32 bits, so &H8000 is the dark green 0x8000 and never a negative
       // 16-bit number.
-      return LeadingHexValue(value.substr(second + 1));
+      return TextToColor(value.substr(second + 1));
     }
     // Only "&H" is a prefix in these files; "&O" or a lone "&" is no number.
     return 0;
