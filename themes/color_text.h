@@ -5,7 +5,8 @@
 
 #include "settings/color_slots.h"
 
-// Six upper-case hexadecimal digits of the low 24 bits (digits run blue, green, red).
+// Six upper-case hexadecimal digits of the low 24 bits (digits run blue, green, red),
+// leading zeros kept. (setting.ini writes colours unpadded: UnpaddedHexText.)
 std::wstring ColorToText(Color color);
 
 // The value of the hexadecimal digits (either case) at the start of `text`, blanks,
