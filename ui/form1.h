@@ -1,9 +1,11 @@
 #pragma once
 // The main window's logic: start-up and close, the theme list and its commands, the
 // colour fields and the theme files. It reaches its controls only through Form1View.
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/file_snapshot.h"
 #include "platform/io_status.h"
 #include "settings/settings_record.h"
 #include "themes/theme.h"
@@ -28,10 +30,16 @@ struct Form1State {
   bool SettingsChanged = false;
 };
 
+// The file names of the other programs that run from the program's folder: the host
+// editor among them rewrites setting.ini when it exits.
+using ProgramsRunningBeside = std::function<std::vector<std::wstring>()>;
+std::vector<std::wstring> ProgramsRunningFromProgramFolder();
+
 class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
  public:
   // `settings` is the record the current values live in (GlobalSettings in the program).
-  Form1(SettingsRecord& settings, Form1View& view);
+  Form1(SettingsRecord& settings, Form1View& view,
+        ProgramsRunningBeside runningBeside = ProgramsRunningFromProgramFolder);
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
@@ -68,14 +76,26 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   void ClearList() override;
   void AppendListEntry(const std::wstring& text) override;
 
+  // A colour field's edit that no focus change has taken yet is taken now, exactly as
+  // leaving the field would: every menu command and every close starts with this, so
+  // what the field shows is what the command works with.
+  void TakePendingColorEdit();
+
   void SelectQuietly(int index);
   // Adds a list entry and a theme of that name holding the current values; the new index.
   int AppendTheme(const std::wstring& name);
   bool AskName(std::wstring& name, const wchar_t* caption);
 
   // Start-up and close helpers.
+  void NoteUnreadAtStart(const wchar_t* fileName, const platform::IoStatus& read);
   void TellUnreadFilesAtStart();
   bool CloseCondition();
+  // Before setting.ini is written: true when no program from our folder (the host
+  // editor) runs, or the user chose to write anyway.
+  bool HostLetsUsWriteSettings();
+  enum class StoreAtClose { Write, Skip, KeepOpen };
+  // Whether the close writes the store, asking first when another program changed it.
+  StoreAtClose DecideStoreWrite();
   // After one write of the close: true to go on closing, false when the write failed
   // and the user keeps the window open.
   bool CloseGoesOnAfter(const wchar_t* fileName, const platform::IoStatus& written);
@@ -88,6 +108,9 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
     platform::IoStatus Status;
   };
   SaveResult SaveThemesToFile();
+  // File > load's offer to save the themes to a file first: false when the load must
+  // stop (Cancel, or the save failed).
+  bool OfferToSaveThemesBeforeLoad();
 
   SettingsRecord& settings_;
   Form1View& view_;
@@ -100,4 +123,10 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   bool settingsUnread_ = false;
   bool themeStoreUnread_ = false;
   std::vector<UnreadFile> unreadAtStart_;
+  // What both files held when they were read, to notice another program's writes.
+  platform::FileFingerprint settingsAsRead_;
+  platform::FileFingerprint storeAsRead_;
+  // Counts every change of the theme list or of a theme in it.
+  int themeListRevision_ = 0;
+  ProgramsRunningBeside runningBeside_;
 };

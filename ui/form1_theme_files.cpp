@@ -15,45 +15,61 @@ Form1::SaveResult Form1::SaveThemesToFile() {
 }
 
 void Form1::mnSave_Click() {
+  TakePendingColorEdit();
   const SaveResult saved = SaveThemesToFile();
   if (saved.Outcome == SaveOutcome::Failed) {
-    view_.MsgBox(SaveFailedMessage(saved.Path, saved.Status.reason()), vbOKOnly + vbExclamation);
+    view_.MsgBox(SaveFailedMessage(saved.Path, FailureReason(saved.Status)), vbOKOnly + vbExclamation);
   }
 }
 
-void Form1::mnOpen_Click() {
-  if (state_.ThemeListChanged) {
-    const int answer = view_.MsgBox(kSaveBeforeLoadQuestion, vbYesNoCancel + vbExclamation);
-    if (answer == vbYes) {
-      // A cancelled save dialog lets the load go on, as the user chose; a failed write
-      // does not, or the themes the user wanted kept would be replaced.
-      const SaveResult saved = SaveThemesToFile();
-      if (saved.Outcome == SaveOutcome::Failed) {
-        view_.MsgBox(SaveBeforeLoadFailedMessage(saved.Path, saved.Status.reason()), vbOKOnly + vbExclamation);
-        return;
-      }
-    } else if (answer != vbNo) {
-      return;
-    }
+bool Form1::OfferToSaveThemesBeforeLoad() {
+  const int answer = view_.MsgBox(kSaveBeforeLoadQuestion, vbYesNoCancel + vbExclamation);
+  if (answer == vbNo) return true;
+  if (answer != vbYes) return false;
+  // A cancelled save dialog lets the load go on, as the user chose; a failed write
+  // does not, or the themes the user wanted kept would be replaced.
+  const SaveResult saved = SaveThemesToFile();
+  if (saved.Outcome == SaveOutcome::Failed) {
+    view_.MsgBox(SaveBeforeLoadFailedMessage(saved.Path, FailureReason(saved.Status)), vbOKOnly + vbExclamation);
+    return false;
   }
+  return true;
+}
+
+void Form1::mnOpen_Click() {
+  TakePendingColorEdit();
+  if (state_.ThemeListChanged && !OfferToSaveThemesBeforeLoad()) return;
 
   const std::optional<std::wstring> path =
       view_.ShowFileDialog(FileDialogKind::Open, kThemeFileFilter, commonDialogFileName_);
   if (!path) return;
   commonDialogFileName_ = *path;
 
+  // The file is read before anything changes: a file that vanished or is locked, or
+  // one that holds no theme, leaves the list, the selection and the current colours
+  // exactly as they were.
+  ThemeFileRead read = ReadThemeFile(*path);
+  // For the store a missing file is an empty one; a chosen file that is gone is not.
+  if (!read.Found) read.Status = platform::IoStatus::NoPlainFile(platform::PathKind::Nothing);
+  if (!read.Status.ok()) {
+    view_.MsgBox(LoadFailedMessage(*path, FailureReason(read.Status)), vbOKOnly + vbExclamation);
+    return;
+  }
+  if (read.Themes.empty()) {
+    view_.MsgBox(NoThemeInFileMessage(*path), vbOKOnly + vbExclamation);
+    return;
+  }
+
   // The current-settings entry becomes current through the same handling as a click on
   // it. When it is selected already that handling is not run again: the current values,
   // unsaved edits included, simply become the new list's entry 0.
+  const int revisionBefore = themeListRevision_;
   if (view_.ListIndex() != 0) view_.SetListIndex(0);
+  // Edits the user just chose to keep went into the list that the load replaces: offer
+  // to save the list again, or they would exist nowhere.
+  if (themeListRevision_ != revisionBefore && !OfferToSaveThemesBeforeLoad()) return;
 
-  const platform::IoStatus loaded = LoadThemeStore(themeList_, settings_, *this, *path);
-  if (!loaded.ok()) {
-    // The loader reads the whole file before it changes anything, so the themes the
-    // user had are still in the list and the list box, as they were.
-    view_.MsgBox(LoadFailedMessage(*path, loaded.reason()), vbOKOnly + vbExclamation);
-    return;
-  }
+  ReplaceThemeList(themeList_, settings_, *this, std::move(read.Themes));
   state_.ThemeListChanged = false;
   // Entry 0 of the new list holds the current values, whichever theme they came from;
   // an index into the old list would now name a theme of the file.

@@ -114,6 +114,7 @@ class FakeForm1View : public Form1View {
   void SetColorFieldText(int index, const std::wstring& text) override;
   std::wstring TransformTitleText() override { return titleText_; }
   void SetTransformTitleText(const std::wstring& text) override;
+  int FocusedColorField() override { return focus_.kind == Control::ColorField ? focus_.index : -1; }
   int ListIndex() override { return listIndex_; }
   void SetListIndex(int index) override;
   int ListCount() override { return static_cast<int>(listItems_.size()); }

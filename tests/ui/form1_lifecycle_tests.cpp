@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "tests/ui/form1_test_support.h"
 #include "themes/color_text.h"
@@ -115,19 +116,37 @@ TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
 }
 
 // A colour still being typed is not taken by the menu: the close writes what was stored.
-TEST(Form1Close, ApplyAndCloseDoesNotTakeAColourStillBeingTyped) {
-  TestWindow w;
-  w.StartBesideSampleFiles();
-  w.view.ClickListEntry(1);
-  w.view.Focus(Control::Field(COLOR_BACK));
-  w.view.Type(L"0000FF");
-  w.view.ChooseMenu(&Form1Events::mnQuit_Click);
+// A menu click does not move the focus, so the field never loses it; the close takes
+// the colour being typed as leaving the field would, and writes what the field shows.
+TEST(Form1Close, TakesAColourStillBeingTyped) {
+  struct Case {
+    const char* name;
+    int unloadMode;
+    std::optional<int> closeAnswer;
+  };
+  const Case cases[] = {{"apply and close", 1, std::nullopt}, {"close box, Yes", 0, vbYes}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestWindow w;
+    w.StartBesideSampleFiles();
+    w.view.ClickListEntry(1);
+    w.view.Focus(Control::Field(COLOR_BACK));
+    w.view.Type(L"0000FF");
+    if (c.closeAnswer) w.view.AnswerMessage(kCloseQuestion, *c.closeAnswer);
+    if (c.unloadMode == 1) {
+      w.view.ChooseMenu(&Form1Events::mnQuit_Click);
+    } else {
+      w.view.AskClose(c.unloadMode);
+    }
 
-  ASSERT_TRUE(w.view.Closed());
-  SettingsRecord expected = w.SettingsAsRead();
-  expected.Colors = SampleThemes()[0].Colors;
-  expected.TransformTitle = L"夜";
-  EXPECT_EQ(w.Bytes(L"setting.ini"), TestWindow::SettingsBytes(expected));
+    ASSERT_TRUE(w.view.Closed());
+    EXPECT_EQ(w.view.ColorFieldText(COLOR_BACK), L"0000FF");
+    SettingsRecord expected = w.SettingsAsRead();
+    expected.Colors = SampleThemes()[0].Colors;
+    expected.Colors[COLOR_BACK] = 0xFF;
+    expected.TransformTitle = L"夜";
+    EXPECT_EQ(w.Bytes(L"setting.ini"), TestWindow::SettingsBytes(expected));
+  }
 }
 
 // Themes changed while the close has nothing for setting.ini still reach the store.

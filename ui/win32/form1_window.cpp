@@ -129,6 +129,15 @@ void Form1Window::SetColorFieldText(int index, const std::wstring& text) {
   RaiseEvent([index](Form1Events& events) { events.txtColors_Change(index); });
 }
 
+int Form1Window::FocusedColorField() {
+  const HWND focused = GetFocus();
+  if (!focused) return -1;
+  for (int i = 0; i < kColorSlotCount; ++i) {
+    if (Control(ControlName::txtColors, i) == focused) return i;
+  }
+  return -1;
+}
+
 std::wstring Form1Window::TransformTitleText() {
   return WindowText(Control(ControlName::txtTransformTitle));
 }

@@ -45,6 +45,7 @@ class Form1Window final : public Form1View {
   void SetColorFieldText(int index, const std::wstring& text) override;
   std::wstring TransformTitleText() override;
   void SetTransformTitleText(const std::wstring& text) override;
+  int FocusedColorField() override;
   int ListIndex() override;
   void SetListIndex(int index) override;
   int ListCount() override;
