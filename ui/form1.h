@@ -44,7 +44,7 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   Form1& operator=(const Form1&) = delete;
 
   void Form_Load() override;
-  bool Form_QueryUnload(int unloadMode) override;
+  bool Form_QueryUnload(CloseReason reason) override;
   void List1_Click() override;
   void txtColors_Change(int index) override;
   void txtColors_LostFocus(int index) override;

@@ -32,12 +32,13 @@ void Form1::NoteUnreadAtStart(const wchar_t* fileName, const platform::IoStatus&
 
 void Form1::TellUnreadFilesAtStart() {
   if (unreadAtStart_.empty()) return;
-  view_.MsgBox(UnreadAtStartMessage(unreadAtStart_), vbOKOnly + vbExclamation);
+  view_.MsgBox(UnreadAtStartMessage(unreadAtStart_),
+               MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
 }
 
 bool Form1::CloseCondition() { return view_.ListIndex() > 0 || state_.SettingsChanged; }
 
-bool Form1::Form_QueryUnload(int unloadMode) {
+bool Form1::Form_QueryUnload(CloseReason reason) {
   TakePendingColorEdit();
   const bool condition = CloseCondition();
 
@@ -45,12 +46,13 @@ bool Form1::Form_QueryUnload(int unloadMode) {
   // to ask about it either.
   bool writeSettings = false;
   if (condition && !settingsUnread_) {
-    if (unloadMode == 1) {
+    if (reason == CloseReason::Program) {
       writeSettings = true;
     } else {
-      const int answer = view_.MsgBox(kCloseQuestion, vbYesNoCancel + vbExclamation);
-      if (answer != vbYes && answer != vbNo) return true;
-      writeSettings = answer == vbYes;
+      const MsgBoxAnswer answer =
+          view_.MsgBox(kCloseQuestion, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+      if (answer != MsgBoxAnswer::Yes && answer != MsgBoxAnswer::No) return true;
+      writeSettings = answer == MsgBoxAnswer::Yes;
     }
   }
   if (writeSettings) {
@@ -78,7 +80,7 @@ bool Form1::HostLetsUsWriteSettings() {
   // Colours written while the host runs are lost when it exits and writes its own copy.
   const std::vector<std::wstring> running = runningBeside_();
   if (running.empty()) return true;
-  return view_.MsgBox(HostRunningQuestion(running), vbYesNo + vbExclamation) == vbYes;
+  return view_.MsgBox(HostRunningQuestion(running), MsgBoxStyle::YesNo | MsgBoxStyle::Exclamation) == MsgBoxAnswer::Yes;
 }
 
 Form1::StoreAtClose Form1::DecideStoreWrite() {
@@ -90,9 +92,9 @@ Form1::StoreAtClose Form1::DecideStoreWrite() {
   // Gone since start-up costs nothing to write again; changed by another program (a
   // second Huebrook, a sync tool) is not replaced without asking.
   if (!onDisk.HasBytes() || onDisk.Fingerprint() == storeAsRead_) return StoreAtClose::Write;
-  const int answer = view_.MsgBox(StoreChangedQuestion(), vbYesNoCancel + vbExclamation);
-  if (answer == vbYes) return StoreAtClose::Write;
-  if (answer == vbNo) return StoreAtClose::Skip;
+  const MsgBoxAnswer answer = view_.MsgBox(StoreChangedQuestion(), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+  if (answer == MsgBoxAnswer::Yes) return StoreAtClose::Write;
+  if (answer == MsgBoxAnswer::No) return StoreAtClose::Skip;
   return StoreAtClose::KeepOpen;
 }
 
@@ -100,8 +102,9 @@ bool Form1::CloseGoesOnAfter(const wchar_t* fileName, const platform::IoStatus& 
   if (written.ok()) return true;
   // Closing quietly would lose the user's work; keeping them in a window that can
   // never close would be no better. Only an explicit No closes without the file.
-  const int answer = view_.MsgBox(CloseWriteFailedQuestion(fileName, FailureReason(written)), vbYesNo + vbExclamation);
-  return answer == vbNo;
+  const MsgBoxAnswer answer = view_.MsgBox(CloseWriteFailedQuestion(fileName, FailureReason(written)),
+                                           MsgBoxStyle::YesNo | MsgBoxStyle::Exclamation);
+  return answer == MsgBoxAnswer::No;
 }
 
 void Form1::mnQuit_Click() { view_.RequestClose(); }

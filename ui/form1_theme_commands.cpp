@@ -9,8 +9,9 @@ void Form1::List1_Click() {
   if (selected < 0) return;
 
   if (state_.SettingsChanged) {
-    const int answer = view_.MsgBox(kSwitchQuestion, vbYesNoCancel + vbExclamation);
-    if (answer == vbYes) {
+    const MsgBoxAnswer answer =
+        view_.MsgBox(kSwitchQuestion, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+    if (answer == MsgBoxAnswer::Yes) {
       if (state_.CurrentThemeIndex <= 0) {
         // The edits of the current settings become a theme of their own. Cancelling
         // the name drops them, as the switch goes on.
@@ -24,7 +25,7 @@ void Form1::List1_Click() {
       } else {
         StoreIntoTheme(themeList_, settings_, state_.CurrentThemeIndex, *this);
       }
-    } else if (answer != vbNo) {
+    } else if (answer != MsgBoxAnswer::No) {
       // Back to the theme the fields still show.
       SelectQuietly(state_.CurrentThemeIndex);
       return;
@@ -45,18 +46,20 @@ void Form1::mnNewTheme_Click() {
   bool storeIntoCurrentFirst = false;
   if (state_.SettingsChanged) {
     if (state_.CurrentThemeIndex <= 0) {
-      const int answer = view_.MsgBox(kApplyToNewThemeQuestion, vbYesNoCancel + vbExclamation);
-      if (answer == vbYes) {
+      const MsgBoxAnswer answer = view_.MsgBox(kApplyToNewThemeQuestion,
+                                               MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+      if (answer == MsgBoxAnswer::Yes) {
         startFromStandard = false;
-      } else if (answer != vbNo) {
+      } else if (answer != MsgBoxAnswer::No) {
         return;
       }
     } else {
       const std::wstring current = view_.ListItem(state_.CurrentThemeIndex);
-      const int answer = view_.MsgBox(SaveIntoThemeQuestion(current), vbYesNoCancel + vbExclamation);
-      if (answer == vbYes) {
+      const MsgBoxAnswer answer = view_.MsgBox(SaveIntoThemeQuestion(current),
+                                               MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+      if (answer == MsgBoxAnswer::Yes) {
         storeIntoCurrentFirst = true;
-      } else if (answer == vbNo) {
+      } else if (answer == MsgBoxAnswer::No) {
         startFromStandard = false;
       } else {
         return;
@@ -83,10 +86,11 @@ void Form1::mnDup_Click() {
   const int i = view_.ListIndex();
   if (i < 0) return;
   if (state_.SettingsChanged) {
-    const int answer = view_.MsgBox(kSwitchQuestion, vbYesNoCancel + vbExclamation);
-    if (answer == vbYes) {
+    const MsgBoxAnswer answer =
+        view_.MsgBox(kSwitchQuestion, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+    if (answer == MsgBoxAnswer::Yes) {
       StoreIntoTheme(themeList_, settings_, i, *this);
-    } else if (answer == vbNo) {
+    } else if (answer == MsgBoxAnswer::No) {
       LoadFromTheme(themeList_, settings_, i, *this);
     } else {
       return;
@@ -116,7 +120,10 @@ void Form1::mnDelete_Click() {
   TakePendingColorEdit();
   const int i = view_.ListIndex();
   if (i <= 0) return;
-  if (view_.MsgBox(DeleteQuestion(view_.ListItem(i)), vbOKCancel + vbExclamation) != vbOK) return;
+  if (view_.MsgBox(DeleteQuestion(view_.ListItem(i)), MsgBoxStyle::OKCancel | MsgBoxStyle::Exclamation) !=
+      MsgBoxAnswer::OK) {
+    return;
+  }
 
   view_.ListRemove(i);
   RemoveTheme(themeList_, i);

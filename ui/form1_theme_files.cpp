@@ -18,19 +18,19 @@ void Form1::mnSave_Click() {
   TakePendingColorEdit();
   const SaveResult saved = SaveThemesToFile();
   if (saved.Outcome == SaveOutcome::Failed) {
-    view_.MsgBox(SaveFailedMessage(saved.Path, FailureReason(saved.Status)), vbOKOnly + vbExclamation);
+    view_.MsgBox(SaveFailedMessage(saved.Path, FailureReason(saved.Status)), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
   }
 }
 
 bool Form1::OfferToSaveThemesBeforeLoad() {
-  const int answer = view_.MsgBox(kSaveBeforeLoadQuestion, vbYesNoCancel + vbExclamation);
-  if (answer == vbNo) return true;
-  if (answer != vbYes) return false;
+  const MsgBoxAnswer answer = view_.MsgBox(kSaveBeforeLoadQuestion, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+  if (answer == MsgBoxAnswer::No) return true;
+  if (answer != MsgBoxAnswer::Yes) return false;
   // A cancelled save dialog lets the load go on, as the user chose; a failed write
   // does not, or the themes the user wanted kept would be replaced.
   const SaveResult saved = SaveThemesToFile();
   if (saved.Outcome == SaveOutcome::Failed) {
-    view_.MsgBox(SaveBeforeLoadFailedMessage(saved.Path, FailureReason(saved.Status)), vbOKOnly + vbExclamation);
+    view_.MsgBox(SaveBeforeLoadFailedMessage(saved.Path, FailureReason(saved.Status)), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return false;
   }
   return true;
@@ -52,11 +52,11 @@ void Form1::mnOpen_Click() {
   // For the store a missing file is an empty one; a chosen file that is gone is not.
   if (!read.Found) read.Status = platform::IoStatus::NoPlainFile(platform::PathKind::Nothing);
   if (!read.Status.ok()) {
-    view_.MsgBox(LoadFailedMessage(*path, FailureReason(read.Status)), vbOKOnly + vbExclamation);
+    view_.MsgBox(LoadFailedMessage(*path, FailureReason(read.Status)), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return;
   }
   if (read.Themes.empty()) {
-    view_.MsgBox(NoThemeInFileMessage(*path), vbOKOnly + vbExclamation);
+    view_.MsgBox(NoThemeInFileMessage(*path), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return;
   }
 

@@ -140,32 +140,32 @@ void FakeForm1View::ChooseMenu(void (Form1Events::*item)()) {
   (events_->*item)();
 }
 
-bool FakeForm1View::AskClose(int unloadMode) {
+bool FakeForm1View::AskClose(CloseReason reason) {
   if (!UserCanAct("Close")) return false;
-  if (!events_->Form_QueryUnload(unloadMode)) closed_ = true;
+  if (!events_->Form_QueryUnload(reason)) closed_ = true;
   return closed_;
 }
 
-void FakeForm1View::RequestClose() { AskClose(1); }
+void FakeForm1View::RequestClose() { AskClose(CloseReason::Program); }
 
 // --- Scripted answers ------------------------------------------------------------------
 
-void FakeForm1View::AnswerMessage(int answer) { script_.push_back({Answer::Message, answer, std::nullopt, {}, {}, {}}); }
+void FakeForm1View::AnswerMessage(MsgBoxAnswer answer) { script_.push_back({Answer::Message, answer, std::nullopt, {}, {}, {}}); }
 
-void FakeForm1View::AnswerMessage(const std::wstring& expectedPrompt, int answer) {
+void FakeForm1View::AnswerMessage(const std::wstring& expectedPrompt, MsgBoxAnswer answer) {
   script_.push_back({Answer::Message, answer, expectedPrompt, {}, {}, {}});
 }
 
 void FakeForm1View::AnswerNameDialog(std::vector<NameDialogStep> steps) {
-  script_.push_back({Answer::NameDialog, 0, std::nullopt, std::move(steps), {}, {}});
+  script_.push_back({Answer::NameDialog, {}, std::nullopt, std::move(steps), {}, {}});
 }
 
 void FakeForm1View::AnswerChooser(std::optional<Color> chosen) {
-  script_.push_back({Answer::Chooser, 0, std::nullopt, {}, chosen, {}});
+  script_.push_back({Answer::Chooser, {}, std::nullopt, {}, chosen, {}});
 }
 
 void FakeForm1View::AnswerFileDialog(std::optional<std::wstring> path) {
-  script_.push_back({Answer::FileDialog, 0, std::nullopt, {}, {}, std::move(path)});
+  script_.push_back({Answer::FileDialog, {}, std::nullopt, {}, {}, std::move(path)});
 }
 
 std::optional<FakeForm1View::Answer> FakeForm1View::NextAnswer(Answer::Kind kind, const std::wstring& what) {
@@ -258,10 +258,10 @@ void FakeForm1View::ListRemove(int index) {
   }
 }
 
-int FakeForm1View::MsgBox(const std::wstring& prompt, int style) {
+MsgBoxAnswer FakeForm1View::MsgBox(const std::wstring& prompt, MsgBoxStyle style) {
   messages_.push_back({prompt, style});
   std::optional<Answer> answer = NextAnswer(Answer::Message, prompt);
-  if (!answer) return vbCancel;
+  if (!answer) return MsgBoxAnswer::Cancel;
   if (answer->expectedPrompt && *answer->expectedPrompt != prompt) {
     ADD_FAILURE() << "message box shows \"" << prompt << "\", expected \"" << *answer->expectedPrompt << "\"";
   }

@@ -44,7 +44,7 @@ inline NameDialogStep CloseBox() { return {NameDialogStep::CloseBox, {}}; }
 
 struct ShownMessage {
   std::wstring Prompt;
-  int Style = 0;
+  MsgBoxStyle Style = MsgBoxStyle::OKOnly;
 };
 struct ShownNameDialog {
   void* Owner = nullptr;
@@ -86,12 +86,12 @@ class FakeForm1View : public Form1View {
   void ClickBrowse(int index);
   // Menu items never take the focus.
   void ChooseMenu(void (Form1Events::*item)());
-  // The close box (0), the session ending (2), ...; true when the window closed.
-  bool AskClose(int unloadMode);
+  // The close box, the session ending, ...; true when the window closed.
+  bool AskClose(CloseReason reason);
 
   // --- Answers to the next modal windows, in order ---------------------------------
-  void AnswerMessage(int answer);
-  void AnswerMessage(const std::wstring& expectedPrompt, int answer);
+  void AnswerMessage(MsgBoxAnswer answer);
+  void AnswerMessage(const std::wstring& expectedPrompt, MsgBoxAnswer answer);
   void AnswerNameDialog(std::vector<NameDialogStep> steps);
   void AnswerChooser(std::optional<Color> chosen);
   void AnswerFileDialog(std::optional<std::wstring> path);
@@ -124,7 +124,7 @@ class FakeForm1View : public Form1View {
   void ListAdd(const std::wstring& text) override;
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return surface_; }
-  int MsgBox(const std::wstring& prompt, int style) override;
+  MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
   std::optional<Color> ChooseColor(Color initial, int flags) override;
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
@@ -135,7 +135,7 @@ class FakeForm1View : public Form1View {
   struct Answer {
     enum Kind { Message, NameDialog, Chooser, FileDialog };
     Kind kind;
-    int message = 0;
+    MsgBoxAnswer message = MsgBoxAnswer::Cancel;
     std::optional<std::wstring> expectedPrompt;
     std::vector<NameDialogStep> steps;
     std::optional<Color> color;

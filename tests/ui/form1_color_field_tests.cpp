@@ -68,10 +68,10 @@ TEST(Form1ColorField, EveryMenuCommandTakesAColourBeingTypedFirst) {
       {"load", &Form1Events::mnOpen_Click, [](FakeForm1View& v) { v.AnswerFileDialog(std::nullopt); }},
       {"save", &Form1Events::mnSave_Click, [](FakeForm1View& v) { v.AnswerFileDialog(std::nullopt); }},
       {"new theme", &Form1Events::mnNewTheme_Click,
-       [](FakeForm1View& v) { v.AnswerMessage(SaveIntoThemeQuestion(L"Night"), vbCancel); }},
-      {"duplicate", &Form1Events::mnDup_Click, [](FakeForm1View& v) { v.AnswerMessage(kSwitchQuestion, vbCancel); }},
+       [](FakeForm1View& v) { v.AnswerMessage(SaveIntoThemeQuestion(L"Night"), MsgBoxAnswer::Cancel); }},
+      {"duplicate", &Form1Events::mnDup_Click, [](FakeForm1View& v) { v.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::Cancel); }},
       {"rename", &Form1Events::mnRename_Click, [](FakeForm1View& v) { v.AnswerNameDialog({ClickCancel()}); }},
-      {"delete", &Form1Events::mnDelete_Click, [](FakeForm1View& v) { v.AnswerMessage(DeleteQuestion(L"Night"), vbCancel); }},
+      {"delete", &Form1Events::mnDelete_Click, [](FakeForm1View& v) { v.AnswerMessage(DeleteQuestion(L"Night"), MsgBoxAnswer::Cancel); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -170,7 +170,7 @@ TEST(Form1TransformTitle, EachKeystrokeIsTakenAndTheProgramsOwnFillIsNot) {
   EXPECT_TRUE(w.view.Surface().TakeNothingDrawn());
 
   // A switch fills the field with the theme's title and leaves the mark clear.
-  w.view.AnswerMessage(vbNo);
+  w.view.AnswerMessage(MsgBoxAnswer::No);
   w.view.ClickListEntry(1);
   EXPECT_EQ(w.view.TransformTitleText(), L"夜");
   EXPECT_FALSE(w.form.State().SettingsChanged);

@@ -52,7 +52,7 @@ TEST(Form1Load, AFileWithoutAnyThemeIsRefusedAndChangesNothing) {
     const std::wstring path = w.folder.File(L"notes.txt");
 
     w.view.AnswerFileDialog(path);
-    w.view.AnswerMessage(NoThemeInFileMessage(path), vbOK);
+    w.view.AnswerMessage(NoThemeInFileMessage(path), MsgBoxAnswer::OK);
     w.view.ChooseMenu(&Form1Events::mnOpen_Click);
     EXPECT_EQ(w.view.ListItems(), kSampleList);
     EXPECT_EQ(ThemeNames(w.form), kSampleList);
@@ -61,8 +61,8 @@ TEST(Form1Load, AFileWithoutAnyThemeIsRefusedAndChangesNothing) {
     EXPECT_EQ(w.settings.Colors[COLOR_BACK], 0xFF);
 
     // The close writes the themes the user had, not an empty store.
-    w.view.AnswerMessage(kCloseQuestion, vbNo);
-    ASSERT_TRUE(w.view.AskClose(0));
+    w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::No);
+    ASSERT_TRUE(w.view.AskClose(CloseReason::CloseBox));
     EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), storeBefore);
   }
 }
@@ -73,7 +73,7 @@ TEST(Form1Load, AChosenFileThatIsGoneChangesNothingAndAsksNothingMore) {
   EditNight(w);
   const std::wstring path = w.folder.File(L"gone.txt");
   w.view.AnswerFileDialog(path);
-  w.view.AnswerMessage(LoadFailedMessage(path, L"ファイルが見つかりません。"), vbOK);
+  w.view.AnswerMessage(LoadFailedMessage(path, L"ファイルが見つかりません。"), MsgBoxAnswer::OK);
   w.view.ChooseMenu(&Form1Events::mnOpen_Click);
   // No switch question: the edits, the selection and the list are as they were.
   EXPECT_EQ(w.view.Messages().size(), 1u);
@@ -89,12 +89,12 @@ TEST(Form1Load, AChosenFileThatIsGoneChangesNothingAndAsksNothingMore) {
 TEST(Form1Load, EditsKeptByTheSwitchQuestionAreOfferedForSavingBeforeTheLoad) {
   struct Case {
     const char* name;
-    int offerAnswer;
+    MsgBoxAnswer offerAnswer;
     bool loaded;
   };
-  const Case cases[] = {{"saved, then loaded", vbYes, true},
-                        {"not saved, loaded", vbNo, true},
-                        {"load cancelled", vbCancel, false}};
+  const Case cases[] = {{"saved, then loaded", MsgBoxAnswer::Yes, true},
+                        {"not saved, loaded", MsgBoxAnswer::No, true},
+                        {"load cancelled", MsgBoxAnswer::Cancel, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TestWindow w;
@@ -105,12 +105,12 @@ TEST(Form1Load, EditsKeptByTheSwitchQuestionAreOfferedForSavingBeforeTheLoad) {
     const std::wstring saved = w.folder.File(L"saved.txt");
 
     w.view.AnswerFileDialog(other);
-    w.view.AnswerMessage(kSwitchQuestion, vbYes);
+    w.view.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::Yes);
     w.view.AnswerMessage(kSaveBeforeLoadQuestion, c.offerAnswer);
-    if (c.offerAnswer == vbYes) w.view.AnswerFileDialog(saved);
+    if (c.offerAnswer == MsgBoxAnswer::Yes) w.view.AnswerFileDialog(saved);
     w.view.ChooseMenu(&Form1Events::mnOpen_Click);
 
-    if (c.offerAnswer == vbYes) {
+    if (c.offerAnswer == MsgBoxAnswer::Yes) {
       std::vector<Theme> themes = ReadThemeFile(saved).Themes;
       ASSERT_EQ(themes.size(), 3u);
       EXPECT_EQ(themes[0].Name, L"Night");
@@ -139,9 +139,9 @@ TEST(Form1Load, EditsOfTheCurrentSettingsSavedAsANewThemeAreOfferedForSavingToo)
   const std::wstring saved = w.folder.File(L"saved.txt");
 
   w.view.AnswerFileDialog(WriteOtherThemeFile(w));
-  w.view.AnswerMessage(kSwitchQuestion, vbYes);
+  w.view.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::Yes);
   w.view.AnswerNameDialog({TypeName(L"Mine"), ClickOk()});
-  w.view.AnswerMessage(kSaveBeforeLoadQuestion, vbYes);
+  w.view.AnswerMessage(kSaveBeforeLoadQuestion, MsgBoxAnswer::Yes);
   w.view.AnswerFileDialog(saved);
   w.view.ChooseMenu(&Form1Events::mnOpen_Click);
 
@@ -163,13 +163,13 @@ TEST(Form1StartUp, SomethingElseUnderAFilesNameIsToldAndNeverReplaced) {
     w.WriteStoreFile(SampleThemes());
     std::filesystem::remove(std::filesystem::path(w.folder.File(name)));
     ASSERT_EQ(mkfifo(platform::ToUtf8(w.folder.File(name)).c_str(), 0600), 0);
-    w.view.AnswerMessage(UnreadAtStartMessage({{name, L"隠しファイルかシステムファイルになっています。"}}), vbOK);
+    w.view.AnswerMessage(UnreadAtStartMessage({{name, L"隠しファイルかシステムファイルになっています。"}}), MsgBoxAnswer::OK);
     w.view.Open();
 
     w.view.AnswerNameDialog({ClickOk()});
     w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
-    if (std::wstring(name) == L"lirvacolors.ini") w.view.AnswerMessage(kCloseQuestion, vbYes);
-    EXPECT_TRUE(w.view.AskClose(0));
+    if (std::wstring(name) == L"lirvacolors.ini") w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::Yes);
+    EXPECT_TRUE(w.view.AskClose(CloseReason::CloseBox));
     EXPECT_EQ(platform::KindOfPath(w.folder.File(name)), platform::PathKind::HiddenOrSystemFile);
   }
 }
@@ -197,13 +197,13 @@ TEST(Form1Close, ASettingIniWrittenMeanwhileKeepsItsLinesAndTakesOurColours) {
 TEST(Form1Close, AStoreChangedByAnotherProgramIsNotReplacedWithoutAsking) {
   struct Case {
     const char* name;
-    int answer;
+    MsgBoxAnswer answer;
     bool closed;
     bool replaced;
   };
-  const Case cases[] = {{"replace", vbYes, true, true},
-                        {"leave it", vbNo, true, false},
-                        {"back to the window", vbCancel, false, false}};
+  const Case cases[] = {{"replace", MsgBoxAnswer::Yes, true, true},
+                        {"leave it", MsgBoxAnswer::No, true, false},
+                        {"back to the window", MsgBoxAnswer::Cancel, false, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TestWindow w;
@@ -220,7 +220,7 @@ TEST(Form1Close, AStoreChangedByAnotherProgramIsNotReplacedWithoutAsking) {
     EXPECT_EQ(w.view.Closed(), c.closed);
     EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), c.replaced ? TestWindow::StoreBytes(w.form.Themes()) : theirs);
     ASSERT_EQ(w.view.Messages().size(), 1u);
-    EXPECT_EQ(w.view.Messages()[0].Style, vbYesNoCancel + vbExclamation);
+    EXPECT_EQ(w.view.Messages()[0].Style, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
   }
 }
 
@@ -234,7 +234,7 @@ TEST(Form1Close, AStoreThatAppearedMeanwhileIsAskedAboutAndOneThatWentIsWritten)
     w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
     w.WriteStoreFile(SampleThemes());
     const std::string theirs = w.Bytes(L"lirvacolors.ini");
-    w.view.AnswerMessage(StoreChangedQuestion(), vbNo);
+    w.view.AnswerMessage(StoreChangedQuestion(), MsgBoxAnswer::No);
     w.view.ChooseMenu(&Form1Events::mnQuit_Click);
     EXPECT_TRUE(w.view.Closed());
     EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), theirs);
@@ -254,15 +254,16 @@ TEST(Form1Close, AStoreThatAppearedMeanwhileIsAskedAboutAndOneThatWentIsWritten)
 TEST(Form1Close, TheHostRunningFromOurFolderIsToldBeforeSettingIniIsWritten) {
   struct Case {
     const char* name;
-    int unloadMode;
-    std::optional<int> closeAnswer;
-    int hostAnswer;
+    CloseReason reason;
+    std::optional<MsgBoxAnswer> closeAnswer;
+    MsgBoxAnswer hostAnswer;
     bool written;
   };
-  const Case cases[] = {{"apply and close, write anyway", 1, std::nullopt, vbYes, true},
-                        {"apply and close, back to the window", 1, std::nullopt, vbNo, false},
-                        {"close box, Yes, write anyway", 0, vbYes, vbYes, true},
-                        {"close box, Yes, back to the window", 0, vbYes, vbNo, false}};
+  const Case cases[] = {
+      {"apply and close, write anyway", CloseReason::Program, std::nullopt, MsgBoxAnswer::Yes, true},
+      {"apply and close, back to the window", CloseReason::Program, std::nullopt, MsgBoxAnswer::No, false},
+      {"close box, Yes, write anyway", CloseReason::CloseBox, MsgBoxAnswer::Yes, MsgBoxAnswer::Yes, true},
+      {"close box, Yes, back to the window", CloseReason::CloseBox, MsgBoxAnswer::Yes, MsgBoxAnswer::No, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TestWindow w;
@@ -273,10 +274,10 @@ TEST(Form1Close, TheHostRunningFromOurFolderIsToldBeforeSettingIniIsWritten) {
     w.view.ClickListEntry(1);
     if (c.closeAnswer) w.view.AnswerMessage(kCloseQuestion, *c.closeAnswer);
     w.view.AnswerMessage(HostRunningQuestion({L"Lirva.exe", L"resampler.exe"}), c.hostAnswer);
-    if (c.unloadMode == 1) {
+    if (c.reason == CloseReason::Program) {
       w.view.ChooseMenu(&Form1Events::mnQuit_Click);
     } else {
-      w.view.AskClose(c.unloadMode);
+      w.view.AskClose(c.reason);
     }
     EXPECT_EQ(w.view.Closed(), c.written);
     EXPECT_EQ(w.Bytes(L"setting.ini") != settingsBefore, c.written);
@@ -284,7 +285,7 @@ TEST(Form1Close, TheHostRunningFromOurFolderIsToldBeforeSettingIniIsWritten) {
     if (!c.written) {
       EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), storeBefore);
     }
-    EXPECT_EQ(w.view.Messages().back().Style, vbYesNo + vbExclamation);
+    EXPECT_EQ(w.view.Messages().back().Style, MsgBoxStyle::YesNo | MsgBoxStyle::Exclamation);
   }
 }
 
@@ -293,8 +294,8 @@ TEST(Form1Close, TheHostRunningIsNotAskedAboutWhenSettingIniIsNotWritten) {
   w.programsRunningBeside = {L"Lirva.exe"};
   w.StartBesideSampleFiles();
   w.view.ClickListEntry(1);
-  w.view.AnswerMessage(kCloseQuestion, vbNo);
-  EXPECT_TRUE(w.view.AskClose(0));
+  w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::No);
+  EXPECT_TRUE(w.view.AskClose(CloseReason::CloseBox));
   EXPECT_EQ(w.view.Messages().size(), 1u);
 }
 

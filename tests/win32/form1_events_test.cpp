@@ -134,7 +134,7 @@ TEST_F(Form1EventsTest, TabFromAFieldMovesToItsButtonAndTakesTheEdit) {
 TEST_F(Form1EventsTest, FocusGoingToAMessageBoxAndBackRaisesNoLostFocus) {
   Focus(Field(2));
   DialogAnswerer answer(L"#32770", [](HWND box) { PressButton(box, IDOK); });
-  EXPECT_EQ(window.MsgBox(L"?", vbOKCancel | vbExclamation), vbOK);
+  EXPECT_EQ(window.MsgBox(L"?", MsgBoxStyle::OKCancel | MsgBoxStyle::Exclamation), MsgBoxAnswer::OK);
   EXPECT_TRUE(answer.Found());
   Pump();
   EXPECT_TRUE(events.log.empty());
@@ -173,25 +173,25 @@ TEST_F(Form1EventsTest, CloseBoxSystemMenuAndProgramCloseGiveTheirReasons) {
   struct Case {
     const char* how;
     std::function<void(Form1Window&)> close;
-    int reason;
+    CloseReason reason;
   };
   const Case cases[] = {
-      {"WM_CLOSE", [](Form1Window& w) { SendMessageW(w.Handle(), WM_CLOSE, 0, 0); }, 0},
-      {"SC_CLOSE", [](Form1Window& w) { SendMessageW(w.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }, 0},
-      {"RequestClose", [](Form1Window& w) { w.RequestClose(); }, 1},
+      {"WM_CLOSE", [](Form1Window& w) { SendMessageW(w.Handle(), WM_CLOSE, 0, 0); }, CloseReason::CloseBox},
+      {"SC_CLOSE", [](Form1Window& w) { SendMessageW(w.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }, CloseReason::CloseBox},
+      {"RequestClose", [](Form1Window& w) { w.RequestClose(); }, CloseReason::Program},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.how);
     RecordingEvents refusing;
-    refusing.onQueryUnload = [](int) { return true; };
+    refusing.onQueryUnload = [](CloseReason) { return true; };
     Form1Window form;
     form.AttachEvents(refusing);
     c.close(form);
-    const std::string expected = "Form_QueryUnload(" + std::to_string(c.reason) + ")";
+    const std::string expected = "Form_QueryUnload(" + std::to_string(static_cast<int>(c.reason)) + ")";
     EXPECT_EQ(refusing.log, Log{expected});
     EXPECT_TRUE(IsWindow(form.Handle()));  // refused: still open
 
-    refusing.onQueryUnload = [](int) { return false; };
+    refusing.onQueryUnload = [](CloseReason) { return false; };
     c.close(form);
     EXPECT_EQ(refusing.log, (Log{expected, expected}));
     EXPECT_FALSE(IsWindow(form.Handle()));
@@ -199,11 +199,11 @@ TEST_F(Form1EventsTest, CloseBoxSystemMenuAndProgramCloseGiveTheirReasons) {
 }
 
 TEST_F(Form1EventsTest, SessionEndAsksOnceAndASecondShutdownMessageDoesNotAskAgain) {
-  events.onQueryUnload = [](int) { return true; };
+  events.onQueryUnload = [](CloseReason) { return true; };
   EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
   EXPECT_TRUE(IsWindow(window.Handle()));
 
-  events.onQueryUnload = [](int) { return false; };
+  events.onQueryUnload = [](CloseReason) { return false; };
   EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
   EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
   EXPECT_EQ(events.log, (Log{"Form_QueryUnload(2)", "Form_QueryUnload(2)"}));

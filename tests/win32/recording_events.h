@@ -11,16 +11,16 @@ class RecordingEvents final : public Form1Events, public InputBoxEvents {
  public:
   std::vector<std::string> log;
   // Form_QueryUnload's answer (true keeps the window open); by default the close goes on.
-  std::function<bool(int)> onQueryUnload = [](int) { return false; };
+  std::function<bool(CloseReason)> onQueryUnload = [](CloseReason) { return false; };
   // Runs inside the handler it is named after, when set.
   std::function<void()> onList1Click;
   std::function<void()> onOKButton;
   std::function<void()> onCancelButton;
 
   void Form_Load() override { log.push_back("Form_Load"); }
-  bool Form_QueryUnload(int unloadMode) override {
-    log.push_back("Form_QueryUnload(" + std::to_string(unloadMode) + ")");
-    return onQueryUnload(unloadMode);
+  bool Form_QueryUnload(CloseReason reason) override {
+    log.push_back("Form_QueryUnload(" + std::to_string(static_cast<int>(reason)) + ")");
+    return onQueryUnload(reason);
   }
   void List1_Click() override {
     log.push_back("List1_Click");

@@ -222,7 +222,7 @@ void Form1Window::OnListSelectionChange() {
 
 // ---- Form1View: modal windows and the close ----
 
-int Form1Window::MsgBox(const std::wstring& prompt, int style) {
+MsgBoxAnswer Form1Window::MsgBox(const std::wstring& prompt, MsgBoxStyle style) {
   return ShowMessageBox(window_, prompt, style);
 }
 
@@ -236,11 +236,11 @@ std::optional<std::wstring> Form1Window::ShowFileDialog(FileDialogKind kind,
   return ::ShowFileDialog(window_, kind, filter, fileName);
 }
 
-void Form1Window::RequestClose() { CloseFor(1); }
+void Form1Window::RequestClose() { CloseFor(CloseReason::Program); }
 
-bool Form1Window::CloseFor(int reason) {
+bool Form1Window::CloseFor(CloseReason reason) {
   if (closeAccepted_) {
-    if (reason != 2 && IsWindow(window_)) DestroyWindow(window_);
+    if (reason != CloseReason::SessionEnd && IsWindow(window_)) DestroyWindow(window_);
     return true;
   }
   // A second request while the first one's question is still open (the session ends
@@ -253,7 +253,7 @@ bool Form1Window::CloseFor(int reason) {
   if (keepOpen) return false;
   closeAccepted_ = true;
   // At the session's end the window goes on WM_ENDSESSION, after every program agreed.
-  if (reason != 2) DestroyWindow(window_);
+  if (reason != CloseReason::SessionEnd) DestroyWindow(window_);
   return true;
 }
 
@@ -334,10 +334,10 @@ LRESULT Form1Window::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_CLOSE:  // the close box, the system menu and Alt+F4
-      CloseFor(0);
+      CloseFor(CloseReason::CloseBox);
       return 0;
     case WM_QUERYENDSESSION:
-      return CloseFor(2) ? TRUE : FALSE;
+      return CloseFor(CloseReason::SessionEnd) ? TRUE : FALSE;
     case WM_ENDSESSION:
       // The close ran on WM_QUERYENDSESSION; whether or not the session really ends,
       // the window has answered it and goes without asking again.

@@ -55,7 +55,7 @@ class Form1Window final : public Form1View {
   void ListAdd(const std::wstring& text) override;
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return picture_.Surface(); }
-  int MsgBox(const std::wstring& prompt, int style) override;
+  MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
   std::optional<Color> ChooseColor(Color initial, int flags) override;
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
@@ -77,7 +77,7 @@ class Form1Window final : public Form1View {
   void OnListSelectionChange();
   void OnDpiChanged(UINT dpi, const RECT& suggested);
   // Runs Form_QueryUnload(reason); false when it refused the close.
-  bool CloseFor(int reason);
+  bool CloseFor(CloseReason reason);
   void SetFieldText(HWND field, const std::wstring& text);
   // Every handler is raised through here, so a redraw in it starts a new picture.
   template <typename Raise>
