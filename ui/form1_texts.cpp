@@ -57,6 +57,13 @@ std::wstring NoThemeInFileMessage(const std::wstring& path) {
   return path + L"にはテーマがありません。\n\nテーマの一覧は読み込む前のままです。";
 }
 
+std::wstring DroppedFilesRefusedMessage(const std::vector<UnreadFile>& files, bool othersAdded) {
+  std::wstring text = L"次のファイルのテーマは追加できませんでした。\n";
+  for (const UnreadFile& file : files) text += L"\n" + file.Name + ReasonLine(file.Reason);
+  if (othersAdded) text += L"\n\nほかのファイルのテーマは一覧の最後に追加しました。";
+  return text;
+}
+
 std::wstring HostRunningQuestion(const std::vector<std::wstring>& programs) {
   std::wstring names;
   for (const std::wstring& program : programs) names += (names.empty() ? L"" : L"、") + program;

@@ -45,6 +45,10 @@ std::wstring SaveBeforeLoadFailedMessage(const std::wstring& path, const std::ws
 std::wstring LoadFailedMessage(const std::wstring& path, const std::wstring& reason);
 // File > load found no theme in the chosen file; nothing changed (OK only).
 std::wstring NoThemeInFileMessage(const std::wstring& path);
+// Files dropped onto the window whose themes could not be added, each with its reason,
+// and whether the themes of the other files were added (OK only).
+std::wstring DroppedFilesRefusedMessage(const std::vector<UnreadFile>& files, bool othersAdded);
+inline constexpr wchar_t kNoThemeInFileReason[] = L"テーマがありません。";
 
 // Before setting.ini is written while these programs from our folder run (the host
 // editor): Yes writes anyway, No goes back to the window.
