@@ -3,6 +3,7 @@
 // nothing else in the program talks to the file system or the code page directly.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/io_status.h"
 
@@ -34,6 +35,9 @@ class ScopedProgramFolder {
   bool had_previous_;
 };
 
+// What stands at a path (PathKind, with IoStatus).
+PathKind KindOfPath(const std::wstring& path);
+
 // True when the path names a plain file: not a folder, and (on Windows) neither
 // hidden nor a system file.
 bool PlainFileExists(const std::wstring& path);
@@ -44,7 +48,8 @@ bool PlainFileExists(const std::wstring& path);
 std::string ToCodePage(std::wstring_view text);
 std::wstring FromCodePage(std::string_view bytes);
 
-// Reads the whole file as bytes.
+// Reads the whole file as bytes. Another program holding the file for a moment (the
+// host, a virus scanner) is waited for briefly, as for a write.
 IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes);
 
 // Replaces the file with these bytes without ever leaving it half written: a new
@@ -52,6 +57,10 @@ IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes);
 // the target in one step. A read-only target is a failure. On any failure the old
 // file is left exactly as it was and the temporary file is removed.
 IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes);
+
+// The file names of the running programs, other than this process, whose program file
+// lies in `folder` (compared without regard to case on Windows).
+std::vector<std::wstring> ProgramsRunningFrom(const std::wstring& folder);
 
 // UTF-8 <-> wide, for paths and messages in tests and tools.
 std::string ToUtf8(std::wstring_view text);

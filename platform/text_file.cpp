@@ -23,12 +23,17 @@ std::vector<std::string_view> SplitLines(std::string_view bytes) {
   return lines;
 }
 
+std::vector<std::wstring> DecodeLines(std::string_view bytes) {
+  std::vector<std::wstring> lines;
+  for (std::string_view line : SplitLines(bytes)) lines.push_back(FromCodePage(line));
+  return lines;
+}
+
 IoStatus ReadTextLines(const std::wstring& path, std::vector<std::wstring>& lines) {
   std::string bytes;
   IoStatus status = ReadFileBytes(path, bytes);
   if (!status.ok()) return status;
-  lines.clear();
-  for (std::string_view line : SplitLines(bytes)) lines.push_back(FromCodePage(line));
+  lines = DecodeLines(bytes);
   return status;
 }
 

@@ -12,6 +12,9 @@ namespace platform {
 // without a line end is taken. Empty lines are kept (callers decide).
 std::vector<std::string_view> SplitLines(std::string_view bytes);
 
+// The lines of these bytes, each converted from the code page.
+std::vector<std::wstring> DecodeLines(std::string_view bytes);
+
 // Reads the file and converts each line from the code page.
 IoStatus ReadTextLines(const std::wstring& path, std::vector<std::wstring>& lines);
 

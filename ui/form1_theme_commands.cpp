@@ -39,6 +39,7 @@ void Form1::List1_Click() {
 }
 
 void Form1::mnNewTheme_Click() {
+  TakePendingColorEdit();
   // Decide first what the new theme starts from, but change nothing before the name
   // is confirmed: a cancelled name leaves the current colours as the fields show them.
   bool startFromStandard = true;
@@ -75,12 +76,13 @@ void Form1::mnNewTheme_Click() {
   FillColorFields();
   RedrawPreview();
   state_.SettingsChanged = false;
-  state_.ThemeListChanged = true;
+  SetThemeListChanged();
   state_.CurrentThemeIndex = n;
   SelectQuietly(n);
 }
 
 void Form1::mnDup_Click() {
+  TakePendingColorEdit();
   const int i = view_.ListIndex();
   if (i < 0) return;
   if (state_.SettingsChanged) {
@@ -98,22 +100,24 @@ void Form1::mnDup_Click() {
   const int n = AppendTheme(name);
   RedrawPreview();
   state_.SettingsChanged = false;
-  state_.ThemeListChanged = true;
+  SetThemeListChanged();
   state_.CurrentThemeIndex = n;
   SelectQuietly(n);
 }
 
 void Form1::mnRename_Click() {
+  TakePendingColorEdit();
   const int i = view_.ListIndex();
   if (i < 0) return;
   std::wstring name = view_.ListItem(i);
   if (!AskName(name, kRenameCaption)) return;
   themeList_[static_cast<std::size_t>(i)].Name = name;
   view_.SetListItem(i, name);
-  state_.ThemeListChanged = true;
+  SetThemeListChanged();
 }
 
 void Form1::mnDelete_Click() {
+  TakePendingColorEdit();
   const int i = view_.ListIndex();
   if (i <= 0) return;
   if (view_.MsgBox(DeleteQuestion(view_.ListItem(i)), MsgBoxStyle::OKCancel | MsgBoxStyle::Exclamation) !=
@@ -131,11 +135,12 @@ void Form1::mnDelete_Click() {
   state_.ListClickSuppressed = false;
 
   state_.SettingsChanged = false;
-  state_.ThemeListChanged = true;
+  SetThemeListChanged();
   state_.CurrentThemeIndex = 0;
 }
 
 void Form1::mnInit_Click() {
+  TakePendingColorEdit();
   SetStandardColors(settings_);
   FillColorFields();
   RedrawPreview();

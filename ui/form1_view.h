@@ -7,6 +7,7 @@
 
 #include "settings/color_slots.h"
 #include "ui/form1_events.h"
+#include "ui/layout.h"
 #include "ui/preview_surface.h"
 
 inline constexpr wchar_t kProgramTitle[] = L"Huebrook Ver0.9.2α";
@@ -73,6 +74,9 @@ class Form1View {
   virtual void SetColorFieldText(int index, const std::wstring& text) = 0;
   virtual std::wstring TransformTitleText() = 0;
   virtual void SetTransformTitleText(const std::wstring& text) = 0;
+  // The colour field that has the keyboard focus, or -1. A menu command does not move
+  // the focus, so an edit in this field has not been taken yet.
+  virtual int FocusedColorField() = 0;
 
   // List1. Setting the index raises List1_Click when it changes.
   virtual int ListIndex() = 0;  // -1: nothing selected
@@ -100,6 +104,9 @@ class Form1View {
 
   // The name dialog.
   virtual InputBoxView& InputBoxDialogView() = 0;
+
+  // Greys a menu item out, or lets it be chosen again.
+  virtual void SetMenuItemEnabled(MenuCommand item, bool enabled) = 0;
 
   // Asks for the close of the main window from the program itself: the toolkit runs
   // Form_QueryUnload(CloseReason::Program) and closes the window unless it returns true.

@@ -75,6 +75,8 @@ enum class MenuCommand {
   mnRename,
   mnDelete,
   mnInit,
+  mnExportTheme,
+  mnAddThemes,
 };
 
 struct MenuSpec {

@@ -84,8 +84,14 @@ class FakeForm1View : public Form1View {
   void PressDown();
   void PressUp();
   void ClickBrowse(int index);
-  // Menu items never take the focus.
+  // Menu items never take the focus. An item of the Theme menu is chosen after the
+  // menu has dropped down (mnColor_Click); a greyed item cannot be chosen.
   void ChooseMenu(void (Form1Events::*item)());
+  // Drops the Theme menu down and closes it again without choosing.
+  void OpenThemeMenu();
+  bool MenuItemEnabled(MenuCommand item) const;
+  // Files dropped onto the main window.
+  void DropFiles(const std::vector<std::wstring>& paths);
   // The close box, the session ending, ...; true when the window closed.
   bool AskClose(CloseReason reason);
 
@@ -114,6 +120,7 @@ class FakeForm1View : public Form1View {
   void SetColorFieldText(int index, const std::wstring& text) override;
   std::wstring TransformTitleText() override { return titleText_; }
   void SetTransformTitleText(const std::wstring& text) override;
+  int FocusedColorField() override { return focus_.kind == Control::ColorField ? focus_.index : -1; }
   int ListIndex() override { return listIndex_; }
   void SetListIndex(int index) override;
   int ListCount() override { return static_cast<int>(listItems_.size()); }
@@ -128,6 +135,7 @@ class FakeForm1View : public Form1View {
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
   InputBoxView& InputBoxDialogView() override { return nameDialog_; }
+  void SetMenuItemEnabled(MenuCommand item, bool enabled) override;
   void RequestClose() override;
 
  private:
@@ -181,6 +189,7 @@ class FakeForm1View : public Form1View {
   Control focus_;
   bool wholeTextSelected_ = false;
   bool closed_ = false;
+  std::vector<MenuCommand> greyed_;
   RecordingSurface surface_;
   NameDialogView nameDialog_;
 };

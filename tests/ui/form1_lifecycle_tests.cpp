@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "tests/ui/form1_test_support.h"
 #include "themes/color_text.h"
@@ -117,19 +118,38 @@ TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
 }
 
 // A colour still being typed is not taken by the menu: the close writes what was stored.
-TEST(Form1Close, ApplyAndCloseDoesNotTakeAColourStillBeingTyped) {
-  TestWindow w;
-  w.StartBesideSampleFiles();
-  w.view.ClickListEntry(1);
-  w.view.Focus(Control::Field(COLOR_BACK));
-  w.view.Type(L"0000FF");
-  w.view.ChooseMenu(&Form1Events::mnQuit_Click);
+// A menu click does not move the focus, so the field never loses it; the close takes
+// the colour being typed as leaving the field would, and writes what the field shows.
+TEST(Form1Close, TakesAColourStillBeingTyped) {
+  struct Case {
+    const char* name;
+    CloseReason reason;
+    std::optional<MsgBoxAnswer> closeAnswer;
+  };
+  const Case cases[] = {{"apply and close", CloseReason::Program, std::nullopt},
+                        {"close box, Yes", CloseReason::CloseBox, MsgBoxAnswer::Yes}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestWindow w;
+    w.StartBesideSampleFiles();
+    w.view.ClickListEntry(1);
+    w.view.Focus(Control::Field(COLOR_BACK));
+    w.view.Type(L"0000FF");
+    if (c.closeAnswer) w.view.AnswerMessage(kCloseQuestion, *c.closeAnswer);
+    if (c.reason == CloseReason::Program) {
+      w.view.ChooseMenu(&Form1Events::mnQuit_Click);
+    } else {
+      w.view.AskClose(c.reason);
+    }
 
-  ASSERT_TRUE(w.view.Closed());
-  SettingsRecord expected = w.SettingsAsRead();
-  expected.Colors = SampleThemes()[0].Colors;
-  expected.TransformTitle = L"夜";
-  EXPECT_EQ(w.Bytes(L"setting.ini"), TestWindow::SettingsBytes(expected));
+    ASSERT_TRUE(w.view.Closed());
+    EXPECT_EQ(w.view.ColorFieldText(COLOR_BACK), L"0000FF");
+    SettingsRecord expected = w.SettingsAsRead();
+    expected.Colors = SampleThemes()[0].Colors;
+    expected.Colors[COLOR_BACK] = 0xFF;
+    expected.TransformTitle = L"夜";
+    EXPECT_EQ(w.Bytes(L"setting.ini"), TestWindow::SettingsBytes(expected));
+  }
 }
 
 // Themes changed while the close has nothing for setting.ini still reach the store.
