@@ -125,6 +125,13 @@ HWND AppDriver::Control(ControlName name, int index) const {
 }
 
 void AppDriver::Click(HWND control, int x, int y) const {
+  // The pointer goes where the click is, as a mouse would be. Between the button's down
+  // and up the control holds the capture, and a mouse move that the window system
+  // sends meanwhile (a window came or went under the pointer) would otherwise drag a
+  // list's selection to the line at the pointer.
+  POINT at{x, y};
+  ClientToScreen(control, &at);
+  SetCursorPos(at.x, at.y);
   PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
