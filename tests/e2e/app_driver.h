@@ -55,9 +55,9 @@ class AppDriver {
   bool WaitGone(HWND window, DWORD timeoutMs = kPatience) const;
   // Brings the thread of `window` up to date: every repaint it owes is done now, then one
   // round trip through its message loop, after which it has nothing queued and goes
-  // idle. Only there does Wine hand it the window system's news about windows that
-  // came and went (the focus moving into a dialog and back); handled later, while a menu
-  // is open, that news closes the menu.
+  // idle. Wine hands a program the window system's news about windows that came and
+  // went (the focus moving into a dialog and back) when it goes idle; handled later,
+  // while a menu is open, that news closes the menu.
   void CatchUp(HWND window) const;
   // True while the program's window thread tracks a menu.
   bool InMenu() const;
