@@ -37,7 +37,7 @@ TEST_F(Story, ColourChooserOpensOnTheFieldsColourCancelAndTheSameColourChangeNot
     EXPECT_EQ(app_->FocusedControl(), app_->Control(ControlName::cmdBrows, COLOR_SEPA2));
   }
   app_->ClickCloseBox();
-  ASSERT_TRUE(app_->WaitForExit(10000)) << "the program asked or stayed";
+  ASSERT_TRUE(app_->WaitForExit()) << "the program asked or stayed";
   EXPECT_TRUE(Untouched(L"setting.ini"));
   EXPECT_TRUE(Untouched(L"lirvacolors.ini"));
 }
@@ -53,13 +53,13 @@ TEST_F(Story, ColourPickedInTheChooserIsLiftedShownAndApplied) {
   AppDriver::Press(GetDlgItem(chooser, IDOK));
   ASSERT_TRUE(app_->WaitGone(chooser));
   // 0x008000 gains bit 16, as a typed colour does.
-  EXPECT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_BACK)) == L"018000"; }))
+  EXPECT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"018000"; }))
       << Utf8(app_->Text(Field(COLOR_BACK)));
   EXPECT_TRUE(RulerBandShows(0x018000));
 
   app_->ClickCloseBox();
   ASSERT_TRUE(AnswerMessageBox(L"設定が変更されています。setting.iniに反映しますか？", IDYES));
-  ASSERT_TRUE(app_->WaitForExit(10000));
+  ASSERT_TRUE(app_->WaitForExit());
   ColorArray written = StandardColors();
   written[COLOR_BACK] = 0x018000;
   EXPECT_EQ(Read(L"setting.ini"), Lines(SettingLines(folder_.wstring(), written, kStartTitle)));
@@ -77,14 +77,14 @@ TEST_F(Story, ThemesSavedToAFileThenAnotherFileLoadedAndApplied) {
   HWND dialog = app_->WaitForModal(L"#32770");
   ASSERT_NE(dialog, nullptr) << "no save dialog";
   ChooseFile(*app_, dialog, File(L"テーマ\\保存.txt"));
-  EXPECT_TRUE(app_->WaitUntil(5000, [&] { return Read(L"テーマ\\保存.txt") == store(); }));
+  EXPECT_TRUE(app_->WaitUntil([&] { return Read(L"テーマ\\保存.txt") == store(); }));
 
   // A duplicate changes the list, so the load asks first; Yes opens the save dialog,
   // and when that is cancelled the load dialog still follows, in the folder and with
   // the name chosen last.
   app_->ClickListEntry(2);
   ASSERT_TRUE(app_->ChooseMenuByKeys(L'C', std::vector<WORD>{VK_DOWN, VK_RETURN}));
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return ListEntries().size() == 4; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return ListEntries().size() == 4; }));
   ASSERT_TRUE(app_->ChooseMenuByKeys(L'F', L'0'));
   ASSERT_TRUE(AnswerMessageBox(L"設定は変更されています。ファイルに保存しますか？", IDYES));
   dialog = app_->WaitForModal(L"#32770");
@@ -95,14 +95,14 @@ TEST_F(Story, ThemesSavedToAFileThenAnotherFileLoadedAndApplied) {
   ASSERT_NE(dialog, nullptr) << "no load dialog";
   EXPECT_EQ(app_->Text(AppDriver::ChildOfClass(GetDlgItem(dialog, kFileNameBox), L"Edit")), L"保存.txt");
   ChooseFile(*app_, dialog, File(L"テーマ\\海.txt"));
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return ListEntries().size() == 2; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return ListEntries().size() == 2; }));
   EXPECT_EQ(ListEntries(), (std::vector<std::wstring>{L"(現在の設定)", L"海"}));
   EXPECT_EQ(ListSelection(), -1);
 
   app_->ClickListEntry(1);
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_BACK)) == L"FFF8F0"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"FFF8F0"; }));
   ASSERT_TRUE(app_->ChooseMenuByKeys(L'F', L'Q'));
-  ASSERT_TRUE(app_->WaitForExit(10000));
+  ASSERT_TRUE(app_->WaitForExit());
   EXPECT_EQ(Read(L"lirvacolors.ini"), StoreBytes({kSea}));
   EXPECT_EQ(Read(L"setting.ini"), Lines(SettingLines(folder_.wstring(), kSea.colors, L"波")));
 }

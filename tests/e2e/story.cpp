@@ -192,7 +192,7 @@ std::vector<std::wstring> Story::ListEntries() const {
 
 bool Story::RulerBandShows(Color color) const {
   const HWND preview = app_->Control(ControlName::Picture1);
-  return app_->WaitUntil(5000, [&] { return ScreenCapture(app_->main()).PixelInClient(preview, 200, 20) == color; });
+  return app_->WaitUntil([&] { return ScreenCapture(app_->main()).PixelInClient(preview, 200, 20) == color; });
 }
 
 int Story::ListSelection() const { return static_cast<int>(SendMessageW(List(), LB_GETCURSEL, 0, 0)); }

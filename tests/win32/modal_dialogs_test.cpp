@@ -95,8 +95,7 @@ TEST_F(ModalDialogsTest, NameDialogOKReturnsTheTextAndCancelOrTitleBarCloseDoNot
       SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
       selection = start == 0 ? end : 0;
       PostMessageW(field, WM_CHAR, L'x', 1);  // typing replaces the whole proposal
-      Sleep(100);
-      c.close(d);
+      c.close(d);                              // queued after the typing
     });
     const bool confirmed = dialog.InputBox(value, window.Window(), L"名前を入力");
     ASSERT_TRUE(answer.Found());
@@ -121,7 +120,9 @@ TEST_F(ModalDialogsTest, EnterAndEscapeDoNotCloseTheNameDialog) {
       PostMessageW(field, WM_KEYDOWN, key, 1);
       PostMessageW(field, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
     }
-    Sleep(300);
+    // A character typed after the keys shows once the dialog has taken them.
+    PostMessageW(field, WM_CHAR, L'z', 1);
+    WaitFor([&] { return !IsWindow(d) || TextOf(field) == L"z"; });
     openAfterKeys = IsWindowVisible(d) != FALSE;
     PostMessageW(InputBoxButton(d, ControlName::CancelButton), BM_CLICK, 0, 0);
   });
