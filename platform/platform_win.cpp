@@ -93,13 +93,26 @@ std::string ToCodePage(std::wstring_view text) {
   return out;
 }
 
-std::wstring FromCodePage(std::string_view bytes) {
-  if (bytes.empty()) return {};
+void FromCodePage(std::string_view bytes, std::wstring& text) {
   const int length = static_cast<int>(bytes.size());
-  int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, out.data(), n);
-  return out;
+  // No ANSI code page gives more UTF-16 units than it has bytes (a double-byte or a
+  // UTF-8 character, or a byte that does not decode, gives one unit, or two for four
+  // bytes), so a buffer of the bytes' length takes them in one call.
+  text.resize(bytes.size());
+  if (bytes.empty()) return;
+  int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), length);
+  if (n == 0 && GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
+    n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
+    text.resize(static_cast<std::size_t>(n));
+    n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), n);
+  }
+  text.resize(static_cast<std::size_t>(n));
+}
+
+std::wstring FromCodePage(std::string_view bytes) {
+  std::wstring text;
+  FromCodePage(bytes, text);
+  return text;
 }
 
 bool PlainFileExists(const std::wstring& path) {
@@ -108,17 +121,22 @@ bool PlainFileExists(const std::wstring& path) {
   return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
 
-IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
+std::uint64_t FileSize(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::string_view)>& onPiece) {
   FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return LastError();
-  bytes.clear();
-  char buffer[65536];
+  char buffer[kFilePieceSize];
   for (;;) {
     DWORD n = 0;
     if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) return LastError();
     if (n == 0) break;
-    bytes.append(buffer, n);
+    onPiece(std::string_view(buffer, n));
   }
   return IoStatus::Ok();
 }

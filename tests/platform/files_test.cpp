@@ -69,6 +69,34 @@ TEST(ReadTextLines, ConvertsEachLineFromTheCodePage) {
   EXPECT_EQ(lines, (std::vector<std::wstring>{L"TransformTitle=歌", L"x", L"y\nz"}));
 }
 
+// A file is read through a buffer of kFilePieceSize bytes: lines, line ends and bytes
+// cut between two pieces come out as from the whole file.
+TEST(ReadFileLines, AFileOfManyPiecesGivesTheLinesOfItsWholeBytes) {
+  const std::size_t piece = platform::kFilePieceSize;
+  std::string bytes(piece - 1, 'a');
+  bytes += "\r\n";  // the CR ends the first piece, the LF starts the second
+  bytes += std::string(piece - 2, 'b');
+  bytes += "\x91\xe8";  // a double-byte character cut between the second and third pieces
+  bytes += "\rc\r\n";  // a lone CR ends a line too
+  bytes += "\r\n";
+  for (int i = 0; i < 3000; ++i) bytes += "line " + std::to_string(i) + "\r\n";
+  bytes += "last, without a line end";
+  TempFolder temp;
+  temp.Write(L"big.ini", bytes);
+
+  std::vector<std::string> lines;
+  ASSERT_TRUE(platform::ReadFileLines(temp.File(L"big.ini"), [&lines](std::string_view line) {
+                lines.emplace_back(line);
+              }).ok());
+  const std::vector<std::string_view> whole = platform::SplitLines(bytes);
+  EXPECT_EQ(lines, std::vector<std::string>(whole.begin(), whole.end()));
+  EXPECT_EQ(lines.size(), 3005u);
+
+  std::string read;
+  ASSERT_TRUE(platform::ReadFileBytes(temp.File(L"big.ini"), read).ok());
+  EXPECT_EQ(read, bytes);
+}
+
 TEST(ReadTextLines, AMissingFileIsAFailureWithAReason) {
   TempFolder temp;
   std::vector<std::wstring> lines;
