@@ -2,10 +2,14 @@
 // user's choice in the same format.
 #include "themes/theme_store.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
 #include <utility>
 
 #include "platform/platform.h"
 #include "platform/text_file.h"
+#include "themes/theme_store_keys.h"
 #include "themes/theme_store_reader.h"
 
 namespace {
@@ -16,6 +20,25 @@ Theme CurrentSettingsEntry(const SettingsRecord& current) {
   entry.Colors = current.Colors;
   entry.TransformTitle = current.TransformTitle;
   return entry;
+}
+
+// The fewest bytes a section takes as SaveThemeStore writes it: an empty name, the
+// eighteen colour lines and an empty TransformTitle, each line ended by CR LF.
+constexpr std::size_t FewestSectionBytes() {
+  std::size_t bytes = std::string_view("[]\r\n").size() + kTransformTitleKey.size() + std::string_view("=\r\n").size();
+  for (const ColorSlotInfo& info : kColorSlots) {
+    bytes += std::wstring_view(info.key).size() + std::string_view("=&H000000\r\n").size();
+  }
+  return bytes;
+}
+
+// Room for every theme of a store that we wrote, so that a large one fills the list
+// without moving it again and again as it grows: every move takes memory that was
+// never touched before, which costs more than reading the file. A hand-made store
+// with shorter sections just grows the list further.
+std::size_t ThemesToMakeRoomFor(const std::wstring& path) {
+  const std::uint64_t sections = platform::FileSize(path) / FewestSectionBytes();
+  return static_cast<std::size_t>(std::min<std::uint64_t>(sections, 1u << 24));
 }
 
 void RefillListBox(const ThemeList& list, ThemeListBox& listBox) {
@@ -43,13 +66,13 @@ platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current
     // leaves the list and the list box as they were: a failed File > load costs the
     // user nothing. Only at start-up, when there is no list yet, entry 0 alone is
     // shown, so that the window still has its current-settings entry.
-    std::string bytes;
-    status = platform::ReadFileBytes(filePath, bytes);
-    if (!status.ok() && !list.empty()) return status;
-    if (status.ok()) {
-      ThemeStoreReader reader(std::move(loaded));
-      ReadThemeStoreBytes(bytes, reader);
-      loaded = reader.TakeThemes();
+    loaded.reserve(1 + ThemesToMakeRoomFor(filePath));
+    ThemeStoreReader reader(std::move(loaded));
+    status = ReadThemeStoreFile(filePath, reader);
+    loaded = reader.TakeThemes();
+    if (!status.ok()) {
+      if (!list.empty()) return status;
+      loaded.resize(1);
     }
   }
 

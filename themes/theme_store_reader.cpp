@@ -1,5 +1,6 @@
 #include "themes/theme_store_reader.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/platform.h"
@@ -72,19 +73,23 @@ void ThemeStoreReader::ReadLine(std::wstring_view line) {
   }
 }
 
-void ReadThemeStoreBytes(std::string_view bytes, ThemeStoreReader& reader) {
+platform::IoStatus ReadThemeStoreFile(const std::wstring& path, ThemeStoreReader& reader) {
   // Nearly every line of a store is plain ASCII, which every ANSI code page maps to
-  // itself; widening those directly, into one reused buffer, keeps large stores
-  // quick. Any other line goes through the code page.
+  // itself; widening those directly keeps large stores quick. Any other line goes
+  // through the code page on its own: decoding the whole file in one call would take
+  // longer, as it converts the ASCII bytes too. One buffer serves every line.
   std::wstring wide;
-  for (std::string_view line : platform::SplitLines(bytes)) {
+  return platform::ReadFileLines(path, [&](std::string_view line) {
     if (IsAscii(line)) {
-      wide.assign(line.begin(), line.end());
-      reader.ReadLine(wide);
+      // Not assign(begin, end): from char iterators it builds a temporary string first,
+      // an allocation for every line.
+      wide.resize(line.size());
+      std::copy(line.begin(), line.end(), wide.begin());
     } else {
-      reader.ReadLine(platform::FromCodePage(line));
+      platform::FromCodePage(line, wide);
     }
-  }
+    reader.ReadLine(wide);
+  });
 }
 
 std::vector<Theme> ReadThemeStoreLines(const std::vector<std::wstring>& lines) {

@@ -1,9 +1,11 @@
 #pragma once
 // Reads the lines of a theme store one at a time into themes. The line-list entry
 // point and the file loader both feed it, so they cannot read differently.
+#include <string>
 #include <string_view>
 #include <utility>
 
+#include "platform/io_status.h"
 #include "settings/color_slots.h"
 #include "themes/theme.h"
 
@@ -25,8 +27,9 @@ class ThemeStoreReader {
   int expectedSlot_ = 0;
 };
 
-// Feeds every line of the file's bytes to the reader, converted from the code page.
-void ReadThemeStoreBytes(std::string_view bytes, ThemeStoreReader& reader);
+// Feeds every line of the file to the reader, converted from the code page, as the
+// file is read. On a failure the reader holds what was read before it.
+platform::IoStatus ReadThemeStoreFile(const std::wstring& path, ThemeStoreReader& reader);
 
 // A colour value of a theme file: "&H" and hex digits as 32 bits, else a decimal
 // number rounded half to even, else 0; blanks, tabs and line feeds are ignored.

@@ -215,6 +215,47 @@ TEST_F(ThemeStoreFile, LineEndsAreCrLfOrLoneCrButNeverLoneLf) {
   EXPECT_EQ(listBox.entries.size(), 2u);
 }
 
+// Large stores are read piece by piece, and the list is sized from the file's length.
+TEST_F(ThemeStoreFile, AStoreOfManyPiecesLoadsEveryThemeAsSaved) {
+  ThemeList saved(1);
+  for (int i = 0; i < 1500; ++i) {
+    Theme theme;
+    theme.Name = L"夜の海 " + std::to_wstring(i);
+    if (i % 3 == 0) theme.TransformTitle = L"題" + std::to_wstring(i);
+    for (int s = 0; s < kColorSlotCount; ++s) theme.Colors[s] = (i * 7919 + s * 104729) & 0xFFFFFF;
+    saved.push_back(theme);
+  }
+  ASSERT_TRUE(SaveThemeStore(saved, Path("store.ini")).ok());
+  ASSERT_GT(ReadBytes("store.ini").size(), 8 * platform::kFilePieceSize);
+
+  ThemeList loaded;
+  RecordingListBox listBox;
+  ASSERT_TRUE(LoadThemeStore(loaded, CurrentValues(), listBox, Path("store.ini")).ok());
+  ASSERT_EQ(loaded.size(), saved.size());
+  for (std::size_t i = 1; i < saved.size(); ++i) {
+    SCOPED_TRACE(i);
+    ASSERT_EQ(loaded[i].Name, saved[i].Name);
+    ASSERT_EQ(loaded[i].TransformTitle, saved[i].TransformTitle);
+    ASSERT_EQ(loaded[i].Colors, saved[i].Colors);
+  }
+  ASSERT_EQ(listBox.entries.size(), saved.size());
+  EXPECT_EQ(listBox.entries.back(), L"夜の海 1499");
+}
+
+// Sections far shorter than the writer's: more themes than the file's length suggests.
+TEST_F(ThemeStoreFile, AStoreOfBareSectionLinesLoadsEveryTheme) {
+  std::string bytes;
+  for (int i = 0; i < 5000; ++i) bytes += "[" + std::to_string(i) + "]\r\n";
+  WriteBytes("store.ini", bytes);
+
+  ThemeList loaded;
+  RecordingListBox listBox;
+  ASSERT_TRUE(LoadThemeStore(loaded, CurrentValues(), listBox, Path("store.ini")).ok());
+  ASSERT_EQ(loaded.size(), 5001u);
+  EXPECT_EQ(loaded[5000].Name, L"4999");
+  EXPECT_EQ(listBox.entries.size(), 5001u);
+}
+
 #ifdef __linux__
 // A file that exists but cannot be read: the kernel refuses reads of a process's own
 // memory at address 0, even for root.
