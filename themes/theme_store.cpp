@@ -42,8 +42,10 @@ std::size_t ThemesToMakeRoomFor(const std::wstring& path) {
 }
 
 void RefillListBox(const ThemeList& list, ThemeListBox& listBox) {
-  listBox.ClearList();
-  for (const Theme& theme : list) listBox.AppendListEntry(theme.Name);
+  std::vector<std::wstring_view> names;
+  names.reserve(list.size());
+  for (const Theme& theme : list) names.push_back(theme.Name);
+  listBox.ReplaceListEntries(names);
 }
 
 }  // namespace

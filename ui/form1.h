@@ -65,8 +65,7 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   void RedrawPreview() override;
 
   // ThemeListBox: List1 as the store loader refills it.
-  void ClearList() override;
-  void AppendListEntry(const std::wstring& text) override;
+  void ReplaceListEntries(const std::vector<std::wstring_view>& names) override;
 
   void SelectQuietly(int index);
   // Adds a list entry and a theme of that name holding the current values; the new index.

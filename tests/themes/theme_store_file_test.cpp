@@ -18,12 +18,11 @@ namespace fs = std::filesystem;
 class RecordingListBox : public ThemeListBox {
  public:
   std::vector<std::wstring> entries;
-  int clears = 0;
-  void ClearList() override {
-    entries.clear();
-    ++clears;
+  int refills = 0;
+  void ReplaceListEntries(const std::vector<std::wstring_view>& names) override {
+    entries.assign(names.begin(), names.end());
+    ++refills;
   }
-  void AppendListEntry(const std::wstring& text) override { entries.push_back(text); }
 };
 
 class ThemeStoreFile : public testing::Test {
@@ -96,7 +95,7 @@ TEST_F(ThemeStoreFile, SaveLoadSaveRoundTripKeepsThemesAndBytes) {
       EXPECT_EQ(loaded[i].Colors[s], saved[i].Colors[s] & 0xFFFFFF) << "slot " << s;
     }
   }
-  EXPECT_EQ(listBox.clears, 1);
+  EXPECT_EQ(listBox.refills, 1);
   EXPECT_EQ(listBox.entries,
             (std::vector<std::wstring>{L"(現在の設定)", L"夜の海", L"", L"a]b"}));
 
@@ -272,7 +271,7 @@ TEST_F(ThemeStoreFile, UnreadableFileKeepsThePreviousList) {
   ASSERT_EQ(list.size(), 4u);
   EXPECT_EQ(list[1].Name, L"夜の海");
   EXPECT_EQ(list[0].Colors, SampleList()[0].Colors);  // entry 0 as it was, too
-  EXPECT_EQ(listBox.clears, 0);
+  EXPECT_EQ(listBox.refills, 0);
   EXPECT_EQ(listBox.entries.size(), 4u);
 }
 
