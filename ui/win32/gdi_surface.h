@@ -30,9 +30,14 @@ class GdiSurface final : public PreviewSurface {
   void Resize(SIZE pixels, UINT dpi, HFONT font, COLORREF background);
   // The next drawing call starts a new picture: the calls kept so far are dropped then.
   void StartNewPicture() { startNewPicture_ = true; }
-  void CopyTo(HDC target, const RECT& area) const;
-  // The window that shows the bitmap; it is told to repaint after every drawing call.
-  void ShowIn(HWND window) { shownIn_ = window; }
+  // The window that shows the bitmap; a drawing call tells it to repaint, unless it
+  // was told so since it last painted.
+  void ShowIn(HWND window) {
+    shownIn_ = window;
+    repaintAsked_ = false;
+  }
+  // From that window's WM_PAINT: copies the area of the bitmap to the window's DC.
+  void CopyTo(HDC target, const RECT& area);
   HDC MemoryDC() const { return dc_.Get(); }
 
   int Width() const override { return widthTwips_; }
@@ -66,4 +71,5 @@ class GdiSurface final : public PreviewSurface {
   std::vector<Call> calls_;
   bool startNewPicture_ = false;
   HWND shownIn_ = nullptr;
+  bool repaintAsked_ = false;
 };
