@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/io_status.h"
 
@@ -37,6 +38,9 @@ class ScopedProgramFolder {
   bool had_previous_;
 };
 
+// What stands at a path (PathKind, with IoStatus).
+PathKind KindOfPath(const std::wstring& path);
+
 // True when the path names a plain file: not a folder, and (on Windows) neither
 // hidden nor a system file.
 bool PlainFileExists(const std::wstring& path);
@@ -53,7 +57,8 @@ void FromCodePage(std::string_view bytes, std::wstring& text);
 // The file's length in bytes; 0 when it cannot be told.
 std::uint64_t FileSize(const std::wstring& path);
 
-// Reads the whole file as bytes.
+// Reads the whole file as bytes. Another program holding the file for a moment (the
+// host, a virus scanner) is waited for briefly, as for a write.
 IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes);
 
 // Reads the file from start to end through one buffer of kFilePieceSize bytes and
@@ -68,6 +73,10 @@ IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::
 // the target in one step. A read-only target is a failure. On any failure the old
 // file is left exactly as it was and the temporary file is removed.
 IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes);
+
+// The file names of the running programs, other than this process, whose program file
+// lies in `folder` (compared without regard to case on Windows).
+std::vector<std::wstring> ProgramsRunningFrom(const std::wstring& folder);
 
 // UTF-8 <-> wide, for paths and messages in tests and tools.
 std::string ToUtf8(std::wstring_view text);

@@ -91,10 +91,16 @@ std::wstring FromCodePage(std::string_view bytes) {
 
 void FromCodePage(std::string_view bytes, std::wstring& text) { text = FromCodePage(bytes); }
 
-bool PlainFileExists(const std::wstring& path) {
+PathKind KindOfPath(const std::wstring& path) {
   struct stat st;
-  return stat(ToUtf8(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  if (stat(ToUtf8(path).c_str(), &st) != 0) return PathKind::Nothing;
+  if (S_ISDIR(st.st_mode)) return PathKind::Folder;
+  // A device or a pipe under the name is no file to read or replace either.
+  if (!S_ISREG(st.st_mode)) return PathKind::HiddenOrSystemFile;
+  return PathKind::PlainFile;
 }
+
+bool PlainFileExists(const std::wstring& path) { return KindOfPath(path) == PathKind::PlainFile; }
 
 std::uint64_t FileSize(const std::wstring& path) {
   struct stat st;

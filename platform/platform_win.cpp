@@ -81,6 +81,10 @@ std::wstring FullPath(const std::wstring& path) {
 
 bool Transient(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
 
+// How long a read or a write waits for a file another program holds: 20 x 100 ms.
+constexpr int kTransientRetries = 20;
+constexpr DWORD kTransientRetryMs = 100;
+
 }  // namespace
 
 std::string ToCodePage(std::wstring_view text) {
@@ -115,11 +119,15 @@ std::wstring FromCodePage(std::string_view bytes) {
   return text;
 }
 
-bool PlainFileExists(const std::wstring& path) {
-  DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-  return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+PathKind KindOfPath(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Nothing;
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return PathKind::Folder;
+  if (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) return PathKind::HiddenOrSystemFile;
+  return PathKind::PlainFile;
 }
+
+bool PlainFileExists(const std::wstring& path) { return KindOfPath(path) == PathKind::PlainFile; }
 
 std::uint64_t FileSize(const std::wstring& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -128,13 +136,27 @@ std::uint64_t FileSize(const std::wstring& path) {
 }
 
 IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::string_view)>& onPiece) {
-  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return LastError();
+  // The host or a virus scanner may hold the file for a moment, as at a write; a read
+  // that gave up at once would make the file count as unreadable for the whole run.
+  FileHandle file(INVALID_HANDLE_VALUE);
+  for (int attempt = 0; !file.valid(); ++attempt) {
+    file.Reset(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.valid()) break;
+    const DWORD error = GetLastError();
+    if (!Transient(error) || attempt >= kTransientRetries) return IoStatus::Failed(SystemReason(error));
+    Sleep(kTransientRetryMs);
+  }
   char buffer[kFilePieceSize];
-  for (;;) {
+  for (int attempt = 0;;) {
     DWORD n = 0;
-    if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) return LastError();
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) {
+      // A byte-range lock another program holds for a moment.
+      const DWORD error = GetLastError();
+      if (!Transient(error) || ++attempt > kTransientRetries) return IoStatus::Failed(SystemReason(error));
+      Sleep(kTransientRetryMs);
+      continue;
+    }
     if (n == 0) break;
     onPiece(std::string_view(buffer, n));
   }
@@ -189,8 +211,8 @@ IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes) {
       return IoStatus::Ok();
     }
     DWORD error = GetLastError();
-    if (!Transient(error) || attempt >= 20) return fail(error);
-    Sleep(100);
+    if (!Transient(error) || attempt >= kTransientRetries) return fail(error);
+    Sleep(kTransientRetryMs);
   }
 }
 

@@ -11,6 +11,12 @@ std::vector<std::string_view> SplitLines(std::string_view bytes) {
   return lines;
 }
 
+std::vector<std::wstring> DecodeLines(std::string_view bytes) {
+  std::vector<std::wstring> lines;
+  ForEachLine(bytes, [&lines](std::string_view line) { lines.push_back(FromCodePage(line)); });
+  return lines;
+}
+
 IoStatus ReadFileLines(const std::wstring& path, const std::function<void(std::string_view)>& onLine) {
   LineSplitter splitter;
   IoStatus status = ReadFilePieces(path, [&](std::string_view piece) { splitter.Feed(piece, onLine); });

@@ -74,6 +74,9 @@ void ForEachLine(std::string_view bytes, OnLine&& onLine) {
 // The lines ForEachLine passes on, as a list.
 std::vector<std::string_view> SplitLines(std::string_view bytes);
 
+// The lines of these bytes, each converted from the code page.
+std::vector<std::wstring> DecodeLines(std::string_view bytes);
+
 // Every line of the file, as LineSplitter splits them, read piece by piece; a line is
 // valid during the call only.
 IoStatus ReadFileLines(const std::wstring& path, const std::function<void(std::string_view)>& onLine);

@@ -1,6 +1,7 @@
 // setting.ini in the program's folder: the file wrappers around the text cores.
 #include "settings/settings_file.h"
 
+#include "platform/file_snapshot.h"
 #include "platform/platform.h"
 #include "platform/text_file.h"
 
@@ -23,33 +24,66 @@ void SetToolDefaults(SettingsRecord& s, const std::wstring& folder) {
 
 std::wstring SettingsPath() { return platform::PathInFolder(platform::ProgramFolder(), kSettingsFileName); }
 
-// Only the mode kNoMainWindow is ever passed: MainWindow is always held as text.
-SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view /*mode*/) {
+namespace {
+
+// What LoadSettings makes of setting.ini's bytes (none: no file, or a file that could
+// not be read): standard colours, defaults, what the lines say, the tool check.
+void FillRecord(SettingsRecord& s, const std::string* bytes, const std::wstring& folder) {
   SetStandardColors(s);
   s.OtoList.clear();
   s.History.clear();
   s.OtherLines.clear();
   SetDefaultSettings(s);
-
-  const std::wstring folder = platform::ProgramFolder();
-  const std::wstring path = platform::PathInFolder(folder, kSettingsFileName);
-  SettingsLoadResult result;
-  if (platform::PlainFileExists(path)) {
-    result.Found = true;
-    std::vector<std::wstring> lines;
-    result.Status = platform::ReadTextLines(path, lines);
-    // A file that could not be read fills nothing: half a file is worse than none,
-    // and the caller hears of the failure.
-    if (result.Status.ok()) {
-      ReadSettingsLines(s, lines);
-      ForgetMissingTool(s.Tool1Path);
-      ForgetMissingTool(s.Tool2Path);
-    }
+  if (bytes) {
+    ReadSettingsLines(s, platform::DecodeLines(*bytes));
+    ForgetMissingTool(s.Tool1Path);
+    ForgetMissingTool(s.Tool2Path);
   }
   SetToolDefaults(s, folder);
+}
+
+}  // namespace
+
+// Only the mode kNoMainWindow is ever passed: MainWindow is always held as text.
+SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view /*mode*/) {
+  const std::wstring folder = platform::ProgramFolder();
+  const platform::FileSnapshot file = platform::TakeSnapshot(platform::PathInFolder(folder, kSettingsFileName));
+  SettingsLoadResult result;
+  result.Found = file.FileFound();
+  result.Status = file.Status;
+  result.AsRead = file.Fingerprint();
+  // A file that could not be read fills nothing: half a file is worse than none, and
+  // the caller hears of the failure. Something other than a plain file under the name
+  // is no setting.ini to read either.
+  FillRecord(s, file.HasBytes() ? &file.Bytes : nullptr, folder);
   return result;
 }
 
 platform::IoStatus SaveSettings(const SettingsRecord& s, std::wstring_view /*mode*/) {
   return platform::WriteTextLines(SettingsPath(), WriteSettingsLines(s));
+}
+
+platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::wstring_view /*mode*/,
+                                                 platform::FileFingerprint& asRead) {
+  const std::wstring folder = platform::ProgramFolder();
+  const std::wstring path = platform::PathInFolder(folder, kSettingsFileName);
+  const platform::FileSnapshot now = platform::TakeSnapshot(path);
+  if (!now.Status.ok()) return now.Status;
+
+  std::string bytes;
+  if (!now.HasBytes() || now.Fingerprint() == asRead) {
+    // Unchanged since start-up, or gone: the record is all there is to write.
+    bytes = platform::JoinLinesCrlf(WriteSettingsLines(s));
+  } else {
+    // The host (its history, its window position) or another program wrote the file
+    // while we were open: their lines win, ours are the colours and TransformTitle.
+    SettingsRecord fresh;
+    FillRecord(fresh, &now.Bytes, folder);
+    fresh.Colors = s.Colors;
+    fresh.TransformTitle = s.TransformTitle;
+    bytes = platform::JoinLinesCrlf(WriteSettingsLines(fresh));
+  }
+  const platform::IoStatus written = platform::WriteFileSafely(path, bytes);
+  if (written.ok()) asRead = platform::FileFingerprint::Of(bytes);
+  return written;
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_snapshot.h"
 #include "platform/io_status.h"
 #include "settings/settings_record.h"
 
@@ -20,9 +21,10 @@ void SetStandardColors(SettingsRecord& s);
 void SetDefaultSettings(SettingsRecord& s);
 
 struct SettingsLoadResult {
-  bool Found = false;           // a plain file was there
-  platform::IoStatus Status;    // not ok: it was there but could not be read, and
-                                // the record holds the defaults only
+  bool Found = false;           // a file was there under the name
+  platform::IoStatus Status;    // not ok: it was there but could not be read (or was
+                                // no plain file), and the record holds the defaults only
+  platform::FileFingerprint AsRead;  // what the file held; not Present when none was read
   bool Read() const { return Found && Status.ok(); }
 };
 
@@ -32,6 +34,14 @@ SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view mode);
 
 // Writes the whole record into setting.ini in the program's folder, safely.
 platform::IoStatus SaveSettings(const SettingsRecord& s, std::wstring_view mode);
+
+// SaveSettings at the close, for a file that others may have written since it was
+// read (`asRead`): when it changed, it is read again and written back with only the
+// record's colours and TransformTitle put in, every other line as the file now has
+// it. Something there that is not a plain file, or a file that cannot be read, is
+// never written over. On success `asRead` becomes what was written.
+platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::wstring_view mode,
+                                                 platform::FileFingerprint& asRead);
 
 // The text cores of the two, for tests and for the file wrappers above.
 // ReadSettingsLines assigns what the lines say on top of the record as it is (no

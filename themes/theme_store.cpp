@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/file_snapshot.h"
 #include "platform/platform.h"
 #include "platform/text_file.h"
 #include "themes/theme_store_keys.h"
@@ -54,33 +55,46 @@ std::wstring ThemeStorePath() {
   return platform::PathInFolder(platform::ProgramFolder(), kThemeStoreFileName);
 }
 
+ThemeFileRead ReadThemeFile(const std::wstring& path) {
+  // The themes are read as the pieces of the file arrive, into a list with room for
+  // all of them and for the entry 0 that ReplaceThemeList puts in front.
+  ThemeList themes;
+  themes.reserve(1 + ThemesToMakeRoomFor(path));
+  ThemeStoreReader reader(std::move(themes));
+  ThemeStoreBytesReader bytes(reader);
+  const platform::FileSnapshot file =
+      platform::ReadSnapshotInPieces(path, [&bytes](std::string_view piece) { bytes.Feed(piece); });
+  ThemeFileRead read;
+  read.Found = file.FileFound();
+  read.Status = file.Status;
+  read.AsRead = file.Fingerprint();
+  if (file.HasBytes()) {
+    bytes.Finish();
+    read.Themes = reader.TakeThemes();
+  }
+  return read;
+}
+
+void ReplaceThemeList(ThemeList& list, const SettingsRecord& current, ThemeListBox& listBox,
+                      std::vector<Theme> themes) {
+  // Entry 0 goes in front of the themes where they lie, in the room ReadThemeFile left
+  // for it: a large store is not moved into a list of its own.
+  themes.insert(themes.begin(), CurrentSettingsEntry(current));
+  list = std::move(themes);
+  RefillListBox(list, listBox);
+}
+
 platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current,
                                   ThemeListBox& listBox,
                                   const std::optional<std::wstring>& path) {
-  const std::wstring filePath = path ? *path : ThemeStorePath();
-
-  ThemeList loaded;
-  loaded.push_back(CurrentSettingsEntry(current));
-
-  platform::IoStatus status = platform::IoStatus::Ok();
-  if (platform::PlainFileExists(filePath)) {
-    // The whole file is read before anything changes, so a file that cannot be read
-    // leaves the list and the list box as they were: a failed File > load costs the
-    // user nothing. Only at start-up, when there is no list yet, entry 0 alone is
-    // shown, so that the window still has its current-settings entry.
-    loaded.reserve(1 + ThemesToMakeRoomFor(filePath));
-    ThemeStoreReader reader(std::move(loaded));
-    status = ReadThemeStoreFile(filePath, reader);
-    loaded = reader.TakeThemes();
-    if (!status.ok()) {
-      if (!list.empty()) return status;
-      loaded.resize(1);
-    }
-  }
-
-  list = std::move(loaded);
-  RefillListBox(list, listBox);
-  return status;
+  // The whole file is read before anything changes, so a file that cannot be read
+  // leaves the list and the list box as they were: a failed File > load costs the
+  // user nothing. Only at start-up, when there is no list yet, entry 0 alone is
+  // shown, so that the window still has its current-settings entry.
+  ThemeFileRead read = ReadThemeFile(path ? *path : ThemeStorePath());
+  if (!read.Status.ok() && !list.empty()) return read.Status;
+  ReplaceThemeList(list, current, listBox, std::move(read.Themes));
+  return read.Status;
 }
 
 platform::IoStatus SaveThemeStore(const ThemeList& list, const std::wstring& path) {

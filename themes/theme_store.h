@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_snapshot.h"
 #include "platform/io_status.h"
 #include "settings/settings_record.h"
 #include "themes/theme.h"
@@ -25,6 +26,22 @@ inline constexpr wchar_t kThemeStoreFileName[] = L"lirvacolors.ini";
 
 // The program's folder followed by "\lirvacolors.ini".
 std::wstring ThemeStorePath();
+
+// A theme file as it was read: the named themes in file order, and what the file held.
+struct ThemeFileRead {
+  bool Found = false;           // a file was there under the name
+  platform::IoStatus Status;    // not ok: it was there but could not be read, or was
+                                // no plain file; no themes then
+  platform::FileFingerprint AsRead;  // not Present when no file was read
+  std::vector<Theme> Themes;
+};
+// Reads the whole file before anything changes. A missing file is no failure.
+ThemeFileRead ReadThemeFile(const std::wstring& path);
+
+// The list becomes entry 0 from the current values, then `themes`; the list box is
+// refilled with nothing selected.
+void ReplaceThemeList(ThemeList& list, const SettingsRecord& current, ThemeListBox& listBox,
+                      std::vector<Theme> themes);
 
 // Rebuilds the list: entry 0 from the current values first, then the themes of the
 // file (the store when no path is given); refills the list box with nothing selected.

@@ -73,23 +73,28 @@ void ThemeStoreReader::ReadLine(std::wstring_view line) {
   }
 }
 
-platform::IoStatus ReadThemeStoreFile(const std::wstring& path, ThemeStoreReader& reader) {
+void ThemeStoreBytesReader::Feed(std::string_view piece) {
+  lines_.Feed(piece, [this](std::string_view line) { ReadLine(line); });
+}
+
+void ThemeStoreBytesReader::Finish() {
+  lines_.FeedLast({}, [this](std::string_view line) { ReadLine(line); });
+}
+
+void ThemeStoreBytesReader::ReadLine(std::string_view line) {
   // Nearly every line of a store is plain ASCII, which every ANSI code page maps to
   // itself; widening those directly keeps large stores quick. Any other line goes
   // through the code page on its own: decoding the whole file in one call would take
-  // longer, as it converts the ASCII bytes too. One buffer serves every line.
-  std::wstring wide;
-  return platform::ReadFileLines(path, [&](std::string_view line) {
-    if (IsAscii(line)) {
-      // Not assign(begin, end): from char iterators it builds a temporary string first,
-      // an allocation for every line.
-      wide.resize(line.size());
-      std::copy(line.begin(), line.end(), wide.begin());
-    } else {
-      platform::FromCodePage(line, wide);
-    }
-    reader.ReadLine(wide);
-  });
+  // longer, as it converts the ASCII bytes too.
+  if (IsAscii(line)) {
+    // Not assign(begin, end): from char iterators it builds a temporary string first,
+    // an allocation for every line.
+    wide_.resize(line.size());
+    std::copy(line.begin(), line.end(), wide_.begin());
+  } else {
+    platform::FromCodePage(line, wide_);
+  }
+  reader_.ReadLine(wide_);
 }
 
 std::vector<Theme> ReadThemeStoreLines(const std::vector<std::wstring>& lines) {

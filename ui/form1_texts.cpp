@@ -1,5 +1,6 @@
 #include "ui/form1_texts.h"
 
+#include "settings/settings_file.h"
 #include "themes/theme_store.h"
 
 namespace {
@@ -50,4 +51,39 @@ std::wstring SaveBeforeLoadFailedMessage(const std::wstring& path, const std::ws
 
 std::wstring LoadFailedMessage(const std::wstring& path, const std::wstring& reason) {
   return path + L"を読み込めませんでした。" + ReasonLine(reason) + L"\n\nテーマの一覧は読み込む前のままです。";
+}
+
+std::wstring NoThemeInFileMessage(const std::wstring& path) {
+  return path + L"にはテーマがありません。\n\nテーマの一覧は読み込む前のままです。";
+}
+
+std::wstring DroppedFilesRefusedMessage(const std::vector<UnreadFile>& files, bool othersAdded) {
+  std::wstring text = L"次のファイルのテーマは追加できませんでした。\n";
+  for (const UnreadFile& file : files) text += L"\n" + file.Name + ReasonLine(file.Reason);
+  if (othersAdded) text += L"\n\nほかのファイルのテーマは一覧の最後に追加しました。";
+  return text;
+}
+
+std::wstring HostRunningQuestion(const std::vector<std::wstring>& programs) {
+  std::wstring names;
+  for (const std::wstring& program : programs) names += (names.empty() ? L"" : L"、") + program;
+  return names + L"が実行中です。終了するときに" + kSettingsFileName +
+         L"を書き込むため、ここで反映した色が上書きされることがあります。\n\nこのまま" + kSettingsFileName +
+         L"に書き込みますか？\n（「いいえ」を選ぶと、何も書き込まずにウィンドウに戻ります。）";
+}
+
+std::wstring StoreChangedQuestion() {
+  const std::wstring store = kThemeStoreFileName;
+  return store + L"は、読み込んだ後にほかのプログラムによって変更されています。\n\nこのウィンドウのテーマで置き換えますか？\n（「いいえ」を選ぶと、" +
+         store + L"はそのままにして閉じます。「キャンセル」を選ぶと、ウィンドウに戻ります。）";
+}
+
+std::wstring FailureReason(const platform::IoStatus& status) {
+  switch (status.found()) {
+    case platform::PathKind::Nothing:
+    case platform::PathKind::Folder: return L"ファイルが見つかりません。";
+    case platform::PathKind::HiddenOrSystemFile: return L"隠しファイルかシステムファイルになっています。";
+    case platform::PathKind::PlainFile: break;
+  }
+  return status.reason();
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/io_status.h"
+
 // Questions about unsaved changes.
 inline constexpr wchar_t kCloseQuestion[] = L"設定が変更されています。setting.iniに反映しますか？";
 inline constexpr wchar_t kSwitchQuestion[] = L"設定が変更されています。保存しますか？";
@@ -41,3 +43,20 @@ std::wstring SaveFailedMessage(const std::wstring& path, const std::wstring& rea
 std::wstring SaveBeforeLoadFailedMessage(const std::wstring& path, const std::wstring& reason);
 // File > load could not read the chosen file (OK only).
 std::wstring LoadFailedMessage(const std::wstring& path, const std::wstring& reason);
+// File > load found no theme in the chosen file; nothing changed (OK only).
+std::wstring NoThemeInFileMessage(const std::wstring& path);
+// Files dropped onto the window whose themes could not be added, each with its reason,
+// and whether the themes of the other files were added (OK only).
+std::wstring DroppedFilesRefusedMessage(const std::vector<UnreadFile>& files, bool othersAdded);
+inline constexpr wchar_t kNoThemeInFileReason[] = L"テーマがありません。";
+
+// Before setting.ini is written while these programs from our folder run (the host
+// editor): Yes writes anyway, No goes back to the window.
+std::wstring HostRunningQuestion(const std::vector<std::wstring>& programs);
+// At the close, the store was changed by another program since it was read: Yes
+// replaces it, No closes leaving it as it is, Cancel goes back to the window.
+std::wstring StoreChangedQuestion();
+
+// The reason a file operation failed, for the messages above: the system's words, or
+// ours where the system has none (no plain file under the name).
+std::wstring FailureReason(const platform::IoStatus& status);

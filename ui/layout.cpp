@@ -89,7 +89,7 @@ constexpr std::array<ControlSpec, 3> kInputBoxControls = {{
      ControlFont::Default},
 }};
 
-constexpr std::array<MenuSpec, 13> kForm1Menus = {{
+constexpr std::array<MenuSpec, 16> kForm1Menus = {{
     {0, L"mnFile", L"ファイル(&F)", MenuCommand::None},
     {1, L"mnOpen", L"読み込む(&0)...", MenuCommand::mnOpen},
     {1, L"mnSave", L"名前をつけて保存(&S)...", MenuCommand::mnSave},
@@ -103,6 +103,10 @@ constexpr std::array<MenuSpec, 13> kForm1Menus = {{
     {1, L"mnDelete", L"削除(&D)", MenuCommand::mnDelete},
     {1, L"mnSeparator3", kMenuSeparator, MenuCommand::None},
     {1, L"mnInit", L"標準配色にする(&I)", MenuCommand::mnInit},
+    // Sharing single themes: after everything else, so every item above keeps its place.
+    {1, L"mnSeparator4", kMenuSeparator, MenuCommand::None},
+    {1, L"mnExportTheme", L"選択中のテーマを書き出す(&E)...", MenuCommand::mnExportTheme},
+    {1, L"mnAddThemes", L"テーマを追加で読み込む(&A)...", MenuCommand::mnAddThemes},
 }};
 
 }  // namespace

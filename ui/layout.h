@@ -76,6 +76,8 @@ enum class MenuCommand {
   mnRename,
   mnDelete,
   mnInit,
+  mnExportTheme,
+  mnAddThemes,
 };
 
 struct MenuSpec {

@@ -10,8 +10,6 @@ namespace {
 constexpr int kRedField = 706;
 constexpr int kGreenField = 707;
 constexpr int kBlueField = 708;
-// The file name box of the file dialogs.
-constexpr int kFileNameBox = 1148;
 
 std::vector<std::wstring> RedGreenBlue(AppDriver& app, HWND chooser) {
   return {app.Text(GetDlgItem(chooser, kRedField)), app.Text(GetDlgItem(chooser, kGreenField)),
@@ -65,15 +63,6 @@ TEST_F(Story, ColourPickedInTheChooserIsLiftedShownAndApplied) {
   ColorArray written = StandardColors();
   written[COLOR_BACK] = 0x018000;
   EXPECT_EQ(Read(L"setting.ini"), Lines(SettingLines(folder_.wstring(), written, kStartTitle)));
-}
-
-// Types a path into the file name box of the open file dialog and presses Enter.
-void ChooseFile(AppDriver& app, HWND dialog, const std::wstring& path) {
-  const HWND box = AppDriver::ChildOfClass(GetDlgItem(dialog, kFileNameBox), L"Edit");
-  ASSERT_NE(box, nullptr) << "no file name box";
-  SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-  AppDriver::PressKey(box, VK_RETURN);
-  ASSERT_TRUE(app.WaitGone(dialog)) << "the file dialog stayed";
 }
 
 TEST_F(Story, ThemesSavedToAFileThenAnotherFileLoadedAndApplied) {

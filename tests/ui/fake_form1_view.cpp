@@ -1,6 +1,9 @@
 #include "tests/ui/fake_form1_view.h"
 
 #include <algorithm>
+#include <string_view>
+
+#include "ui/form1_menu.h"
 
 namespace {
 
@@ -30,6 +33,16 @@ const char* KindName(int kind) {
 }
 
 bool InRange(int index, int count) { return index >= 0 && index < count; }
+
+// The items of the Theme menu, by the menu table.
+bool IsThemeMenuItem(MenuCommand command) {
+  bool inThemeMenu = false;
+  for (const MenuSpec& item : Form1Menus()) {
+    if (item.level == 0) inThemeMenu = std::wstring_view(item.name) == L"mnColor";
+    if (inThemeMenu && item.command == command && command != MenuCommand::None) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -137,35 +150,60 @@ void FakeForm1View::ClickBrowse(int index) {
 
 void FakeForm1View::ChooseMenu(void (Form1Events::*item)()) {
   if (!UserCanAct("Menu")) return;
+  const MenuCommand command = CommandOf(item);
+  if (IsThemeMenuItem(command)) {
+    events_->mnColor_Click();
+    if (!MenuItemEnabled(command)) {
+      ADD_FAILURE() << "a greyed menu item chosen";
+      return;
+    }
+  }
   (events_->*item)();
 }
 
-bool FakeForm1View::AskClose(int unloadMode) {
+void FakeForm1View::OpenThemeMenu() {
+  if (UserCanAct("Menu")) events_->mnColor_Click();
+}
+
+bool FakeForm1View::MenuItemEnabled(MenuCommand item) const {
+  return std::find(greyed_.begin(), greyed_.end(), item) == greyed_.end();
+}
+
+void FakeForm1View::SetMenuItemEnabled(MenuCommand item, bool enabled) {
+  std::erase(greyed_, item);
+  if (!enabled) greyed_.push_back(item);
+}
+
+void FakeForm1View::DropFiles(const std::vector<std::wstring>& paths) {
+  if (UserCanAct("Drop")) events_->Form_FilesDropped(paths);
+}
+
+bool FakeForm1View::AskClose(CloseReason reason) {
   if (!UserCanAct("Close")) return false;
-  if (!events_->Form_QueryUnload(unloadMode)) closed_ = true;
+  if (!events_->Form_QueryUnload(reason)) closed_ = true;
   return closed_;
 }
 
-void FakeForm1View::RequestClose() { AskClose(1); }
+void FakeForm1View::RequestClose() { AskClose(CloseReason::Program); }
 
 // --- Scripted answers ------------------------------------------------------------------
 
-void FakeForm1View::AnswerMessage(int answer) { script_.push_back({Answer::Message, answer, std::nullopt, {}, {}, {}}); }
+void FakeForm1View::AnswerMessage(MsgBoxAnswer answer) { script_.push_back({Answer::Message, answer, std::nullopt, {}, {}, {}}); }
 
-void FakeForm1View::AnswerMessage(const std::wstring& expectedPrompt, int answer) {
+void FakeForm1View::AnswerMessage(const std::wstring& expectedPrompt, MsgBoxAnswer answer) {
   script_.push_back({Answer::Message, answer, expectedPrompt, {}, {}, {}});
 }
 
 void FakeForm1View::AnswerNameDialog(std::vector<NameDialogStep> steps) {
-  script_.push_back({Answer::NameDialog, 0, std::nullopt, std::move(steps), {}, {}});
+  script_.push_back({Answer::NameDialog, {}, std::nullopt, std::move(steps), {}, {}});
 }
 
 void FakeForm1View::AnswerChooser(std::optional<Color> chosen) {
-  script_.push_back({Answer::Chooser, 0, std::nullopt, {}, chosen, {}});
+  script_.push_back({Answer::Chooser, {}, std::nullopt, {}, chosen, {}});
 }
 
 void FakeForm1View::AnswerFileDialog(std::optional<std::wstring> path) {
-  script_.push_back({Answer::FileDialog, 0, std::nullopt, {}, {}, std::move(path)});
+  script_.push_back({Answer::FileDialog, {}, std::nullopt, {}, {}, std::move(path)});
 }
 
 std::optional<FakeForm1View::Answer> FakeForm1View::NextAnswer(Answer::Kind kind, const std::wstring& what) {
@@ -263,10 +301,10 @@ void FakeForm1View::ListRemove(int index) {
   }
 }
 
-int FakeForm1View::MsgBox(const std::wstring& prompt, int style) {
+MsgBoxAnswer FakeForm1View::MsgBox(const std::wstring& prompt, MsgBoxStyle style) {
   messages_.push_back({prompt, style});
   std::optional<Answer> answer = NextAnswer(Answer::Message, prompt);
-  if (!answer) return vbCancel;
+  if (!answer) return MsgBoxAnswer::Cancel;
   if (answer->expectedPrompt && *answer->expectedPrompt != prompt) {
     ADD_FAILURE() << "message box shows \"" << prompt << "\", expected \"" << *answer->expectedPrompt << "\"";
   }

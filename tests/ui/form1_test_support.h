@@ -17,7 +17,9 @@ struct TestWindow {
   platform::ScopedProgramFolder programFolder{folder.folder()};
   FakeForm1View view;
   SettingsRecord settings;
-  Form1 form{settings, view};
+  // The other programs the window sees running from its folder (the host editor).
+  std::vector<std::wstring> programsRunningBeside;
+  Form1 form{settings, view, [this] { return programsRunningBeside; }};
 
   TestWindow() { view.Attach(form); }
 

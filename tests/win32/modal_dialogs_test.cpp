@@ -31,23 +31,23 @@ HWND InputBoxButton(HWND dialog, ControlName name) {
 TEST_F(ModalDialogsTest, CloseQuestionAnswersReachTheCloseAndCancelKeepsTheWindow) {
   struct Case {
     int button;
-    int answer;
+    MsgBoxAnswer answer;
     bool closes;
   };
-  for (const Case& c : {Case{IDCANCEL, vbCancel, false}, Case{IDNO, vbNo, true},
-                        Case{IDYES, vbYes, true}}) {
+  for (const Case& c : {Case{IDCANCEL, MsgBoxAnswer::Cancel, false}, Case{IDNO, MsgBoxAnswer::No, true},
+                        Case{IDYES, MsgBoxAnswer::Yes, true}}) {
     SCOPED_TRACE(c.button);
     RecordingEvents asking;
     Form1Window form;
     form.AttachEvents(asking);
     form.ShowCentred();
-    int answer = 0;
+    MsgBoxAnswer answer{};
     bool ownerDisabled = false;
     HWND boxOwner = nullptr;
     std::wstring boxTitle;
-    asking.onQueryUnload = [&](int) {
-      answer = form.MsgBox(kQuestion, vbYesNoCancel | vbExclamation);
-      return answer == vbCancel;
+    asking.onQueryUnload = [&](CloseReason) {
+      answer = form.MsgBox(kQuestion, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+      return answer == MsgBoxAnswer::Cancel;
     };
     DialogAnswerer press(L"#32770", [&](HWND box) {
       ownerDisabled = !IsWindowEnabled(form.Handle());

@@ -5,6 +5,8 @@
 // logic asks through Form1View.
 #include "ui/win32/win32.h"
 
+#include <shellapi.h>
+
 #include <array>
 #include <memory>
 #include <vector>
@@ -45,6 +47,7 @@ class Form1Window final : public Form1View {
   void SetColorFieldText(int index, const std::wstring& text) override;
   std::wstring TransformTitleText() override;
   void SetTransformTitleText(const std::wstring& text) override;
+  int FocusedColorField() override;
   int ListIndex() override;
   void SetListIndex(int index) override;
   int ListCount() override;
@@ -55,11 +58,12 @@ class Form1Window final : public Form1View {
   void ListReplaceAll(const std::vector<std::wstring_view>& entries) override;
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return picture_.Surface(); }
-  int MsgBox(const std::wstring& prompt, int style) override;
+  MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
   std::optional<Color> ChooseColor(Color initial, int flags) override;
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
   InputBoxView& InputBoxDialogView() override { return inputBox_; }
+  void SetMenuItemEnabled(MenuCommand item, bool enabled) override;
   void RequestClose() override;
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -74,10 +78,12 @@ class Form1Window final : public Form1View {
   void OnCommand(int id, int code, HWND control);
   void OnControlNotification(const ControlSpec& spec, int code);
   void OnMenuCommand(MenuCommand command);
+  void OnMenuDropDown(HMENU menu);
+  void OnDropFiles(HDROP drop);
   void OnListSelectionChange();
   void OnDpiChanged(UINT dpi, const RECT& suggested);
   // Runs Form_QueryUnload(reason); false when it refused the close.
-  bool CloseFor(int reason);
+  bool CloseFor(CloseReason reason);
   void SetFieldText(HWND field, const std::wstring& text);
   // Every handler is raised through here, so a redraw in it starts a new picture.
   template <typename Raise>
