@@ -1,6 +1,7 @@
 #pragma once
 // A file's bytes as they are at one moment, and a fingerprint of them, so that a later
 // look can tell whether another program has changed the file since the program read it.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -24,11 +25,16 @@ struct FileFingerprint {
 class FingerprintMaker {
  public:
   void Add(std::string_view piece);
-  FileFingerprint Made() const { return {true, size_, hash_}; }
+  FileFingerprint Made() const;
 
  private:
+  void Mix(std::uint64_t word);
+
   std::uint64_t size_ = 0;
   std::uint64_t hash_ = 14695981039346656037ull;  // FNV-1a's offset basis
+  // The bytes of a word that the next piece completes.
+  unsigned char pending_[8] = {};
+  std::size_t pendingSize_ = 0;
 };
 
 struct FileSnapshot {

@@ -91,6 +91,34 @@ TEST(TakeSnapshot, TellsWhetherTheBytesChangedSinceTheyWereRead) {
   EXPECT_NE(platform::TakeSnapshot(temp.File(L"s.ini")).Fingerprint(), asRead);
 }
 
+// A file is fingerprinted piece by piece as it is read, and a written file's bytes
+// whole: the two must agree wherever the pieces were cut.
+TEST(FingerprintMaker, PiecesCutAnywhereGiveTheFingerprintOfTheWholeBytes) {
+  std::string bytes;
+  for (int i = 0; i < 23; ++i) bytes += static_cast<char>(0x41 + i * 37);
+  for (std::size_t length = 0; length <= bytes.size(); ++length) {
+    const std::string_view whole = std::string_view(bytes).substr(0, length);
+    const platform::FileFingerprint expected = platform::FileFingerprint::Of(whole);
+    EXPECT_EQ(expected.Size, length);
+    for (std::size_t first = 0; first <= length; ++first) {
+      for (std::size_t second = first; second <= length; ++second) {
+        SCOPED_TRACE(std::to_string(length) + " cut at " + std::to_string(first) + " and " + std::to_string(second));
+        platform::FingerprintMaker maker;
+        maker.Add(whole.substr(0, first));
+        maker.Add(whole.substr(first, second - first));
+        maker.Add(whole.substr(second));
+        ASSERT_EQ(maker.Made(), expected);
+      }
+    }
+    // Any one byte changed changes it.
+    for (std::size_t at = 0; at < length; ++at) {
+      std::string changed(whole);
+      changed[at] ^= 0x10;
+      ASSERT_NE(platform::FileFingerprint::Of(changed), expected) << length << " at " << at;
+    }
+  }
+}
+
 TEST(ReadTextLines, ConvertsEachLineFromTheCodePage) {
   TempFolder temp;
   temp.Write(L"a.ini", "TransformTitle=\x89\xCC\r\nx\ry\nz");
