@@ -10,7 +10,6 @@
 #include "platform/file_snapshot.h"
 #include "platform/platform.h"
 #include "platform/text_file.h"
-#include "themes/theme_store_keys.h"
 #include "themes/theme_store_reader.h"
 
 namespace {

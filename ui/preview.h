@@ -5,7 +5,7 @@
 #include "settings/color_slots.h"
 #include "ui/preview_surface.h"
 
-// DrawRoll then DrawSampleNotes: repaints the whole picture.
+// A new picture of DrawRoll then DrawSampleNotes: repaints the whole of it.
 void RedrawPreview(PreviewSurface& surface, const ColorArray& colors);
 void DrawRoll(PreviewSurface& surface, const ColorArray& colors);
 void DrawSampleNotes(PreviewSurface& surface, const ColorArray& colors);

@@ -50,7 +50,6 @@ Timing MeasureAt(UINT dpi, int redraws) {
   std::vector<double> draw, shown;
   GdiSurface& surface = picture.Surface();
   for (int i = -redraws / 10; i < redraws; ++i) {  // the first tenth warms up
-    surface.StartNewPicture();
     const double start = NowMs();
     RedrawPreview(surface, *colours[(i + redraws) % 2]);
     const double drawn = NowMs();

@@ -225,7 +225,7 @@ TEST_F(Form1WindowTest, PictureIsAskedToRepaintAgainAfterEveryPaint) {
   ASSERT_FALSE(GetUpdateRect(picture, &update, FALSE));
   for (COLORREF shown : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)}) {
     SCOPED_TRACE(shown);
-    window.PreviewBitmap().StartNewPicture();
+    window.Preview().BeginPicture();
     window.Preview().FillRect(0, 0, 1500, 300, static_cast<Color>(shown));
     window.Preview().Line(0, 600, 1500, 600, static_cast<Color>(shown));
     EXPECT_TRUE(GetUpdateRect(picture, &update, FALSE));
@@ -257,6 +257,22 @@ TEST_F(Form1WindowTest, DpiChangeLaysOutFontsAndPictureAgain) {
   const HDC bitmap = window.PreviewBitmap().MemoryDC();
   EXPECT_EQ(GetPixel(bitmap, 149, 29), RGB(255, 0, 0));
   EXPECT_NE(GetPixel(bitmap, 150, 29), RGB(255, 0, 0));
+}
+
+// A new DPI paints the latest picture again, and nothing that was drawn before it began.
+TEST_F(Form1WindowTest, DpiChangePaintsOnlyTheLatestPictureAgain) {
+  PreviewSurface& surface = window.Preview();
+  surface.FillRect(0, 0, 1500, 300, 0x0000FF);  // red, in the picture before
+  surface.BeginPicture();
+  surface.FillRect(0, 0, 150, 150, 0x00FF00);  // green, 15 x 15 pixels at 144 DPI
+  RECT suggested{};
+  GetWindowRect(window.Handle(), &suggested);
+  SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  const HDC bitmap = window.PreviewBitmap().MemoryDC();
+  EXPECT_EQ(GetPixel(bitmap, 14, 14), RGB(0, 255, 0));
+  EXPECT_NE(GetPixel(bitmap, 15, 14), RGB(0, 255, 0));
+  EXPECT_NE(GetPixel(bitmap, 100, 20), RGB(255, 0, 0));
 }
 
 }  // namespace
