@@ -1,6 +1,9 @@
 #pragma once
 // Operating-system services. Everything here has a Windows and a POSIX implementation;
 // nothing else in the program talks to the file system or the code page directly.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,10 +50,23 @@ bool PlainFileExists(const std::wstring& path);
 // hold become "?"; bytes that do not decode never stop the conversion.
 std::string ToCodePage(std::wstring_view text);
 std::wstring FromCodePage(std::string_view bytes);
+// The same characters as FromCodePage(bytes), into `text`, whose storage is reused:
+// a reader that decodes line after line needs no allocation per line.
+void FromCodePage(std::string_view bytes, std::wstring& text);
+
+// The file's length in bytes; 0 when it cannot be told.
+std::uint64_t FileSize(const std::wstring& path);
 
 // Reads the whole file as bytes. Another program holding the file for a moment (the
 // host, a virus scanner) is waited for briefly, as for a write.
 IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes);
+
+// Reads the file from start to end through one buffer of kFilePieceSize bytes and
+// passes on each piece read, in order; a piece is valid during the call only. Memory
+// stays the same whatever the file's size: a store of 100,000 themes is some 45 MB,
+// and memory never touched before costs more to fill than the bytes cost to read.
+inline constexpr std::size_t kFilePieceSize = 65536;
+IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::string_view)>& onPiece);
 
 // Replaces the file with these bytes without ever leaving it half written: a new
 // temporary file beside it is written, checked, flushed and closed, then moved over

@@ -41,6 +41,13 @@ ScopedProgramFolder::~ScopedProgramFolder() {
   }
 }
 
+IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
+  bytes.clear();
+  IoStatus status = ReadFilePieces(path, [&bytes](std::string_view piece) { bytes.append(piece); });
+  if (!status.ok()) bytes.clear();
+  return status;
+}
+
 std::string ToUtf8(std::wstring_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {

@@ -89,6 +89,8 @@ std::wstring FromCodePage(std::string_view bytes) {
   return std::wstring(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / sizeof(wchar_t));
 }
 
+void FromCodePage(std::string_view bytes, std::wstring& text) { text = FromCodePage(bytes); }
+
 PathKind KindOfPath(const std::wstring& path) {
   struct stat st;
   if (stat(ToUtf8(path).c_str(), &st) != 0) return PathKind::Nothing;
@@ -100,11 +102,16 @@ PathKind KindOfPath(const std::wstring& path) {
 
 bool PlainFileExists(const std::wstring& path) { return KindOfPath(path) == PathKind::PlainFile; }
 
-IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
+std::uint64_t FileSize(const std::wstring& path) {
+  struct stat st;
+  if (stat(ToUtf8(path).c_str(), &st) != 0 || st.st_size < 0) return 0;
+  return static_cast<std::uint64_t>(st.st_size);
+}
+
+IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::string_view)>& onPiece) {
   int fd = open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return IoStatus::Failed(ErrnoReason(errno));
-  bytes.clear();
-  char buffer[65536];
+  char buffer[kFilePieceSize];
   for (;;) {
     ssize_t n = read(fd, buffer, sizeof buffer);
     if (n < 0) {
@@ -114,7 +121,7 @@ IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
       return IoStatus::Failed(ErrnoReason(error));
     }
     if (n == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(n));
+    onPiece(std::string_view(buffer, static_cast<std::size_t>(n)));
   }
   close(fd);
   return IoStatus::Ok();

@@ -97,13 +97,26 @@ std::string ToCodePage(std::wstring_view text) {
   return out;
 }
 
-std::wstring FromCodePage(std::string_view bytes) {
-  if (bytes.empty()) return {};
+void FromCodePage(std::string_view bytes, std::wstring& text) {
   const int length = static_cast<int>(bytes.size());
-  int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, out.data(), n);
-  return out;
+  // No ANSI code page gives more UTF-16 units than it has bytes (a double-byte or a
+  // UTF-8 character, or a byte that does not decode, gives one unit, or two for four
+  // bytes), so a buffer of the bytes' length takes them in one call.
+  text.resize(bytes.size());
+  if (bytes.empty()) return;
+  int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), length);
+  if (n == 0 && GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
+    n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
+    text.resize(static_cast<std::size_t>(n));
+    n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), n);
+  }
+  text.resize(static_cast<std::size_t>(n));
+}
+
+std::wstring FromCodePage(std::string_view bytes) {
+  std::wstring text;
+  FromCodePage(bytes, text);
+  return text;
 }
 
 PathKind KindOfPath(const std::wstring& path) {
@@ -116,7 +129,13 @@ PathKind KindOfPath(const std::wstring& path) {
 
 bool PlainFileExists(const std::wstring& path) { return KindOfPath(path) == PathKind::PlainFile; }
 
-IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
+std::uint64_t FileSize(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::string_view)>& onPiece) {
   // The host or a virus scanner may hold the file for a moment, as at a write; a read
   // that gave up at once would make the file count as unreadable for the whole run.
   FileHandle file(INVALID_HANDLE_VALUE);
@@ -128,8 +147,7 @@ IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
     if (!Transient(error) || attempt >= kTransientRetries) return IoStatus::Failed(SystemReason(error));
     Sleep(kTransientRetryMs);
   }
-  bytes.clear();
-  char buffer[65536];
+  char buffer[kFilePieceSize];
   for (int attempt = 0;;) {
     DWORD n = 0;
     if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) {
@@ -140,7 +158,7 @@ IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
       continue;
     }
     if (n == 0) break;
-    bytes.append(buffer, n);
+    onPiece(std::string_view(buffer, n));
   }
   return IoStatus::Ok();
 }

@@ -7,33 +7,27 @@ namespace platform {
 
 std::vector<std::string_view> SplitLines(std::string_view bytes) {
   std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    if (bytes[i] == '\r') {
-      lines.push_back(bytes.substr(start, i - start));
-      ++i;
-      if (i < bytes.size() && bytes[i] == '\n') ++i;
-      start = i;
-    } else {
-      ++i;
-    }
-  }
-  if (start < bytes.size()) lines.push_back(bytes.substr(start));
+  ForEachLine(bytes, [&lines](std::string_view line) { lines.push_back(line); });
   return lines;
 }
 
 std::vector<std::wstring> DecodeLines(std::string_view bytes) {
   std::vector<std::wstring> lines;
-  for (std::string_view line : SplitLines(bytes)) lines.push_back(FromCodePage(line));
+  ForEachLine(bytes, [&lines](std::string_view line) { lines.push_back(FromCodePage(line)); });
   return lines;
 }
 
+IoStatus ReadFileLines(const std::wstring& path, const std::function<void(std::string_view)>& onLine) {
+  LineSplitter splitter;
+  IoStatus status = ReadFilePieces(path, [&](std::string_view piece) { splitter.Feed(piece, onLine); });
+  if (status.ok()) splitter.FeedLast({}, onLine);
+  return status;
+}
+
 IoStatus ReadTextLines(const std::wstring& path, std::vector<std::wstring>& lines) {
-  std::string bytes;
-  IoStatus status = ReadFileBytes(path, bytes);
-  if (!status.ok()) return status;
-  lines = DecodeLines(bytes);
+  std::vector<std::wstring> read;
+  IoStatus status = ReadFileLines(path, [&read](std::string_view line) { read.push_back(FromCodePage(line)); });
+  if (status.ok()) lines = std::move(read);
   return status;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // Line-oriented text files in the 8-bit code page, as the host writes them.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,12 +9,77 @@
 
 namespace platform {
 
-// CR LF or a lone CR ends a line; a lone LF stays part of the line; a last line
-// without a line end is taken. Empty lines are kept (callers decide).
+// Splits bytes into lines, also when they arrive in pieces: CR LF or a lone CR ends a
+// line, also when the CR ends one piece and the LF starts the next; a lone LF stays
+// part of the line; a last line without a line end is taken. Each line is passed on
+// without its line end, in order, empty lines too (callers decide). A line that lies
+// within one piece is passed on as a part of that piece, without a copy.
+class LineSplitter {
+ public:
+  // Passes on every line that ends in this piece.
+  template <typename OnLine>
+  void Feed(std::string_view piece, OnLine&& onLine) {
+    piece = PassOnEndedLines(piece, onLine);
+    partial_.append(piece);
+  }
+  // The last piece (which may be empty): its lines, and then the last line if it has
+  // no line end.
+  template <typename OnLine>
+  void FeedLast(std::string_view piece, OnLine&& onLine) {
+    piece = PassOnEndedLines(piece, onLine);
+    if (!piece.empty() || !partial_.empty()) PassOn(piece, onLine);
+  }
+
+ private:
+  // The rest of the piece after its last line end.
+  template <typename OnLine>
+  std::string_view PassOnEndedLines(std::string_view piece, OnLine& onLine) {
+    if (lfMayFollow_ && !piece.empty()) {
+      lfMayFollow_ = false;
+      if (piece.front() == '\n') piece.remove_prefix(1);
+    }
+    for (std::size_t end = piece.find('\r'); end != std::string_view::npos; end = piece.find('\r')) {
+      PassOn(piece.substr(0, end), onLine);
+      piece.remove_prefix(end + 1);
+      if (piece.empty()) {
+        lfMayFollow_ = true;  // the LF of this CR LF may start the next piece
+      } else if (piece.front() == '\n') {
+        piece.remove_prefix(1);
+      }
+    }
+    return piece;
+  }
+  // The end of a line, after the part of it that earlier pieces held.
+  template <typename OnLine>
+  void PassOn(std::string_view end, OnLine& onLine) {
+    if (partial_.empty()) {
+      onLine(end);
+      return;
+    }
+    partial_.append(end);
+    onLine(std::string_view(partial_));
+    partial_.clear();
+  }
+
+  std::string partial_;  // a line begun in earlier pieces
+  bool lfMayFollow_ = false;
+};
+
+// Every line of `bytes`, as LineSplitter splits them; each a part of `bytes`.
+template <typename OnLine>
+void ForEachLine(std::string_view bytes, OnLine&& onLine) {
+  LineSplitter().FeedLast(bytes, onLine);
+}
+
+// The lines ForEachLine passes on, as a list.
 std::vector<std::string_view> SplitLines(std::string_view bytes);
 
 // The lines of these bytes, each converted from the code page.
 std::vector<std::wstring> DecodeLines(std::string_view bytes);
+
+// Every line of the file, as LineSplitter splits them, read piece by piece; a line is
+// valid during the call only.
+IoStatus ReadFileLines(const std::wstring& path, const std::function<void(std::string_view)>& onLine);
 
 // Reads the file and converts each line from the code page.
 IoStatus ReadTextLines(const std::wstring& path, std::vector<std::wstring>& lines);

@@ -2,7 +2,9 @@
 // user's choice in the same format.
 #include "themes/theme_store.h"
 
-#include <iterator>
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
 #include <utility>
 
 #include "platform/file_snapshot.h"
@@ -20,9 +22,30 @@ Theme CurrentSettingsEntry(const SettingsRecord& current) {
   return entry;
 }
 
+// The fewest bytes a section takes as SaveThemeStore writes it: an empty name, the
+// eighteen colour lines and an empty TransformTitle, each line ended by CR LF.
+constexpr std::size_t FewestSectionBytes() {
+  std::size_t bytes = std::string_view("[]\r\n").size() + kTransformTitleKey.size() + std::string_view("=\r\n").size();
+  for (const ColorSlotInfo& info : kColorSlots) {
+    bytes += std::wstring_view(info.key).size() + std::string_view("=&H000000\r\n").size();
+  }
+  return bytes;
+}
+
+// Room for every theme of a store that we wrote, so that a large one fills the list
+// without moving it again and again as it grows: every move takes memory that was
+// never touched before, which costs more than reading the file. A hand-made store
+// with shorter sections just grows the list further.
+std::size_t ThemesToMakeRoomFor(const std::wstring& path) {
+  const std::uint64_t sections = platform::FileSize(path) / FewestSectionBytes();
+  return static_cast<std::size_t>(std::min<std::uint64_t>(sections, 1u << 24));
+}
+
 void RefillListBox(const ThemeList& list, ThemeListBox& listBox) {
-  listBox.ClearList();
-  for (const Theme& theme : list) listBox.AppendListEntry(theme.Name);
+  std::vector<std::wstring_view> names;
+  names.reserve(list.size());
+  for (const Theme& theme : list) names.push_back(theme.Name);
+  listBox.ReplaceListEntries(names);
 }
 
 }  // namespace
@@ -32,14 +55,20 @@ std::wstring ThemeStorePath() {
 }
 
 ThemeFileRead ReadThemeFile(const std::wstring& path) {
+  // The themes are read as the pieces of the file arrive, into a list with room for
+  // all of them and for the entry 0 that ReplaceThemeList puts in front.
+  ThemeList themes;
+  themes.reserve(1 + ThemesToMakeRoomFor(path));
+  ThemeStoreReader reader(std::move(themes));
+  ThemeStoreBytesReader bytes(reader);
+  const platform::FileSnapshot file =
+      platform::ReadSnapshotInPieces(path, [&bytes](std::string_view piece) { bytes.Feed(piece); });
   ThemeFileRead read;
-  const platform::FileSnapshot file = platform::TakeSnapshot(path);
   read.Found = file.FileFound();
   read.Status = file.Status;
   read.AsRead = file.Fingerprint();
   if (file.HasBytes()) {
-    ThemeStoreReader reader;
-    ReadThemeStoreBytes(file.Bytes, reader);
+    bytes.Finish();
     read.Themes = reader.TakeThemes();
   }
   return read;
@@ -47,11 +76,10 @@ ThemeFileRead ReadThemeFile(const std::wstring& path) {
 
 void ReplaceThemeList(ThemeList& list, const SettingsRecord& current, ThemeListBox& listBox,
                       std::vector<Theme> themes) {
-  ThemeList replaced;
-  replaced.reserve(themes.size() + 1);
-  replaced.push_back(CurrentSettingsEntry(current));
-  std::move(themes.begin(), themes.end(), std::back_inserter(replaced));
-  list = std::move(replaced);
+  // Entry 0 goes in front of the themes where they lie, in the room ReadThemeFile left
+  // for it: a large store is not moved into a list of its own.
+  themes.insert(themes.begin(), CurrentSettingsEntry(current));
+  list = std::move(themes);
   RefillListBox(list, listBox);
 }
 

@@ -13,8 +13,9 @@
 // The list box that shows the theme list; refilled by LoadThemeStore.
 class ThemeListBox {
  public:
-  virtual void ClearList() = 0;
-  virtual void AppendListEntry(const std::wstring& text) = 0;
+  // Every entry replaced by these names, in order, with nothing selected. All in one
+  // call, so that a list box can make room for them at once.
+  virtual void ReplaceListEntries(const std::vector<std::wstring_view>& names) = 0;
 
  protected:
   ~ThemeListBox() = default;

@@ -1,5 +1,6 @@
 #include "themes/theme_store_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -97,19 +98,28 @@ void ThemeStoreReader::ReadLine(std::wstring_view line) {
   }
 }
 
-void ReadThemeStoreBytes(std::string_view bytes, ThemeStoreReader& reader) {
+void ThemeStoreBytesReader::Feed(std::string_view piece) {
+  lines_.Feed(piece, [this](std::string_view line) { ReadLine(line); });
+}
+
+void ThemeStoreBytesReader::Finish() {
+  lines_.FeedLast({}, [this](std::string_view line) { ReadLine(line); });
+}
+
+void ThemeStoreBytesReader::ReadLine(std::string_view line) {
   // Nearly every line of a store is plain ASCII, which every ANSI code page maps to
-  // itself; widening those directly, into one reused buffer, keeps large stores
-  // quick. Any other line goes through the code page.
-  std::wstring wide;
-  for (std::string_view line : platform::SplitLines(bytes)) {
-    if (IsAscii(line)) {
-      wide.assign(line.begin(), line.end());
-      reader.ReadLine(wide);
-    } else {
-      reader.ReadLine(platform::FromCodePage(line));
-    }
+  // itself; widening those directly keeps large stores quick. Any other line goes
+  // through the code page on its own: decoding the whole file in one call would take
+  // longer, as it converts the ASCII bytes too.
+  if (IsAscii(line)) {
+    // Not assign(begin, end): from char iterators it builds a temporary string first,
+    // an allocation for every line.
+    wide_.resize(line.size());
+    std::copy(line.begin(), line.end(), wide_.begin());
+  } else {
+    platform::FromCodePage(line, wide_);
   }
+  reader_.ReadLine(wide_);
 }
 
 std::vector<Theme> ReadThemeStoreLines(const std::vector<std::wstring>& lines) {

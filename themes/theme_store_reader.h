@@ -1,9 +1,11 @@
 #pragma once
 // Reads the lines of a theme store one at a time into themes. The line-list entry
 // point and the file loader both feed it, so they cannot read differently.
+#include <string>
 #include <string_view>
 #include <utility>
 
+#include "platform/text_file.h"
 #include "settings/color_slots.h"
 #include "themes/theme.h"
 
@@ -25,8 +27,22 @@ class ThemeStoreReader {
   int expectedSlot_ = 0;
 };
 
-// Feeds every line of the file's bytes to the reader, converted from the code page.
-void ReadThemeStoreBytes(std::string_view bytes, ThemeStoreReader& reader);
+// Feeds the reader the lines of a theme file whose bytes arrive in pieces, as a file is
+// read, each line converted from the code page.
+class ThemeStoreBytesReader {
+ public:
+  explicit ThemeStoreBytesReader(ThemeStoreReader& reader) : reader_(reader) {}
+  void Feed(std::string_view piece);
+  // After the last piece: the last line, if it has no line end.
+  void Finish();
+
+ private:
+  void ReadLine(std::string_view line);
+
+  ThemeStoreReader& reader_;
+  platform::LineSplitter lines_;
+  std::wstring wide_;  // one buffer for every line
+};
 
 // A colour value of a theme file: "&H" and hex digits as 32 bits, else a decimal
 // number rounded half to even, else 0; blanks, tabs and line feeds are ignored.

@@ -44,9 +44,7 @@ void Form1::SetThemeListChanged() {
 
 void Form1::RedrawPreview() { ::RedrawPreview(view_.Preview(), settings_.Colors); }
 
-void Form1::ClearList() { view_.ListClear(); }
-
-void Form1::AppendListEntry(const std::wstring& text) { view_.ListAdd(text); }
+void Form1::ReplaceListEntries(const std::vector<std::wstring_view>& names) { view_.ListReplaceAll(names); }
 
 void Form1::SelectQuietly(int index) {
   state_.ListClickSuppressed = true;

@@ -96,8 +96,7 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   void RedrawPreview() override;
 
   // ThemeListBox: List1 as the store loader refills it.
-  void ClearList() override;
-  void AppendListEntry(const std::wstring& text) override;
+  void ReplaceListEntries(const std::vector<std::wstring_view>& names) override;
 
   // A colour field's edit that no focus change has taken yet is taken now, exactly as
   // leaving the field would: every menu command and every close starts with this, so

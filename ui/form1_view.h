@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "settings/color_slots.h"
 #include "ui/form1_events.h"
@@ -86,6 +88,8 @@ class Form1View {
   virtual void SetListItem(int index, const std::wstring& text) = 0;
   virtual void ListClear() = 0;
   virtual void ListAdd(const std::wstring& text) = 0;
+  // Every entry replaced by these, in order, with nothing selected; raises nothing.
+  virtual void ListReplaceAll(const std::vector<std::wstring_view>& entries) = 0;
   virtual void ListRemove(int index) = 0;
 
   // Picture1.

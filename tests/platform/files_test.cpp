@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/file_snapshot.h"
@@ -90,12 +91,80 @@ TEST(TakeSnapshot, TellsWhetherTheBytesChangedSinceTheyWereRead) {
   EXPECT_NE(platform::TakeSnapshot(temp.File(L"s.ini")).Fingerprint(), asRead);
 }
 
+// A file is fingerprinted piece by piece as it is read, and a written file's bytes
+// whole: the two must agree wherever the pieces were cut.
+TEST(FingerprintMaker, PiecesCutAnywhereGiveTheFingerprintOfTheWholeBytes) {
+  std::string bytes;
+  for (int i = 0; i < 23; ++i) bytes += static_cast<char>(0x41 + i * 37);
+  for (std::size_t length = 0; length <= bytes.size(); ++length) {
+    const std::string_view whole = std::string_view(bytes).substr(0, length);
+    const platform::FileFingerprint expected = platform::FileFingerprint::Of(whole);
+    EXPECT_EQ(expected.Size, length);
+    for (std::size_t first = 0; first <= length; ++first) {
+      for (std::size_t second = first; second <= length; ++second) {
+        SCOPED_TRACE(std::to_string(length) + " cut at " + std::to_string(first) + " and " + std::to_string(second));
+        platform::FingerprintMaker maker;
+        maker.Add(whole.substr(0, first));
+        maker.Add(whole.substr(first, second - first));
+        maker.Add(whole.substr(second));
+        ASSERT_EQ(maker.Made(), expected);
+      }
+    }
+    // Any one byte changed changes it.
+    for (std::size_t at = 0; at < length; ++at) {
+      std::string changed(whole);
+      changed[at] ^= 0x10;
+      ASSERT_NE(platform::FileFingerprint::Of(changed), expected) << length << " at " << at;
+    }
+  }
+}
+
 TEST(ReadTextLines, ConvertsEachLineFromTheCodePage) {
   TempFolder temp;
   temp.Write(L"a.ini", "TransformTitle=\x89\xCC\r\nx\ry\nz");
   std::vector<std::wstring> lines;
   ASSERT_TRUE(platform::ReadTextLines(temp.File(L"a.ini"), lines).ok());
   EXPECT_EQ(lines, (std::vector<std::wstring>{L"TransformTitle=歌", L"x", L"y\nz"}));
+}
+
+// A file is read through a buffer of kFilePieceSize bytes: lines, line ends and bytes
+// cut between two pieces come out as from the whole file.
+TEST(ReadFileLines, AFileOfManyPiecesGivesTheLinesOfItsWholeBytes) {
+  const std::size_t piece = platform::kFilePieceSize;
+  std::string bytes(piece - 1, 'a');
+  bytes += "\r\n";  // the CR ends the first piece, the LF starts the second
+  bytes += std::string(piece - 2, 'b');
+  bytes += "\x91\xe8";  // a double-byte character cut between the second and third pieces
+  bytes += "\rc\r\n";  // a lone CR ends a line too
+  bytes += "\r\n";
+  for (int i = 0; i < 3000; ++i) bytes += "line " + std::to_string(i) + "\r\n";
+  bytes += "last, without a line end";
+  TempFolder temp;
+  temp.Write(L"big.ini", bytes);
+
+  std::vector<std::string> lines;
+  ASSERT_TRUE(platform::ReadFileLines(temp.File(L"big.ini"), [&lines](std::string_view line) {
+                lines.emplace_back(line);
+              }).ok());
+  const std::vector<std::string_view> whole = platform::SplitLines(bytes);
+  EXPECT_EQ(lines, std::vector<std::string>(whole.begin(), whole.end()));
+  EXPECT_EQ(lines.size(), 3005u);
+
+  std::string read;
+  ASSERT_TRUE(platform::ReadFileBytes(temp.File(L"big.ini"), read).ok());
+  EXPECT_EQ(read, bytes);
+
+  // Read in pieces or whole, the file has the one fingerprint of its bytes.
+  std::string passedOn;
+  const platform::FileSnapshot inPieces = platform::ReadSnapshotInPieces(
+      temp.File(L"big.ini"), [&passedOn](std::string_view piece) { passedOn.append(piece); });
+  EXPECT_TRUE(inPieces.HasBytes());
+  EXPECT_TRUE(inPieces.Bytes.empty());
+  EXPECT_EQ(passedOn, bytes);
+  EXPECT_EQ(inPieces.Fingerprint(), platform::FileFingerprint::Of(bytes));
+  EXPECT_EQ(platform::TakeSnapshot(temp.File(L"big.ini")).Fingerprint(), platform::FileFingerprint::Of(bytes));
+  bytes[2 * piece + 5] ^= 1;
+  EXPECT_NE(inPieces.Fingerprint(), platform::FileFingerprint::Of(bytes));
 }
 
 TEST(ReadTextLines, AMissingFileIsAFailureWithAReason) {

@@ -291,6 +291,11 @@ void FakeForm1View::ListClear() {
 
 void FakeForm1View::ListAdd(const std::wstring& text) { listItems_.push_back(text); }
 
+void FakeForm1View::ListReplaceAll(const std::vector<std::wstring_view>& entries) {
+  listItems_.assign(entries.begin(), entries.end());
+  listIndex_ = -1;
+}
+
 void FakeForm1View::ListRemove(int index) {
   if (!InRange(index, ListCount())) {
     ADD_FAILURE() << "no list entry " << index;

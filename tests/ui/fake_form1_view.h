@@ -128,6 +128,7 @@ class FakeForm1View : public Form1View {
   void SetListItem(int index, const std::wstring& text) override;
   void ListClear() override;
   void ListAdd(const std::wstring& text) override;
+  void ListReplaceAll(const std::vector<std::wstring_view>& entries) override;
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return surface_; }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;

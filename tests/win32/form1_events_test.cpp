@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "drop_files.h"
@@ -60,6 +61,37 @@ TEST_F(Form1EventsTest, RemovingEntriesClearingAndRenamingRaiseNothing) {
   // After the clear, selecting entry 0 of a new list is a change again.
   window.ListAdd(L"x");
   window.SetListIndex(0);
+  EXPECT_EQ(events.log, Log{"List1_Click"});
+}
+
+// The store loader fills the list in one go, with the list box's redraw held off.
+TEST_F(Form1EventsTest, ReplacingEveryEntryKeepsTheirOrderSelectsNothingAndRaisesNothing) {
+  window.SetListIndex(2);
+  events.log.clear();
+  std::vector<std::wstring> names = {L"(現在の設定)", L"夜", L"", L"a]b"};
+  for (int i = 0; i < 500; ++i) names.push_back(L"テーマ " + std::to_wstring(i));
+  window.ListReplaceAll(std::vector<std::wstring_view>(names.begin(), names.end()));
+
+  const HWND list = window.Control(ControlName::List1);
+  RECT update{};
+  EXPECT_TRUE(GetUpdateRect(list, &update, FALSE));  // it will be painted whole again
+  Pump();
+  EXPECT_TRUE(events.log.empty());
+  EXPECT_EQ(window.ListIndex(), -1);
+  ASSERT_EQ(window.ListCount(), static_cast<int>(names.size()));
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    ASSERT_EQ(window.ListItem(static_cast<int>(i)), names[i]) << i;
+  }
+  EXPECT_TRUE(IsWindowVisible(list));
+  EXPECT_FALSE(GetUpdateRect(list, &update, FALSE));
+  // Its scroll bar reaches the last entry.
+  SCROLLINFO scroll{};
+  scroll.cbSize = sizeof scroll;
+  scroll.fMask = SIF_RANGE;
+  ASSERT_TRUE(GetScrollInfo(list, SB_VERT, &scroll));
+  EXPECT_EQ(scroll.nMax, static_cast<int>(names.size()) - 1);
+  // Selecting the entry that was selected before the fill is a change again.
+  window.SetListIndex(2);
   EXPECT_EQ(events.log, Log{"List1_Click"});
 }
 

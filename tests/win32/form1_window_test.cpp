@@ -216,6 +216,27 @@ TEST_F(Form1WindowTest, PictureShowsItsBitmapAndKeepsItWhenRepainted) {
   ReleaseDC(picture, screen);
 }
 
+// A redraw asks the picture box to repaint once, not after every drawing call, and
+// asks again once the box has painted.
+TEST_F(Form1WindowTest, PictureIsAskedToRepaintAgainAfterEveryPaint) {
+  const HWND picture = window.Control(ControlName::Picture1);
+  RECT update{};
+  UpdateWindow(picture);
+  ASSERT_FALSE(GetUpdateRect(picture, &update, FALSE));
+  for (COLORREF shown : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)}) {
+    SCOPED_TRACE(shown);
+    window.Preview().BeginPicture();
+    window.Preview().FillRect(0, 0, 1500, 300, static_cast<Color>(shown));
+    window.Preview().Line(0, 600, 1500, 600, static_cast<Color>(shown));
+    EXPECT_TRUE(GetUpdateRect(picture, &update, FALSE));
+    UpdateWindow(picture);
+    EXPECT_FALSE(GetUpdateRect(picture, &update, FALSE));
+    HDC screen = GetDC(picture);
+    EXPECT_EQ(GetPixel(screen, 50, 10), shown);
+    ReleaseDC(picture, screen);
+  }
+}
+
 TEST_F(Form1WindowTest, DpiChangeLaysOutFontsAndPictureAgain) {
   window.Preview().FillRect(0, 0, 1500, 300, 0x0000FF);
   RECT suggested{};

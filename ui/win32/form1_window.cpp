@@ -19,6 +19,21 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
+// Keeps a list box from repainting while it changes; repaints it whole afterwards.
+class ListRedrawHeld {
+ public:
+  explicit ListRedrawHeld(HWND list) : list_(list) { SendMessageW(list_, WM_SETREDRAW, FALSE, 0); }
+  ~ListRedrawHeld() {
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+  }
+  ListRedrawHeld(const ListRedrawHeld&) = delete;
+  ListRedrawHeld& operator=(const ListRedrawHeld&) = delete;
+
+ private:
+  HWND list_;
+};
+
 LRESULT CALLBACK ColorFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
                                 UINT_PTR slot, DWORD_PTR form) {
   if (message == WM_KILLFOCUS) {
@@ -192,13 +207,11 @@ void Form1Window::SetListItem(int index, const std::wstring& text) {
   // selection and the scroll position, without any notification.
   const int selected = ListIndex();
   const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
-  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  const ListRedrawHeld held(list);
   SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
   SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
   if (selected == index) SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
-  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
 }
 
 void Form1Window::ListClear() {
@@ -208,6 +221,26 @@ void Form1Window::ListClear() {
 
 void Form1Window::ListAdd(const std::wstring& text) {
   SendMessageW(Control(ControlName::List1), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Form1Window::ListReplaceAll(const std::vector<std::wstring_view>& entries) {
+  const HWND list = Control(ControlName::List1);
+  // Held from redrawing, the list box neither repaints nor resets its scroll bar after
+  // every entry: under Wine 100,000 entries took 1.4 s that way even while the window
+  // was hidden, and 5,000 took a minute when it was shown (File > load). Told the count
+  // first, it makes room for all of them at once; Wine's list box undoes that at the
+  // next entry and grows 16 entries at a time.
+  const ListRedrawHeld held(list);
+  ListClear();
+  std::size_t characters = 0;
+  for (std::wstring_view entry : entries) characters += entry.size() + 1;
+  SendMessageW(list, LB_INITSTORAGE, static_cast<WPARAM>(entries.size()),
+               static_cast<LPARAM>(characters * sizeof(wchar_t)));
+  std::wstring text;  // the entry with its terminating zero
+  for (std::wstring_view entry : entries) {
+    text.assign(entry);
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
 }
 
 void Form1Window::ListRemove(int index) {

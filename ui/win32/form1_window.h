@@ -55,6 +55,7 @@ class Form1Window final : public Form1View {
   void SetListItem(int index, const std::wstring& text) override;
   void ListClear() override;
   void ListAdd(const std::wstring& text) override;
+  void ListReplaceAll(const std::vector<std::wstring_view>& entries) override;
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return picture_.Surface(); }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;

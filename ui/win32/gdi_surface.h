@@ -28,9 +28,14 @@ class GdiSurface final : public DrawingCallRecorder {
   // A new bitmap of this size at this DPI, cleared and then painted with the kept
   // drawing calls.
   void Resize(SIZE pixels, UINT dpi, HFONT font, COLORREF background);
-  void CopyTo(HDC target, const RECT& area) const;
-  // The window that shows the bitmap; it is told to repaint after every drawing call.
-  void ShowIn(HWND window) { shownIn_ = window; }
+  // The window that shows the bitmap; a drawing call tells it to repaint, unless it
+  // was told so since it last painted.
+  void ShowIn(HWND window) {
+    shownIn_ = window;
+    repaintAsked_ = false;
+  }
+  // From that window's WM_PAINT: copies the area of the bitmap to the window's DC.
+  void CopyTo(HDC target, const RECT& area);
   HDC MemoryDC() const { return dc_.Get(); }
 
   int Width() const override { return widthTwips_; }
@@ -51,4 +56,5 @@ class GdiSurface final : public DrawingCallRecorder {
   HGDIOBJ originalFont_ = nullptr;
   std::vector<DrawingCall> calls_;
   HWND shownIn_ = nullptr;
+  bool repaintAsked_ = false;
 };
