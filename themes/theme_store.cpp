@@ -12,9 +12,9 @@
 
 namespace {
 
-Theme CurrentSettingsEntry(const SettingsRecord& current) {
+Theme CurrentSettingsEntry(const SettingsRecord& current, const wchar_t* name) {
   Theme entry;
-  entry.Name = kCurrentSettingsName;
+  entry.Name = name;
   entry.Colors = current.Colors;
   entry.TransformTitle = current.TransformTitle;
   return entry;
@@ -46,10 +46,10 @@ ThemeFileRead ReadThemeFile(const std::wstring& path) {
 }
 
 void ReplaceThemeList(ThemeList& list, const SettingsRecord& current, ThemeListBox& listBox,
-                      std::vector<Theme> themes) {
+                      std::vector<Theme> themes, const wchar_t* currentSettingsName) {
   ThemeList replaced;
   replaced.reserve(themes.size() + 1);
-  replaced.push_back(CurrentSettingsEntry(current));
+  replaced.push_back(CurrentSettingsEntry(current, currentSettingsName));
   std::move(themes.begin(), themes.end(), std::back_inserter(replaced));
   list = std::move(replaced);
   RefillListBox(list, listBox);
