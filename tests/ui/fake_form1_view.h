@@ -72,7 +72,10 @@ class FakeForm1View : public Form1View {
 
   void Attach(Form1Events& events) { events_ = &events; }
   // The language the window speaks; Japanese unless a test says otherwise.
-  void SetInterfaceLanguage(Language language) { language_ = language; }
+  void SetInterfaceLanguage(Language language) {
+    language_ = language;
+    surface_.SetLanguage(language);
+  }
 
   // --- The user -------------------------------------------------------------------
   // Runs Form_Load, after which the list holds the focus.

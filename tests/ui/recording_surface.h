@@ -32,6 +32,10 @@ class RecordingSurface : public PreviewSurface {
   void SetTextColor(Color color) override { ops_.push_back({SurfaceOp::TextColor, 0, 0, 0, 0, color, {}}); }
   void DrawText(int x, int y, const std::wstring& text) override { ops_.push_back({SurfaceOp::Text, x, y, 0, 0, 0, text}); }
 
+  // The language the window draws the preview's texts in.
+  void SetLanguage(Language language) { language_ = language; }
+  const std::vector<SurfaceOp>& Ops() const { return ops_; }
+
   // The drawing since the last call is exactly one whole redraw with these colours.
   ::testing::AssertionResult TakeOneRedrawShowing(const ColorArray& colors) { return TakeRedrawsShowing({colors}); }
 
@@ -40,7 +44,7 @@ class RecordingSurface : public PreviewSurface {
     std::vector<SurfaceOp> drawn;
     drawn.swap(ops_);
     RecordingSurface reference;
-    for (const ColorArray& colors : colorsOfEach) RedrawPreview(reference, colors);
+    for (const ColorArray& colors : colorsOfEach) RedrawPreview(reference, colors, language_);
     if (reference.ops_.empty()) return ::testing::AssertionFailure() << "RedrawPreview draws nothing";
     if (drawn == reference.ops_) return ::testing::AssertionSuccess();
     if (drawn.empty()) return ::testing::AssertionFailure() << "the preview was not redrawn";
@@ -60,4 +64,5 @@ class RecordingSurface : public PreviewSurface {
 
  private:
   std::vector<SurfaceOp> ops_;
+  Language language_ = Language::Japanese;
 };
