@@ -26,6 +26,8 @@ class AccessibleNames {
   void Annotate(const ControlSet& controls, std::span<const ControlSpec> specs, Language language);
   // Takes every name off again; the windows may go afterwards.
   void Clear();
+  // Whether the system took the names; Wine, for one, has no annotation service.
+  bool SystemTookNames() const { return !annotated_.empty(); }
 
  private:
   bool comStarted_ = false;

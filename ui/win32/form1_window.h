@@ -38,6 +38,7 @@ class Form1Window final : public Form1View {
   HWND Handle() const { return window_; }
   HWND Control(ControlName name, int index = -1) const { return controls_.Find(name, index); }
   InputBoxWindow& InputBox() { return inputBox_; }
+  const AccessibleNames& Names() const { return names_; }
   GdiSurface& PreviewBitmap() { return picture_.Surface(); }
   UINT Dpi() const { return dpi_; }
 

@@ -32,6 +32,7 @@ class InputBoxWindow final : public InputBoxView {
   // The open dialog's window (nullptr while closed) and its controls, for tests.
   HWND Handle() const { return window_.Get(); }
   HWND Control(ControlName name) const { return controls_.Find(name); }
+  const AccessibleNames* Names() const { return names_.get(); }
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
