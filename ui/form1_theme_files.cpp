@@ -5,7 +5,7 @@
 Form1::SaveResult Form1::SaveThemesToFile() {
   SaveResult result;
   const std::optional<std::wstring> path =
-      view_.ShowFileDialog(FileDialogKind::Save, ThemeFileFilter(language()), commonDialogFileName_);
+      view_.ShowFileDialog(FileDialogKind::Save, ThemeFileFilter(InterfaceLanguage()), commonDialogFileName_);
   if (!path) return result;
   commonDialogFileName_ = *path;
   result.Path = *path;
@@ -18,19 +18,19 @@ void Form1::mnSave_Click() {
   TakePendingColorEdit();
   const SaveResult saved = SaveThemesToFile();
   if (saved.Outcome == SaveOutcome::Failed) {
-    view_.MsgBox(SaveFailedMessage(saved.Path, FailureReason(saved.Status, language()), language()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+    view_.MsgBox(SaveFailedMessage(saved.Path, FailureReason(saved.Status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
   }
 }
 
 bool Form1::OfferToSaveThemesBeforeLoad() {
-  const MsgBoxAnswer answer = view_.MsgBox(SaveBeforeLoadQuestion(language()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+  const MsgBoxAnswer answer = view_.MsgBox(SaveBeforeLoadQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
   if (answer == MsgBoxAnswer::No) return true;
   if (answer != MsgBoxAnswer::Yes) return false;
   // A cancelled save dialog lets the load go on, as the user chose; a failed write
   // does not, or the themes the user wanted kept would be replaced.
   const SaveResult saved = SaveThemesToFile();
   if (saved.Outcome == SaveOutcome::Failed) {
-    view_.MsgBox(SaveBeforeLoadFailedMessage(saved.Path, FailureReason(saved.Status, language()), language()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+    view_.MsgBox(SaveBeforeLoadFailedMessage(saved.Path, FailureReason(saved.Status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return false;
   }
   return true;
@@ -41,7 +41,7 @@ void Form1::mnOpen_Click() {
   if (state_.ThemeListChanged && !OfferToSaveThemesBeforeLoad()) return;
 
   const std::optional<std::wstring> path =
-      view_.ShowFileDialog(FileDialogKind::Open, ThemeFileFilter(language()), commonDialogFileName_);
+      view_.ShowFileDialog(FileDialogKind::Open, ThemeFileFilter(InterfaceLanguage()), commonDialogFileName_);
   if (!path) return;
   commonDialogFileName_ = *path;
 
@@ -52,11 +52,11 @@ void Form1::mnOpen_Click() {
   // For the store a missing file is an empty one; a chosen file that is gone is not.
   if (!read.Found) read.Status = platform::IoStatus::NoPlainFile(platform::PathKind::Nothing);
   if (!read.Status.ok()) {
-    view_.MsgBox(LoadFailedMessage(*path, FailureReason(read.Status, language()), language()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+    view_.MsgBox(LoadFailedMessage(*path, FailureReason(read.Status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return;
   }
   if (read.Themes.empty()) {
-    view_.MsgBox(NoThemeInFileMessage(*path, language()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+    view_.MsgBox(NoThemeInFileMessage(*path, InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return;
   }
 
@@ -69,7 +69,7 @@ void Form1::mnOpen_Click() {
   // to save the list again, or they would exist nowhere.
   if (themeListRevision_ != revisionBefore && !OfferToSaveThemesBeforeLoad()) return;
 
-  ReplaceThemeList(themeList_, settings_, *this, std::move(read.Themes), CurrentSettingsName(language()));
+  ReplaceThemeList(themeList_, settings_, *this, std::move(read.Themes), CurrentSettingsName(InterfaceLanguage()));
   state_.ThemeListChanged = false;
   // Entry 0 of the new list holds the current values, whichever theme they came from;
   // an index into the old list would now name a theme of the file.
