@@ -2,6 +2,7 @@
 // The main window's logic: start-up and close, the theme list and its commands, the
 // colour fields and the theme files. It reaches its controls only through Form1View.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,10 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   void mnRename_Click() override;
   void mnDelete_Click() override;
   void mnInit_Click() override;
+  void mnColor_Click() override;
+  void mnExportTheme_Click() override;
+  void mnAddThemes_Click() override;
+  void Form_FilesDropped(const std::vector<std::wstring>& paths) override;
 
   const Form1State& State() const { return state_; }
   const ::ThemeList& Themes() const { return themeList_; }
@@ -109,10 +114,20 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
     std::wstring Path;
     platform::IoStatus Status;
   };
-  SaveResult SaveThemesToFile();
+  // The save dialog, then these themes (entries 1..) written to the chosen file.
+  SaveResult SaveThemesToFile(const ::ThemeList& themes);
   // File > load's offer to save the themes to a file first: false when the load must
   // stop (Cancel, or the save failed).
   bool OfferToSaveThemesBeforeLoad();
+  // The open dialog; nullopt when cancelled.
+  std::optional<std::wstring> AskFileToOpen();
+  // A theme file the user chose: one that is not there is a failure, unlike the store.
+  ThemeFileRead ReadChosenThemeFile(const std::wstring& path);
+  // Its themes; nullopt, after telling the user, when it cannot be read or holds none.
+  std::optional<std::vector<Theme>> ReadThemesOrTell(const std::wstring& path);
+  // Adds the themes at the end of the list and the list box; the selection and the
+  // current values stay as they are.
+  void AppendThemes(std::vector<Theme> themes);
 
   SettingsRecord& settings_;
   Form1View& view_;

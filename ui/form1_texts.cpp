@@ -124,6 +124,22 @@ std::wstring NoThemeInFileMessage(const std::wstring& path, Language language) {
               language, {path});
 }
 
+std::wstring DroppedFilesRefusedMessage(const std::vector<UnreadFile>& files, bool othersAdded, Language language) {
+  std::wstring text =
+      Phrase(L"次のファイルのテーマは追加できませんでした。\n", L"The themes of these files could not be added:\n").In(language);
+  for (const UnreadFile& file : files) text += L"\n" + file.Name + ReasonLine(file.Reason);
+  if (othersAdded) {
+    text += Phrase(L"\n\nほかのファイルのテーマは一覧の最後に追加しました。",
+                   L"\n\nThe themes of the other files were added at the end of the list.")
+                .In(language);
+  }
+  return text;
+}
+
+const wchar_t* NoThemeInFileReason(Language language) {
+  return Phrase(L"テーマがありません。", L"It holds no themes.").In(language);
+}
+
 std::wstring HostRunningQuestion(const std::vector<std::wstring>& programs, Language language) {
   const wchar_t* separator = Phrase(L"、", L", ").In(language);
   std::wstring names;

@@ -53,6 +53,11 @@ std::wstring SaveBeforeLoadFailedMessage(const std::wstring& path, const std::ws
 std::wstring LoadFailedMessage(const std::wstring& path, const std::wstring& reason, Language language);
 // File > load found no theme in the chosen file; nothing changed (OK only).
 std::wstring NoThemeInFileMessage(const std::wstring& path, Language language);
+// Files dropped onto the window whose themes could not be added, each with its reason,
+// and whether the themes of the other files were added (OK only).
+std::wstring DroppedFilesRefusedMessage(const std::vector<UnreadFile>& files, bool othersAdded, Language language);
+// The reason given for such a file that holds no theme.
+const wchar_t* NoThemeInFileReason(Language language);
 
 // Before setting.ini is written while these programs from our folder run (the host
 // editor): Yes writes anyway, No goes back to the window.

@@ -2,24 +2,53 @@
 #include "themes/theme_store.h"
 #include "ui/form1.h"
 
-Form1::SaveResult Form1::SaveThemesToFile() {
+Form1::SaveResult Form1::SaveThemesToFile(const ::ThemeList& themes) {
   SaveResult result;
   const std::optional<std::wstring> path =
       view_.ShowFileDialog(FileDialogKind::Save, ThemeFileFilter(InterfaceLanguage()), commonDialogFileName_);
   if (!path) return result;
   commonDialogFileName_ = *path;
   result.Path = *path;
-  result.Status = SaveThemeStore(themeList_, *path);
+  result.Status = SaveThemeStore(themes, *path);
   result.Outcome = result.Status.ok() ? SaveOutcome::Saved : SaveOutcome::Failed;
   return result;
 }
 
 void Form1::mnSave_Click() {
   TakePendingColorEdit();
-  const SaveResult saved = SaveThemesToFile();
+  const SaveResult saved = SaveThemesToFile(themeList_);
   if (saved.Outcome == SaveOutcome::Failed) {
     view_.MsgBox(SaveFailedMessage(saved.Path, FailureReason(saved.Status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
   }
+}
+
+std::optional<std::wstring> Form1::AskFileToOpen() {
+  const std::optional<std::wstring> path =
+      view_.ShowFileDialog(FileDialogKind::Open, ThemeFileFilter(InterfaceLanguage()), commonDialogFileName_);
+  if (path) commonDialogFileName_ = *path;
+  return path;
+}
+
+ThemeFileRead Form1::ReadChosenThemeFile(const std::wstring& path) {
+  ThemeFileRead read = ReadThemeFile(path);
+  // For the store a missing file is an empty one; a chosen file that is gone is not.
+  if (!read.Found) read.Status = platform::IoStatus::NoPlainFile(platform::PathKind::Nothing);
+  return read;
+}
+
+std::optional<std::vector<Theme>> Form1::ReadThemesOrTell(const std::wstring& path) {
+  ThemeFileRead read = ReadChosenThemeFile(path);
+  if (!read.Status.ok()) {
+    view_.MsgBox(LoadFailedMessage(path, FailureReason(read.Status, InterfaceLanguage()), InterfaceLanguage()),
+                 MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+    return std::nullopt;
+  }
+  // Taking such a file would empty the list and, at the close, the store.
+  if (read.Themes.empty()) {
+    view_.MsgBox(NoThemeInFileMessage(path, InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+    return std::nullopt;
+  }
+  return std::move(read.Themes);
 }
 
 bool Form1::OfferToSaveThemesBeforeLoad() {
@@ -28,7 +57,7 @@ bool Form1::OfferToSaveThemesBeforeLoad() {
   if (answer != MsgBoxAnswer::Yes) return false;
   // A cancelled save dialog lets the load go on, as the user chose; a failed write
   // does not, or the themes the user wanted kept would be replaced.
-  const SaveResult saved = SaveThemesToFile();
+  const SaveResult saved = SaveThemesToFile(themeList_);
   if (saved.Outcome == SaveOutcome::Failed) {
     view_.MsgBox(SaveBeforeLoadFailedMessage(saved.Path, FailureReason(saved.Status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return false;
@@ -40,25 +69,14 @@ void Form1::mnOpen_Click() {
   TakePendingColorEdit();
   if (state_.ThemeListChanged && !OfferToSaveThemesBeforeLoad()) return;
 
-  const std::optional<std::wstring> path =
-      view_.ShowFileDialog(FileDialogKind::Open, ThemeFileFilter(InterfaceLanguage()), commonDialogFileName_);
+  const std::optional<std::wstring> path = AskFileToOpen();
   if (!path) return;
-  commonDialogFileName_ = *path;
 
   // The file is read before anything changes: a file that vanished or is locked, or
   // one that holds no theme, leaves the list, the selection and the current colours
   // exactly as they were.
-  ThemeFileRead read = ReadThemeFile(*path);
-  // For the store a missing file is an empty one; a chosen file that is gone is not.
-  if (!read.Found) read.Status = platform::IoStatus::NoPlainFile(platform::PathKind::Nothing);
-  if (!read.Status.ok()) {
-    view_.MsgBox(LoadFailedMessage(*path, FailureReason(read.Status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
-    return;
-  }
-  if (read.Themes.empty()) {
-    view_.MsgBox(NoThemeInFileMessage(*path, InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
-    return;
-  }
+  std::optional<std::vector<Theme>> themes = ReadThemesOrTell(*path);
+  if (!themes) return;
 
   // The current-settings entry becomes current through the same handling as a click on
   // it. When it is selected already that handling is not run again: the current values,
@@ -69,7 +87,7 @@ void Form1::mnOpen_Click() {
   // to save the list again, or they would exist nowhere.
   if (themeListRevision_ != revisionBefore && !OfferToSaveThemesBeforeLoad()) return;
 
-  ReplaceThemeList(themeList_, settings_, *this, std::move(read.Themes), CurrentSettingsName(InterfaceLanguage()));
+  ReplaceThemeList(themeList_, settings_, *this, std::move(*themes), CurrentSettingsName(InterfaceLanguage()));
   state_.ThemeListChanged = false;
   // Entry 0 of the new list holds the current values, whichever theme they came from;
   // an index into the old list would now name a theme of the file.

@@ -7,6 +7,7 @@
 
 #include "settings/color_slots.h"
 #include "ui/form1_events.h"
+#include "ui/layout.h"
 #include "ui/preview_surface.h"
 #include "ui/texts.h"
 
@@ -107,6 +108,9 @@ class Form1View {
 
   // The name dialog.
   virtual InputBoxView& InputBoxDialogView() = 0;
+
+  // Greys a menu item out, or lets it be chosen again.
+  virtual void SetMenuItemEnabled(MenuCommand item, bool enabled) = 0;
 
   // Asks for the close of the main window from the program itself: the toolkit runs
   // Form_QueryUnload(CloseReason::Program) and closes the window unless it returns true.

@@ -110,8 +110,7 @@ constexpr auto kJapaneseInputBoxControls = InputBoxControlsIn(Language::Japanese
 constexpr auto kEnglishInputBoxControls = InputBoxControlsIn(Language::English);
 
 // Both languages' captions of each item side by side. The Japanese access keys are the
-// program's own (N twice in the Theme menu); the English ones differ within each menu,
-// and leave E and A free in the Theme menu.
+// program's own (N twice in the Theme menu); the English ones differ within each menu.
 struct MenuRow {
   int level;
   const wchar_t* name;
@@ -119,7 +118,7 @@ struct MenuRow {
   MenuCommand command;
 };
 constexpr Phrase kSeparator{kMenuSeparator, kMenuSeparator};
-constexpr std::array<MenuRow, 13> kMenuRows = {{
+constexpr std::array<MenuRow, 16> kMenuRows = {{
     {0, L"mnFile", {L"ファイル(&F)", L"&File"}, MenuCommand::None},
     {1, L"mnOpen", {L"読み込む(&0)...", L"&Open..."}, MenuCommand::mnOpen},
     {1, L"mnSave", {L"名前をつけて保存(&S)...", L"Save &As..."}, MenuCommand::mnSave},
@@ -133,6 +132,10 @@ constexpr std::array<MenuRow, 13> kMenuRows = {{
     {1, L"mnDelete", {L"削除(&D)", L"&Delete"}, MenuCommand::mnDelete},
     {1, L"mnSeparator3", kSeparator, MenuCommand::None},
     {1, L"mnInit", {L"標準配色にする(&I)", L"Reset to &Standard Colors"}, MenuCommand::mnInit},
+    // Sharing single themes: after everything else, so every item above keeps its place.
+    {1, L"mnSeparator4", kSeparator, MenuCommand::None},
+    {1, L"mnExportTheme", {L"選択中のテーマを書き出す(&E)...", L"&Export Selected Theme..."}, MenuCommand::mnExportTheme},
+    {1, L"mnAddThemes", {L"テーマを追加で読み込む(&A)...", L"&Add Themes from File..."}, MenuCommand::mnAddThemes},
 }};
 
 constexpr std::array<MenuSpec, kMenuRows.size()> MenusIn(Language language) {

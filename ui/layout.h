@@ -81,6 +81,8 @@ enum class MenuCommand {
   mnRename,
   mnDelete,
   mnInit,
+  mnExportTheme,
+  mnAddThemes,
 };
 
 struct MenuSpec {

@@ -1,6 +1,9 @@
 #include "tests/ui/fake_form1_view.h"
 
 #include <algorithm>
+#include <string_view>
+
+#include "ui/form1_menu.h"
 
 namespace {
 
@@ -30,6 +33,16 @@ const char* KindName(int kind) {
 }
 
 bool InRange(int index, int count) { return index >= 0 && index < count; }
+
+// The items of the Theme menu, by the menu table.
+bool IsThemeMenuItem(MenuCommand command) {
+  bool inThemeMenu = false;
+  for (const MenuSpec& item : Form1Menus()) {
+    if (item.level == 0) inThemeMenu = std::wstring_view(item.name) == L"mnColor";
+    if (inThemeMenu && item.command == command && command != MenuCommand::None) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -137,7 +150,32 @@ void FakeForm1View::ClickBrowse(int index) {
 
 void FakeForm1View::ChooseMenu(void (Form1Events::*item)()) {
   if (!UserCanAct("Menu")) return;
+  const MenuCommand command = CommandOf(item);
+  if (IsThemeMenuItem(command)) {
+    events_->mnColor_Click();
+    if (!MenuItemEnabled(command)) {
+      ADD_FAILURE() << "a greyed menu item chosen";
+      return;
+    }
+  }
   (events_->*item)();
+}
+
+void FakeForm1View::OpenThemeMenu() {
+  if (UserCanAct("Menu")) events_->mnColor_Click();
+}
+
+bool FakeForm1View::MenuItemEnabled(MenuCommand item) const {
+  return std::find(greyed_.begin(), greyed_.end(), item) == greyed_.end();
+}
+
+void FakeForm1View::SetMenuItemEnabled(MenuCommand item, bool enabled) {
+  std::erase(greyed_, item);
+  if (!enabled) greyed_.push_back(item);
+}
+
+void FakeForm1View::DropFiles(const std::vector<std::wstring>& paths) {
+  if (UserCanAct("Drop")) events_->Form_FilesDropped(paths);
 }
 
 bool FakeForm1View::AskClose(CloseReason reason) {

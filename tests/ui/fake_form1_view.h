@@ -89,8 +89,14 @@ class FakeForm1View : public Form1View {
   void PressDown();
   void PressUp();
   void ClickBrowse(int index);
-  // Menu items never take the focus.
+  // Menu items never take the focus. An item of the Theme menu is chosen after the
+  // menu has dropped down (mnColor_Click); a greyed item cannot be chosen.
   void ChooseMenu(void (Form1Events::*item)());
+  // Drops the Theme menu down and closes it again without choosing.
+  void OpenThemeMenu();
+  bool MenuItemEnabled(MenuCommand item) const;
+  // Files dropped onto the main window.
+  void DropFiles(const std::vector<std::wstring>& paths);
   // The close box, the session ending, ...; true when the window closed.
   bool AskClose(CloseReason reason);
 
@@ -135,6 +141,7 @@ class FakeForm1View : public Form1View {
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
   InputBoxView& InputBoxDialogView() override { return nameDialog_; }
+  void SetMenuItemEnabled(MenuCommand item, bool enabled) override;
   void RequestClose() override;
 
  private:
@@ -189,6 +196,7 @@ class FakeForm1View : public Form1View {
   Control focus_;
   bool wholeTextSelected_ = false;
   bool closed_ = false;
+  std::vector<MenuCommand> greyed_;
   RecordingSurface surface_;
   NameDialogView nameDialog_;
 };

@@ -133,6 +133,7 @@ TEST(Form1Languages, TheMessagesBuiltFromPartsAreEnglishWhateverTheirParts) {
       SaveBeforeLoadFailedMessage(L"C:\\themes.txt", L"", Language::English),
       NoThemeInFileMessage(L"C:\\themes.txt", Language::English),
       FailureReason(platform::IoStatus::NoPlainFile(platform::PathKind::HiddenOrSystemFile), Language::English),
+      DroppedFilesRefusedMessage({{L"C:\\note.txt", NoThemeInFileReason(Language::English)}}, true, Language::English),
   };
   for (const std::wstring& text : texts) {
     SCOPED_TRACE(platform::ToUtf8(text));

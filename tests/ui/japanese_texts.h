@@ -12,6 +12,8 @@ inline const wchar_t* const kCloseQuestion = CloseQuestion(kJapanese);
 inline const wchar_t* const kSwitchQuestion = SwitchQuestion(kJapanese);
 inline const wchar_t* const kApplyToNewThemeQuestion = ApplyToNewThemeQuestion(kJapanese);
 inline const wchar_t* const kSaveBeforeLoadQuestion = SaveBeforeLoadQuestion(kJapanese);
+inline const wchar_t* const kThemeFileFilter = ThemeFileFilter(kJapanese);
+inline const wchar_t* const kNoThemeInFileReason = NoThemeInFileReason(kJapanese);
 
 inline std::wstring SaveIntoThemeQuestion(const std::wstring& themeName) {
   return SaveIntoThemeQuestion(themeName, kJapanese);
@@ -33,6 +35,9 @@ inline std::wstring LoadFailedMessage(const std::wstring& path, const std::wstri
   return LoadFailedMessage(path, reason, kJapanese);
 }
 inline std::wstring NoThemeInFileMessage(const std::wstring& path) { return NoThemeInFileMessage(path, kJapanese); }
+inline std::wstring DroppedFilesRefusedMessage(const std::vector<UnreadFile>& files, bool othersAdded) {
+  return DroppedFilesRefusedMessage(files, othersAdded, kJapanese);
+}
 inline std::wstring HostRunningQuestion(const std::vector<std::wstring>& programs) {
   return HostRunningQuestion(programs, kJapanese);
 }

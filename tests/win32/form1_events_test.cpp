@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "drop_files.h"
 #include "recording_events.h"
 #include "ui/win32/form1_window.h"
 #include "ui/win32/menu_bar.h"
@@ -156,6 +157,7 @@ TEST_F(Form1EventsTest, EachMenuItemRaisesItsOwnHandler) {
       {MenuCommand::mnQuit, "mnQuit_Click"},         {MenuCommand::mnNewTheme, "mnNewTheme_Click"},
       {MenuCommand::mnDup, "mnDup_Click"},           {MenuCommand::mnRename, "mnRename_Click"},
       {MenuCommand::mnDelete, "mnDelete_Click"},     {MenuCommand::mnInit, "mnInit_Click"},
+      {MenuCommand::mnExportTheme, "mnExportTheme_Click"}, {MenuCommand::mnAddThemes, "mnAddThemes_Click"},
   };
   for (const auto& [command, handler] : items) {
     SCOPED_TRACE(handler);
@@ -167,6 +169,35 @@ TEST_F(Form1EventsTest, EachMenuItemRaisesItsOwnHandler) {
     Pump();
     EXPECT_EQ(events.log, Log{handler});
   }
+}
+
+// The logic greys items while the Theme menu drops down; the File menu and the system
+// menu raise nothing.
+TEST_F(Form1EventsTest, TheThemeMenuDroppingDownLetsTheLogicGreyItsItems) {
+  const HMENU bar = GetMenu(window.Handle());
+  const UINT exportId = kFirstMenuId + static_cast<UINT>(MenuCommand::mnExportTheme);
+  bool grey = true;
+  events.onThemeMenu = [&] { window.SetMenuItemEnabled(MenuCommand::mnExportTheme, !grey); };
+  SendMessageW(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(DropDownMenu(bar, L"mnFile")), 0);
+  SendMessageW(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSystemMenu(window.Handle(), FALSE)),
+               MAKELPARAM(0, TRUE));
+  EXPECT_TRUE(events.log.empty());
+  EXPECT_FALSE(GetMenuState(bar, exportId, MF_BYCOMMAND) & MF_GRAYED);
+
+  SendMessageW(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(DropDownMenu(bar, L"mnColor")), 1);
+  EXPECT_EQ(events.log, Log{"mnColor_Click"});
+  EXPECT_TRUE(GetMenuState(bar, exportId, MF_BYCOMMAND) & MF_GRAYED);
+  grey = false;
+  SendMessageW(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(DropDownMenu(bar, L"mnColor")), 1);
+  EXPECT_FALSE(GetMenuState(bar, exportId, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(Form1EventsTest, FilesDroppedOnTheWindowReachTheLogicAsFullPaths) {
+  EXPECT_TRUE(GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  const std::vector<std::wstring> paths = {L"C:\\テーマ\\夜.txt", L"C:\\b.txt"};
+  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
+  EXPECT_EQ(events.log, Log{"Form_FilesDropped(2)"});
+  EXPECT_EQ(events.dropped, paths);
 }
 
 TEST_F(Form1EventsTest, CloseBoxSystemMenuAndProgramCloseGiveTheirReasons) {

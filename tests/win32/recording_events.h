@@ -16,6 +16,9 @@ class RecordingEvents final : public Form1Events, public InputBoxEvents {
   std::function<void()> onList1Click;
   std::function<void()> onOKButton;
   std::function<void()> onCancelButton;
+  std::function<void()> onThemeMenu;
+  // The paths of the last drop.
+  std::vector<std::wstring> dropped;
 
   void Form_Load() override { log.push_back("Form_Load"); }
   bool Form_QueryUnload(CloseReason reason) override {
@@ -38,6 +41,16 @@ class RecordingEvents final : public Form1Events, public InputBoxEvents {
   void mnRename_Click() override { log.push_back("mnRename_Click"); }
   void mnDelete_Click() override { log.push_back("mnDelete_Click"); }
   void mnInit_Click() override { log.push_back("mnInit_Click"); }
+  void mnColor_Click() override {
+    log.push_back("mnColor_Click");
+    if (onThemeMenu) onThemeMenu();
+  }
+  void mnExportTheme_Click() override { log.push_back("mnExportTheme_Click"); }
+  void mnAddThemes_Click() override { log.push_back("mnAddThemes_Click"); }
+  void Form_FilesDropped(const std::vector<std::wstring>& paths) override {
+    log.push_back("Form_FilesDropped(" + std::to_string(paths.size()) + ")");
+    dropped = paths;
+  }
   void OKButton_Click() override {
     log.push_back("OKButton_Click");
     if (onOKButton) onOKButton();

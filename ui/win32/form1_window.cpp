@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/form1_menu.h"
 #include "ui/win32/common_dialogs.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/menu_bar.h"
@@ -51,6 +52,8 @@ Form1Window::Form1Window(HICON icon, Language language)
     return;
   }
   if (icon) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  // Theme files dropped onto the window are added to the list.
+  DragAcceptFiles(window_, TRUE);
   dpi_ = WindowDpi(window_);
   fonts_ = std::make_unique<WindowFonts>(dpi_, language_);
   controls_.Create(window_, Form1Controls(language_), dpi_, *fonts_, &picture_);
@@ -239,6 +242,11 @@ std::optional<std::wstring> Form1Window::ShowFileDialog(FileDialogKind kind,
   return ::ShowFileDialog(window_, kind, filter, fileName);
 }
 
+void Form1Window::SetMenuItemEnabled(MenuCommand item, bool enabled) {
+  EnableMenuItem(GetMenu(window_), static_cast<UINT>(kFirstMenuId + static_cast<int>(item)),
+                 MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
 void Form1Window::RequestClose() { CloseFor(CloseReason::Program); }
 
 bool Form1Window::CloseFor(CloseReason reason) {
@@ -304,19 +312,27 @@ void Form1Window::OnControlNotification(const ControlSpec& spec, int code) {
 }
 
 void Form1Window::OnMenuCommand(MenuCommand command) {
-  RaiseEvent([command](Form1Events& events) {
-    switch (command) {
-      case MenuCommand::mnOpen: events.mnOpen_Click(); break;
-      case MenuCommand::mnSave: events.mnSave_Click(); break;
-      case MenuCommand::mnQuit: events.mnQuit_Click(); break;
-      case MenuCommand::mnNewTheme: events.mnNewTheme_Click(); break;
-      case MenuCommand::mnDup: events.mnDup_Click(); break;
-      case MenuCommand::mnRename: events.mnRename_Click(); break;
-      case MenuCommand::mnDelete: events.mnDelete_Click(); break;
-      case MenuCommand::mnInit: events.mnInit_Click(); break;
-      case MenuCommand::None: break;
-    }
-  });
+  const MenuHandler handler = HandlerOf(command);
+  if (!handler) return;
+  RaiseEvent([handler](Form1Events& events) { (events.*handler)(); });
+}
+
+void Form1Window::OnMenuDropDown(HMENU menu) {
+  if (menu != DropDownMenu(GetMenu(window_), L"mnColor")) return;
+  RaiseEvent([](Form1Events& events) { events.mnColor_Click(); });
+}
+
+void Form1Window::OnDropFiles(HDROP drop) {
+  std::vector<std::wstring> paths;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+    paths.push_back(std::move(path));
+  }
+  DragFinish(drop);
+  if (paths.empty()) return;
+  RaiseEvent([&paths](Form1Events& events) { events.Form_FilesDropped(paths); });
 }
 
 void Form1Window::OnDpiChanged(UINT dpi, const RECT& suggested) {
@@ -335,6 +351,12 @@ LRESULT Form1Window::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
       break;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_INITMENUPOPUP:
+      if (!HIWORD(lParam)) OnMenuDropDown(reinterpret_cast<HMENU>(wParam));  // not the system menu
+      return 0;
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HDROP>(wParam));
       return 0;
     case WM_CLOSE:  // the close box, the system menu and Alt+F4
       CloseFor(CloseReason::CloseBox);

@@ -5,6 +5,8 @@
 // logic asks through Form1View.
 #include "ui/win32/win32.h"
 
+#include <shellapi.h>
+
 #include <array>
 #include <memory>
 #include <vector>
@@ -64,6 +66,7 @@ class Form1Window final : public Form1View {
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
   InputBoxView& InputBoxDialogView() override { return inputBox_; }
+  void SetMenuItemEnabled(MenuCommand item, bool enabled) override;
   void RequestClose() override;
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -78,6 +81,8 @@ class Form1Window final : public Form1View {
   void OnCommand(int id, int code, HWND control);
   void OnControlNotification(const ControlSpec& spec, int code);
   void OnMenuCommand(MenuCommand command);
+  void OnMenuDropDown(HMENU menu);
+  void OnDropFiles(HDROP drop);
   void OnListSelectionChange();
   void OnDpiChanged(UINT dpi, const RECT& suggested);
   // Runs Form_QueryUnload(reason); false when it refused the close.

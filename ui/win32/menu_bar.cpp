@@ -1,5 +1,7 @@
 #include "ui/win32/menu_bar.h"
 
+#include <string_view>
+
 HMENU CreateForm1MenuBar(Language language) {
   const HMENU bar = CreateMenu();
   HMENU dropDown = nullptr;
@@ -19,8 +21,18 @@ HMENU CreateForm1MenuBar(Language language) {
 MenuCommand MenuCommandOf(int id) {
   const int command = id - kFirstMenuId;
   if (command <= static_cast<int>(MenuCommand::None) ||
-      command > static_cast<int>(MenuCommand::mnInit)) {
+      command > static_cast<int>(MenuCommand::mnAddThemes)) {
     return MenuCommand::None;
   }
   return static_cast<MenuCommand>(command);
+}
+
+HMENU DropDownMenu(HMENU bar, const wchar_t* name) {
+  int position = 0;
+  for (const MenuSpec& item : Form1Menus()) {
+    if (item.level != 0) continue;
+    if (std::wstring_view(item.name) == name) return GetSubMenu(bar, position);
+    ++position;
+  }
+  return nullptr;
 }

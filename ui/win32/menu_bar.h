@@ -11,3 +11,7 @@ HMENU CreateForm1MenuBar(Language language);
 
 // The command of a menu item id; MenuCommand::None for anything else.
 MenuCommand MenuCommandOf(int id);
+
+// The drop-down menu of the bar that the menu table names so ("mnColor"); nullptr when
+// there is none.
+HMENU DropDownMenu(HMENU bar, const wchar_t* name);
