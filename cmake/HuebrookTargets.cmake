@@ -72,17 +72,10 @@ function(huebrook_add_test name)
   endif()
 endfunction()
 
-# A library of every .cpp in the calling folder. While a folder has no sources yet it
-# is an interface library, so the rest of the tree still configures.
+# A library of every .cpp in the calling folder.
 function(huebrook_folder_library name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  if(sources)
-    add_library(${name} STATIC ${sources})
-    huebrook_defaults(${name})
-    target_link_libraries(${name} PUBLIC ${ARGN})
-  else()
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${name} INTERFACE ${ARGN})
-  endif()
+  add_library(${name} STATIC ${sources})
+  huebrook_defaults(${name})
+  target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()

@@ -16,7 +16,7 @@ enum class PathKind {
   HiddenOrSystemFile,
 };
 
-class IoStatus {
+class [[nodiscard]] IoStatus {
  public:
   static IoStatus Ok() { return IoStatus(); }
   static IoStatus Failed(std::wstring reason) {

@@ -1,4 +1,5 @@
-// setting.ini in the program's folder: the file wrappers around the text cores.
+// setting.ini in the program's folder: the program's one record of it, its defaults,
+// and the file wrappers around the text cores.
 #include "settings/settings_file.h"
 
 #include "platform/file_snapshot.h"
@@ -21,6 +22,27 @@ void SetToolDefaults(SettingsRecord& s, const std::wstring& folder) {
 }
 
 }  // namespace
+
+SettingsRecord GlobalSettings;
+
+// The values the record holds for whatever setting.ini does not say.
+void SetStandardColors(SettingsRecord& s) {
+  for (const ColorSlotInfo& info : kColorSlots) s.Colors[info.slot] = info.standard;
+}
+
+void SetDefaultSettings(SettingsRecord& s) {
+  s.CacheEnable = false;
+  s.CacheDeleteOnUnload = false;
+  s.CacheDeleteBySize = false;
+  s.CacheDeleteByDate = false;
+  s.CompPitchDatas = true;
+  s.EncPitchDatas = true;
+  s.OldTime = false;
+  s.NoCopyVoiceParam = false;
+  s.ExcludeVowelOnSetParam = false;
+  s.NonBatchMode = false;
+  s.MultiMove = true;
+}
 
 std::wstring SettingsPath() { return platform::PathInFolder(platform::ProgramFolder(), kSettingsFileName); }
 

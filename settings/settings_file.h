@@ -25,7 +25,6 @@ struct SettingsLoadResult {
   platform::IoStatus Status;    // not ok: it was there but could not be read (or was
                                 // no plain file), and the record holds the defaults only
   platform::FileFingerprint AsRead;  // what the file held; not Present when none was read
-  bool Read() const { return Found && Status.ok(); }
 };
 
 // Fills the record from setting.ini in the program's folder, with standard colours

@@ -57,7 +57,7 @@ void WriteRow(const SettingsRecord& s, const SettingsKey& row, std::vector<std::
       break;
     case SettingsKeyKind::Colors:
       for (const ColorSlotInfo& info : kColorSlots) {
-        lines.push_back(KeyLine(info.key, L"&H" + ColorHexText(s.Colors[info.slot])));
+        lines.push_back(KeyLine(info.key, L"&H" + UnpaddedHexText(s.Colors[info.slot])));
       }
       break;
   }

@@ -23,6 +23,10 @@ class ThemeListBox {
 // The theme store, beside the program.
 inline constexpr wchar_t kThemeStoreFileName[] = L"lirvacolors.ini";
 
+// The keys of a theme section are the eighteen colour keys of the slot table, then
+// this one. The reader and the writer both walk them.
+inline constexpr std::wstring_view kTransformTitleKey = L"TransformTitle";
+
 // The program's folder followed by "\lirvacolors.ini".
 std::wstring ThemeStorePath();
 

@@ -1,15 +1,40 @@
 #include "themes/theme_store_reader.h"
 
+#include <array>
 #include <string>
 
 #include "platform/platform.h"
 #include "platform/text_file.h"
 #include "settings/numeric_text.h"
-#include "themes/hex_digits.h"
+#include "themes/color_text.h"
 #include "themes/theme_store.h"
-#include "themes/theme_store_keys.h"
 
 namespace {
+
+// What a key line of a section sets: a colour slot, or one of these.
+constexpr int kTransformTitleField = -1;
+constexpr int kUnknownField = -2;
+
+// The slot table's keys as views, measured once rather than on every line.
+std::array<std::wstring_view, kColorSlotCount> ColorKeyViews() {
+  std::array<std::wstring_view, kColorSlotCount> keys;
+  for (const ColorSlotInfo& info : kColorSlots) keys[info.slot] = info.key;
+  return keys;
+}
+
+// The colour slot named by `key`, kTransformTitleField, or kUnknownField. Keys are
+// compared exactly: case and blanks count. `expected` is the slot to try first.
+int ThemeFieldOfKey(std::wstring_view key, int expected) {
+  static const std::array<std::wstring_view, kColorSlotCount> keys = ColorKeyViews();
+  // Files we wrote list the keys in slot order, so the slot after the previous line's
+  // is nearly always the one.
+  if (expected >= 0 && expected < kColorSlotCount && key == keys[expected]) return expected;
+  if (key == kTransformTitleKey) return kTransformTitleField;
+  for (int slot = 0; slot < kColorSlotCount; ++slot) {
+    if (key == keys[slot]) return slot;
+  }
+  return kUnknownField;
+}
 
 bool IsAscii(std::string_view bytes) {
   for (char c : bytes) {
@@ -33,7 +58,7 @@ Color ThemeStoreColorValue(std::wstring_view value) {
     if (second < value.size() && (value[second] == L'H' || value[second] == L'h')) {
       // Always 32 bits, so &H8000 is the dark green 0x8000 and never a negative
       // 16-bit number.
-      return LeadingHexValue(value.substr(second + 1));
+      return TextToColor(value.substr(second + 1));
     }
     // Only "&H" is a prefix in these files; "&O" or a lone "&" is no number.
     return 0;

@@ -2,7 +2,6 @@
 #include "settings/color_slots.h"
 #include "themes/color_text.h"
 #include "themes/theme_store.h"
-#include "themes/theme_store_keys.h"
 
 std::vector<std::wstring> WriteThemeStoreLines(const ThemeList& list) {
   std::vector<std::wstring> lines;

@@ -1,6 +1,24 @@
 #pragma once
 // The main window's logic: start-up and close, the theme list and its commands, the
 // colour fields and the theme files. It reaches its controls only through Form1View.
+//
+// The names of the window and its controls, in plain words:
+//  - Form1: the main window, the program's only long-lived window.
+//  - List1: the list of themes on the left; entry 0 is the current settings, and a
+//    position in it is an index into the theme list.
+//  - Picture1: the piano-roll preview, drawn with the current colours.
+//  - Label1(i): the caption naming colour slot i; Label2: the caption of the
+//    TransformTitle field.
+//  - txtColors(i): the text field holding colour slot i as six hexadecimal digits;
+//    txtTransformTitle: the TransformTitle field.
+//  - cmdBrows(i): the "..." button beside txtColors(i) that opens the colour chooser.
+//  - mnXxx: the menus and their items. File (mnFile): mnOpen (load themes from a
+//    file), mnSave (save them to one), mnQuit (apply and close). Theme (mnColor):
+//    mnNewTheme, mnDup (duplicate), mnRename, mnDelete, mnInit (the standard colours),
+//    mnExportTheme (write the selected theme to a file), mnAddThemes (add the themes
+//    of a file to the list).
+//  - Form_Xxx, List1_Click, txtColors_LostFocus(i) ...: the handler of that control's
+//    event, raised by the toolkit (ui/form1_events.h).
 #include <functional>
 #include <optional>
 #include <string>

@@ -54,7 +54,6 @@ struct ControlSpec {
 inline constexpr TwipsSize kForm1ClientSize{10575, 6045};
 inline constexpr TwipsSize kInputBoxClientSize{2955, 1140};
 inline constexpr wchar_t kGothicFace[] = L"ＭＳ ゴシック";
-inline constexpr int kGothicPointSize = 9;
 inline constexpr int kShiftJisCharset = 128;
 
 // In rising tab index.

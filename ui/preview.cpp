@@ -94,6 +94,7 @@ void DrawRow(PreviewSurface& surface, const ColorArray& colors, int i) {
 }  // namespace
 
 void RedrawPreview(PreviewSurface& surface, const ColorArray& colors, Language language) {
+  surface.BeginPicture();
   DrawRoll(surface, colors);
   DrawSampleNotes(surface, colors, language);
 }

@@ -6,8 +6,8 @@
 #include "ui/preview_surface.h"
 #include "ui/texts.h"
 
-// DrawRoll then DrawSampleNotes: repaints the whole picture. The sample phrase's
-// syllables are written as a singer of the language reads them (ど or do).
+// A new picture of DrawRoll then DrawSampleNotes: repaints the whole of it. The sample
+// phrase's syllables are written as a singer of the language reads them (ど or do).
 void RedrawPreview(PreviewSurface& surface, const ColorArray& colors,
                    Language language = Language::Japanese);
 void DrawRoll(PreviewSurface& surface, const ColorArray& colors);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ui/form1_view.h"
-#include "ui/pixel_surface.h"
+#include "ui/drawing_rules.h"
 
 std::wstring ThisProgramFolder() {
   wchar_t path[MAX_PATH];

@@ -5,21 +5,30 @@
 
 #include "ui/form1_menu.h"
 
+#include "ui/layout.h"
+
 namespace {
 
-// The order in which Tab moves the focus; labels never take it.
+// The fake's name for a control of the layout table that can hold the focus.
+Control ControlOf(const ControlSpec& spec) {
+  switch (spec.name) {
+    case ControlName::List1: return Control::ListBox();
+    case ControlName::Picture1: return Control::PictureBox();
+    case ControlName::txtColors: return Control::Field(spec.index);
+    case ControlName::cmdBrows: return Control::Button(spec.index);
+    case ControlName::txtTransformTitle: return Control::Title();
+    default:
+      ADD_FAILURE() << "the fake has no control for layout entry " << static_cast<int>(spec.name);
+      return {};
+  }
+}
+
+// The order in which Tab moves the focus: the layout table's, as the real window's.
 std::vector<Control> TabOrder() {
-  std::vector<Control> order{Control::ListBox()};
-  for (int i = 0; i <= 14; ++i) {
-    order.push_back(Control::Field(i));
-    order.push_back(Control::Button(i));
+  std::vector<Control> order;
+  for (const ControlSpec& spec : Form1Controls()) {
+    if (TakesFocus(spec.kind)) order.push_back(ControlOf(spec));
   }
-  order.push_back(Control::PictureBox());
-  for (int i = 15; i <= 17; ++i) {
-    order.push_back(Control::Button(i));
-    order.push_back(Control::Field(i));
-  }
-  order.push_back(Control::Title());
   return order;
 }
 

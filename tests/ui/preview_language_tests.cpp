@@ -19,11 +19,11 @@ TEST(PreviewLanguages, EnglishDrawsTheSamePictureWithOnlyTheSyllablesWrittenOthe
   RecordingSurface english;
   RedrawPreview(english, colors, Language::English);
 
-  ASSERT_EQ(english.Ops().size(), japanese.Ops().size());
+  ASSERT_EQ(english.Calls().size(), japanese.Calls().size());
   std::set<std::wstring> changed;
-  for (size_t i = 0; i < english.Ops().size(); ++i) {
-    SurfaceOp ja = japanese.Ops()[i];
-    const SurfaceOp& en = english.Ops()[i];
+  for (size_t i = 0; i < english.Calls().size(); ++i) {
+    DrawingCall ja = japanese.Calls()[i];
+    const DrawingCall& en = english.Calls()[i];
     EXPECT_FALSE(HoldsJapanese(en.text)) << i;
     if (en.text != ja.text) {
       changed.insert(en.text);

@@ -238,4 +238,20 @@ TEST_F(Form1WindowTest, DpiChangeLaysOutFontsAndPictureAgain) {
   EXPECT_NE(GetPixel(bitmap, 150, 29), RGB(255, 0, 0));
 }
 
+// A new DPI paints the latest picture again, and nothing that was drawn before it began.
+TEST_F(Form1WindowTest, DpiChangePaintsOnlyTheLatestPictureAgain) {
+  PreviewSurface& surface = window.Preview();
+  surface.FillRect(0, 0, 1500, 300, 0x0000FF);  // red, in the picture before
+  surface.BeginPicture();
+  surface.FillRect(0, 0, 150, 150, 0x00FF00);  // green, 15 x 15 pixels at 144 DPI
+  RECT suggested{};
+  GetWindowRect(window.Handle(), &suggested);
+  SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  const HDC bitmap = window.PreviewBitmap().MemoryDC();
+  EXPECT_EQ(GetPixel(bitmap, 14, 14), RGB(0, 255, 0));
+  EXPECT_NE(GetPixel(bitmap, 15, 14), RGB(0, 255, 0));
+  EXPECT_NE(GetPixel(bitmap, 100, 20), RGB(255, 0, 0));
+}
+
 }  // namespace

@@ -12,21 +12,22 @@ struct WindowKind {
   DWORD exStyle;
 };
 
+// Whether a control is a tab stop comes from the layout table, not from here.
 WindowKind KindOf(ControlKind kind) {
   constexpr DWORD child = WS_CHILD | WS_VISIBLE;
   switch (kind) {
     case ControlKind::ListBox:
       // Single selection, unsorted, exactly as tall as laid out.
-      return {L"LISTBOX", child | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+      return {L"LISTBOX", child | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
               WS_EX_CLIENTEDGE};
     case ControlKind::Picture:
-      return {PictureBox::kClassName, child | WS_TABSTOP, WS_EX_CLIENTEDGE};
+      return {PictureBox::kClassName, child, WS_EX_CLIENTEDGE};
     case ControlKind::TextBox:
-      return {L"EDIT", child | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+      return {L"EDIT", child | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::Label:
       return {L"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
     case ControlKind::Button:
-      return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+      return {L"BUTTON", child | BS_PUSHBUTTON, 0};
   }
   return {L"STATIC", child, 0};
 }
@@ -42,10 +43,11 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, UINT dp
   for (const size_t position : CreationOrder(specs)) {
     const ControlSpec& spec = specs[position];
     const WindowKind kind = KindOf(spec.kind);
+    const DWORD style = kind.style | (TakesFocus(spec.kind) ? DWORD{WS_TABSTOP} : DWORD{0});
     const RECT rect = TwipsToPixels(spec.rect, dpi);
     void* parameter = spec.kind == ControlKind::Picture ? picture : nullptr;
     const HWND window = CreateWindowExW(
-        kind.exStyle, kind.className, spec.caption, kind.style, rect.left, rect.top,
+        kind.exStyle, kind.className, spec.caption, style, rect.left, rect.top,
         rect.right - rect.left, rect.bottom - rect.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + position)), instance,
         parameter);

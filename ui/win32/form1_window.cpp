@@ -118,7 +118,6 @@ void Form1Window::PlaceAll() {
 template <typename Raise>
 void Form1Window::RaiseEvent(Raise raise) {
   if (!events_) return;
-  picture_.Surface().StartNewPicture();
   raise(*events_);
 }
 

@@ -88,7 +88,7 @@ class Form1Window final : public Form1View {
   // Runs Form_QueryUnload(reason); false when it refused the close.
   bool CloseFor(CloseReason reason);
   void SetFieldText(HWND field, const std::wstring& text);
-  // Every handler is raised through here, so a redraw in it starts a new picture.
+  // Every handler is raised through here; none once the logic has gone.
   template <typename Raise>
   void RaiseEvent(Raise raise);
 
