@@ -14,9 +14,9 @@
 
 namespace {
 
-Theme CurrentSettingsEntry(const SettingsRecord& current) {
+Theme CurrentSettingsEntry(const SettingsRecord& current, const wchar_t* name) {
   Theme entry;
-  entry.Name = kCurrentSettingsName;
+  entry.Name = name;
   entry.Colors = current.Colors;
   entry.TransformTitle = current.TransformTitle;
   return entry;
@@ -75,10 +75,10 @@ ThemeFileRead ReadThemeFile(const std::wstring& path) {
 }
 
 void ReplaceThemeList(ThemeList& list, const SettingsRecord& current, ThemeListBox& listBox,
-                      std::vector<Theme> themes) {
+                      std::vector<Theme> themes, const wchar_t* currentSettingsName) {
   // Entry 0 goes in front of the themes where they lie, in the room ReadThemeFile left
   // for it: a large store is not moved into a list of its own.
-  themes.insert(themes.begin(), CurrentSettingsEntry(current));
+  themes.insert(themes.begin(), CurrentSettingsEntry(current, currentSettingsName));
   list = std::move(themes);
   RefillListBox(list, listBox);
 }

@@ -43,9 +43,10 @@ struct ThemeFileRead {
 ThemeFileRead ReadThemeFile(const std::wstring& path);
 
 // The list becomes entry 0 from the current values, then `themes`; the list box is
-// refilled with nothing selected.
+// refilled with nothing selected. Entry 0 is named as the window's language calls the
+// current settings; the name is never written to a file.
 void ReplaceThemeList(ThemeList& list, const SettingsRecord& current, ThemeListBox& listBox,
-                      std::vector<Theme> themes);
+                      std::vector<Theme> themes, const wchar_t* currentSettingsName = kCurrentSettingsName);
 
 // Rebuilds the list: entry 0 from the current values first, then the themes of the
 // file (the store when no path is given); refills the list box with nothing selected.

@@ -42,7 +42,7 @@ void Form1::SetThemeListChanged() {
   ++themeListRevision_;
 }
 
-void Form1::RedrawPreview() { ::RedrawPreview(view_.Preview(), settings_.Colors); }
+void Form1::RedrawPreview() { ::RedrawPreview(view_.Preview(), settings_.Colors, InterfaceLanguage()); }
 
 void Form1::ReplaceListEntries(const std::vector<std::wstring_view>& names) { view_.ListReplaceAll(names); }
 

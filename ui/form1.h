@@ -107,6 +107,8 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   // Adds a list entry and a theme of that name holding the current values; the new index.
   int AppendTheme(const std::wstring& name);
   bool AskName(std::wstring& name, const wchar_t* caption);
+  // The language the window was built in; every text the logic shows is in it too.
+  Language InterfaceLanguage() { return view_.InterfaceLanguage(); }
 
   // Start-up and close helpers.
   void NoteUnreadAtStart(const wchar_t* fileName, const platform::IoStatus& read);

@@ -18,7 +18,7 @@ void Form1::Form_Load() {
     themeStoreUnread_ = true;
     NoteUnreadAtStart(kThemeStoreFileName, storeRead.Status);
   }
-  ReplaceThemeList(themeList_, settings_, *this, std::move(storeRead.Themes));
+  ReplaceThemeList(themeList_, settings_, *this, std::move(storeRead.Themes), CurrentSettingsName(InterfaceLanguage()));
   FillColorFields();
   state_.CurrentThemeIndex = 0;
   state_.ListClickSuppressed = false;
@@ -27,12 +27,12 @@ void Form1::Form_Load() {
 }
 
 void Form1::NoteUnreadAtStart(const wchar_t* fileName, const platform::IoStatus& read) {
-  unreadAtStart_.push_back({fileName, FailureReason(read)});
+  unreadAtStart_.push_back({fileName, FailureReason(read, InterfaceLanguage())});
 }
 
 void Form1::TellUnreadFilesAtStart() {
   if (unreadAtStart_.empty()) return;
-  view_.MsgBox(UnreadAtStartMessage(unreadAtStart_),
+  view_.MsgBox(UnreadAtStartMessage(unreadAtStart_, InterfaceLanguage()),
                MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
 }
 
@@ -50,7 +50,7 @@ bool Form1::Form_QueryUnload(CloseReason reason) {
       writeSettings = true;
     } else {
       const MsgBoxAnswer answer =
-          view_.MsgBox(kCloseQuestion, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+          view_.MsgBox(CloseQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
       if (answer != MsgBoxAnswer::Yes && answer != MsgBoxAnswer::No) return true;
       writeSettings = answer == MsgBoxAnswer::Yes;
     }
@@ -80,7 +80,7 @@ bool Form1::HostLetsUsWriteSettings() {
   // Colours written while the host runs are lost when it exits and writes its own copy.
   const std::vector<std::wstring> running = runningBeside_();
   if (running.empty()) return true;
-  return view_.MsgBox(HostRunningQuestion(running), MsgBoxStyle::YesNo | MsgBoxStyle::Exclamation) == MsgBoxAnswer::Yes;
+  return view_.MsgBox(HostRunningQuestion(running, InterfaceLanguage()), MsgBoxStyle::YesNo | MsgBoxStyle::Exclamation) == MsgBoxAnswer::Yes;
 }
 
 Form1::StoreAtClose Form1::DecideStoreWrite() {
@@ -92,7 +92,7 @@ Form1::StoreAtClose Form1::DecideStoreWrite() {
   // Gone since start-up costs nothing to write again; changed by another program (a
   // second Huebrook, a sync tool) is not replaced without asking.
   if (!onDisk.HasBytes() || onDisk.Fingerprint() == storeAsRead_) return StoreAtClose::Write;
-  const MsgBoxAnswer answer = view_.MsgBox(StoreChangedQuestion(), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+  const MsgBoxAnswer answer = view_.MsgBox(StoreChangedQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
   if (answer == MsgBoxAnswer::Yes) return StoreAtClose::Write;
   if (answer == MsgBoxAnswer::No) return StoreAtClose::Skip;
   return StoreAtClose::KeepOpen;
@@ -102,7 +102,7 @@ bool Form1::CloseGoesOnAfter(const wchar_t* fileName, const platform::IoStatus& 
   if (written.ok()) return true;
   // Closing quietly would lose the user's work; keeping them in a window that can
   // never close would be no better. Only an explicit No closes without the file.
-  const MsgBoxAnswer answer = view_.MsgBox(CloseWriteFailedQuestion(fileName, FailureReason(written)),
+  const MsgBoxAnswer answer = view_.MsgBox(CloseWriteFailedQuestion(fileName, FailureReason(written, InterfaceLanguage()), InterfaceLanguage()),
                                            MsgBoxStyle::YesNo | MsgBoxStyle::Exclamation);
   return answer == MsgBoxAnswer::No;
 }

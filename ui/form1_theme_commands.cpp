@@ -10,13 +10,13 @@ void Form1::List1_Click() {
 
   if (state_.SettingsChanged) {
     const MsgBoxAnswer answer =
-        view_.MsgBox(kSwitchQuestion, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+        view_.MsgBox(SwitchQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
     if (answer == MsgBoxAnswer::Yes) {
       if (state_.CurrentThemeIndex <= 0) {
         // The edits of the current settings become a theme of their own. Cancelling
         // the name drops them, as the switch goes on.
-        std::wstring name = NewThemeProposal(view_.ListCount());
-        if (AskName(name, kNewThemeCaption)) {
+        std::wstring name = NewThemeProposal(view_.ListCount(), InterfaceLanguage());
+        if (AskName(name, NewThemeCaption(InterfaceLanguage()))) {
           state_.CurrentThemeIndex = selected;
           AppendTheme(name);
           state_.SettingsChanged = false;
@@ -46,7 +46,7 @@ void Form1::mnNewTheme_Click() {
   bool storeIntoCurrentFirst = false;
   if (state_.SettingsChanged) {
     if (state_.CurrentThemeIndex <= 0) {
-      const MsgBoxAnswer answer = view_.MsgBox(kApplyToNewThemeQuestion,
+      const MsgBoxAnswer answer = view_.MsgBox(ApplyToNewThemeQuestion(InterfaceLanguage()),
                                                MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
       if (answer == MsgBoxAnswer::Yes) {
         startFromStandard = false;
@@ -55,7 +55,7 @@ void Form1::mnNewTheme_Click() {
       }
     } else {
       const std::wstring current = view_.ListItem(state_.CurrentThemeIndex);
-      const MsgBoxAnswer answer = view_.MsgBox(SaveIntoThemeQuestion(current),
+      const MsgBoxAnswer answer = view_.MsgBox(SaveIntoThemeQuestion(current, InterfaceLanguage()),
                                                MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
       if (answer == MsgBoxAnswer::Yes) {
         storeIntoCurrentFirst = true;
@@ -67,8 +67,8 @@ void Form1::mnNewTheme_Click() {
     }
   }
 
-  std::wstring name = NewThemeProposal(view_.ListCount());
-  if (!AskName(name, kNewThemeCaption)) return;
+  std::wstring name = NewThemeProposal(view_.ListCount(), InterfaceLanguage());
+  if (!AskName(name, NewThemeCaption(InterfaceLanguage()))) return;
 
   if (storeIntoCurrentFirst) StoreIntoTheme(themeList_, settings_, state_.CurrentThemeIndex, *this);
   if (startFromStandard) SetStandardColors(settings_);
@@ -87,7 +87,7 @@ void Form1::mnDup_Click() {
   if (i < 0) return;
   if (state_.SettingsChanged) {
     const MsgBoxAnswer answer =
-        view_.MsgBox(kSwitchQuestion, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+        view_.MsgBox(SwitchQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
     if (answer == MsgBoxAnswer::Yes) {
       StoreIntoTheme(themeList_, settings_, i, *this);
     } else if (answer == MsgBoxAnswer::No) {
@@ -96,7 +96,7 @@ void Form1::mnDup_Click() {
       return;
     }
   }
-  const std::wstring name = i == 0 ? std::wstring(kCurrentSettingsCopyName) : CopyName(view_.ListItem(i));
+  const std::wstring name = i == 0 ? std::wstring(CurrentSettingsCopyName(InterfaceLanguage())) : CopyName(view_.ListItem(i), InterfaceLanguage());
   const int n = AppendTheme(name);
   RedrawPreview();
   state_.SettingsChanged = false;
@@ -110,7 +110,7 @@ void Form1::mnRename_Click() {
   const int i = view_.ListIndex();
   if (i < 0) return;
   std::wstring name = view_.ListItem(i);
-  if (!AskName(name, kRenameCaption)) return;
+  if (!AskName(name, RenameCaption(InterfaceLanguage()))) return;
   themeList_[static_cast<std::size_t>(i)].Name = name;
   view_.SetListItem(i, name);
   SetThemeListChanged();
@@ -120,7 +120,7 @@ void Form1::mnDelete_Click() {
   TakePendingColorEdit();
   const int i = view_.ListIndex();
   if (i <= 0) return;
-  if (view_.MsgBox(DeleteQuestion(view_.ListItem(i)), MsgBoxStyle::OKCancel | MsgBoxStyle::Exclamation) !=
+  if (view_.MsgBox(DeleteQuestion(view_.ListItem(i), InterfaceLanguage()), MsgBoxStyle::OKCancel | MsgBoxStyle::Exclamation) !=
       MsgBoxAnswer::OK) {
     return;
   }

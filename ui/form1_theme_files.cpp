@@ -5,7 +5,7 @@
 Form1::SaveResult Form1::SaveThemesToFile(const ::ThemeList& themes) {
   SaveResult result;
   const std::optional<std::wstring> path =
-      view_.ShowFileDialog(FileDialogKind::Save, kThemeFileFilter, commonDialogFileName_);
+      view_.ShowFileDialog(FileDialogKind::Save, ThemeFileFilter(InterfaceLanguage()), commonDialogFileName_);
   if (!path) return result;
   commonDialogFileName_ = *path;
   result.Path = *path;
@@ -18,13 +18,13 @@ void Form1::mnSave_Click() {
   TakePendingColorEdit();
   const SaveResult saved = SaveThemesToFile(themeList_);
   if (saved.Outcome == SaveOutcome::Failed) {
-    view_.MsgBox(SaveFailedMessage(saved.Path, FailureReason(saved.Status)), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+    view_.MsgBox(SaveFailedMessage(saved.Path, FailureReason(saved.Status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
   }
 }
 
 std::optional<std::wstring> Form1::AskFileToOpen() {
   const std::optional<std::wstring> path =
-      view_.ShowFileDialog(FileDialogKind::Open, kThemeFileFilter, commonDialogFileName_);
+      view_.ShowFileDialog(FileDialogKind::Open, ThemeFileFilter(InterfaceLanguage()), commonDialogFileName_);
   if (path) commonDialogFileName_ = *path;
   return path;
 }
@@ -39,26 +39,27 @@ ThemeFileRead Form1::ReadChosenThemeFile(const std::wstring& path) {
 std::optional<std::vector<Theme>> Form1::ReadThemesOrTell(const std::wstring& path) {
   ThemeFileRead read = ReadChosenThemeFile(path);
   if (!read.Status.ok()) {
-    view_.MsgBox(LoadFailedMessage(path, FailureReason(read.Status)), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+    view_.MsgBox(LoadFailedMessage(path, FailureReason(read.Status, InterfaceLanguage()), InterfaceLanguage()),
+                 MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return std::nullopt;
   }
   // Taking such a file would empty the list and, at the close, the store.
   if (read.Themes.empty()) {
-    view_.MsgBox(NoThemeInFileMessage(path), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+    view_.MsgBox(NoThemeInFileMessage(path, InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return std::nullopt;
   }
   return std::move(read.Themes);
 }
 
 bool Form1::OfferToSaveThemesBeforeLoad() {
-  const MsgBoxAnswer answer = view_.MsgBox(kSaveBeforeLoadQuestion, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+  const MsgBoxAnswer answer = view_.MsgBox(SaveBeforeLoadQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
   if (answer == MsgBoxAnswer::No) return true;
   if (answer != MsgBoxAnswer::Yes) return false;
   // A cancelled save dialog lets the load go on, as the user chose; a failed write
   // does not, or the themes the user wanted kept would be replaced.
   const SaveResult saved = SaveThemesToFile(themeList_);
   if (saved.Outcome == SaveOutcome::Failed) {
-    view_.MsgBox(SaveBeforeLoadFailedMessage(saved.Path, FailureReason(saved.Status)), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+    view_.MsgBox(SaveBeforeLoadFailedMessage(saved.Path, FailureReason(saved.Status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return false;
   }
   return true;
@@ -86,7 +87,7 @@ void Form1::mnOpen_Click() {
   // to save the list again, or they would exist nowhere.
   if (themeListRevision_ != revisionBefore && !OfferToSaveThemesBeforeLoad()) return;
 
-  ReplaceThemeList(themeList_, settings_, *this, std::move(*themes));
+  ReplaceThemeList(themeList_, settings_, *this, std::move(*themes), CurrentSettingsName(InterfaceLanguage()));
   state_.ThemeListChanged = false;
   // Entry 0 of the new list holds the current values, whichever theme they came from;
   // an index into the old list would now name a theme of the file.

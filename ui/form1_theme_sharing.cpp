@@ -16,7 +16,7 @@ void Form1::mnExportTheme_Click() {
   const ::ThemeList one = {themeList_.front(), themeList_[static_cast<std::size_t>(selected)]};
   const SaveResult saved = SaveThemesToFile(one);
   if (saved.Outcome == SaveOutcome::Failed) {
-    view_.MsgBox(SaveFailedMessage(saved.Path, FailureReason(saved.Status)),
+    view_.MsgBox(SaveFailedMessage(saved.Path, FailureReason(saved.Status, InterfaceLanguage()), InterfaceLanguage()),
                  MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
   }
 }
@@ -36,16 +36,17 @@ void Form1::Form_FilesDropped(const std::vector<std::wstring>& paths) {
   for (const std::wstring& path : paths) {
     ThemeFileRead read = ReadChosenThemeFile(path);
     if (!read.Status.ok()) {
-      refused.push_back({path, FailureReason(read.Status)});
+      refused.push_back({path, FailureReason(read.Status, InterfaceLanguage())});
     } else if (read.Themes.empty()) {
-      refused.push_back({path, kNoThemeInFileReason});
+      refused.push_back({path, NoThemeInFileReason(InterfaceLanguage())});
     } else {
       AppendThemes(std::move(read.Themes));
       added = true;
     }
   }
   if (!refused.empty()) {
-    view_.MsgBox(DroppedFilesRefusedMessage(refused, added), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+    view_.MsgBox(DroppedFilesRefusedMessage(refused, added, InterfaceLanguage()),
+                 MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
   }
 }
 

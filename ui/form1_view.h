@@ -11,6 +11,7 @@
 #include "ui/form1_events.h"
 #include "ui/layout.h"
 #include "ui/preview_surface.h"
+#include "ui/texts.h"
 
 inline constexpr wchar_t kProgramTitle[] = L"Huebrook Ver0.9.2α";
 
@@ -70,6 +71,9 @@ class InputBoxView {
 class Form1View {
  public:
   virtual WindowRef Window() = 0;
+  // The language of the window's captions and menus, chosen when it was built; the
+  // logic shows its messages, names and drawings in the same one.
+  virtual Language InterfaceLanguage() = 0;
 
   // txtColors(i) and txtTransformTitle. Setting raises the change handler.
   virtual std::wstring ColorFieldText(int index) = 0;

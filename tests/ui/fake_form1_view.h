@@ -71,6 +71,11 @@ class FakeForm1View : public Form1View {
   FakeForm1View& operator=(const FakeForm1View&) = delete;
 
   void Attach(Form1Events& events) { events_ = &events; }
+  // The language the window speaks; Japanese unless a test says otherwise.
+  void SetInterfaceLanguage(Language language) {
+    language_ = language;
+    surface_.SetLanguage(language);
+  }
 
   // --- The user -------------------------------------------------------------------
   // Runs Form_Load, after which the list holds the focus.
@@ -116,6 +121,7 @@ class FakeForm1View : public Form1View {
 
   // --- Form1View ----------------------------------------------------------------------
   WindowRef Window() override { return WindowRef{this}; }
+  Language InterfaceLanguage() override { return language_; }
   std::wstring ColorFieldText(int index) override;
   void SetColorFieldText(int index, const std::wstring& text) override;
   std::wstring TransformTitleText() override { return titleText_; }
@@ -177,6 +183,7 @@ class FakeForm1View : public Form1View {
   void SetListIndexAndNotify(int index);
 
   Form1Events* events_ = nullptr;
+  Language language_ = Language::Japanese;
   std::deque<Answer> script_;
   std::vector<ShownMessage> messages_;
   std::vector<ShownNameDialog> nameDialogs_;

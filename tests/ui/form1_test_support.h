@@ -9,6 +9,7 @@
 #include "settings/settings_record.h"
 #include "tests/platform/temp_folder.h"
 #include "tests/ui/fake_form1_view.h"
+#include "tests/ui/japanese_texts.h"
 #include "themes/theme.h"
 #include "ui/form1.h"
 

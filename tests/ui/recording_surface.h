@@ -16,6 +16,9 @@ class RecordingSurface : public DrawingCallRecorder {
   int Width() const override { return 7395; }
   int Height() const override { return 3675; }
 
+  // The language the window draws the preview's texts in.
+  void SetLanguage(Language language) { language_ = language; }
+
   // The drawing since the last call is exactly one whole redraw with these colours.
   ::testing::AssertionResult TakeOneRedrawShowing(const ColorArray& colors) { return TakeRedrawsShowing({colors}); }
 
@@ -24,7 +27,7 @@ class RecordingSurface : public DrawingCallRecorder {
     std::vector<DrawingCall> drawn;
     drawn.swap(ops_);
     RecordingSurface reference;
-    for (const ColorArray& colors : colorsOfEach) RedrawPreview(reference, colors);
+    for (const ColorArray& colors : colorsOfEach) RedrawPreview(reference, colors, language_);
     if (reference.ops_.empty()) return ::testing::AssertionFailure() << "RedrawPreview draws nothing";
     if (drawn == reference.ops_) return ::testing::AssertionSuccess();
     if (drawn.empty()) return ::testing::AssertionFailure() << "the preview was not redrawn";
@@ -48,4 +51,5 @@ class RecordingSurface : public DrawingCallRecorder {
   void Record(DrawingCall call) override { ops_.push_back(std::move(call)); }
 
   std::vector<DrawingCall> ops_;
+  Language language_ = Language::Japanese;
 };

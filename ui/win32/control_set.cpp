@@ -1,5 +1,6 @@
 #include "ui/win32/control_set.h"
 
+#include "ui/accessibility.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/picture_box.h"
 
@@ -36,9 +37,10 @@ WindowKind KindOf(ControlKind kind) {
 void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, UINT dpi,
                         const WindowFonts& fonts, PictureBox* picture) {
   specs_ = specs;
-  windows_.clear();
+  windows_.assign(specs.size(), nullptr);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  for (size_t position = 0; position < specs.size(); ++position) {
+  // The z-order is the creation order; a control's id stays its table position.
+  for (const size_t position : CreationOrder(specs)) {
     const ControlSpec& spec = specs[position];
     const WindowKind kind = KindOf(spec.kind);
     const DWORD style = kind.style | (TakesFocus(spec.kind) ? DWORD{WS_TABSTOP} : DWORD{0});
@@ -50,7 +52,7 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, UINT dp
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + position)), instance,
         parameter);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(spec.font)), FALSE);
-    windows_.push_back(window);
+    windows_[position] = window;
   }
 }
 

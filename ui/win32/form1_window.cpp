@@ -48,15 +48,17 @@ LRESULT CALLBACK ColorFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-Form1Window::Form1Window(HICON icon)
-    : picture_(Picture1Spec().rect.width, Picture1Spec().rect.height) {
+Form1Window::Form1Window(HICON icon, Language language)
+    : language_(language),
+      picture_(Picture1Spec().rect.width, Picture1Spec().rect.height),
+      inputBox_(language) {
   INITCOMMONCONTROLSEX common{sizeof(common), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common);
   RegisterWindowClassOnce(kClassName, RoutedWindowProc<Form1Window>,
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon);
   PictureBox::RegisterClass();
 
-  const HMENU menuBar = CreateForm1MenuBar();
+  const HMENU menuBar = CreateForm1MenuBar(language_);
   window_ = CreateWindowExW(kExStyle, kClassName, kProgramTitle, kStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, 100, 100, nullptr, menuBar, GetModuleHandleW(nullptr),
                             this);
@@ -68,8 +70,9 @@ Form1Window::Form1Window(HICON icon)
   // Theme files dropped onto the window are added to the list.
   DragAcceptFiles(window_, TRUE);
   dpi_ = WindowDpi(window_);
-  fonts_ = std::make_unique<WindowFonts>(dpi_);
-  controls_.Create(window_, Form1Controls(), dpi_, *fonts_, &picture_);
+  fonts_ = std::make_unique<WindowFonts>(dpi_, language_);
+  controls_.Create(window_, Form1Controls(language_), dpi_, *fonts_, &picture_);
+  names_.Annotate(controls_, Form1Controls(language_), language_);
   for (int slot = 0; slot < kColorSlotCount; ++slot) {
     SetWindowSubclass(Control(ControlName::txtColors, slot), ColorFieldProc,
                       static_cast<UINT_PTR>(slot), reinterpret_cast<DWORD_PTR>(this));
@@ -366,7 +369,7 @@ void Form1Window::OnDropFiles(HDROP drop) {
 
 void Form1Window::OnDpiChanged(UINT dpi, const RECT& suggested) {
   dpi_ = dpi;
-  auto fonts = std::make_unique<WindowFonts>(dpi_);
+  auto fonts = std::make_unique<WindowFonts>(dpi_, language_);
   std::swap(fonts, fonts_);  // the old fonts go only after nothing uses them
   SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -403,6 +406,10 @@ LRESULT Form1Window::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
     case WM_DPICHANGED:
       OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
+    case WM_DESTROY:
+      // The controls still exist: their names go before they do.
+      names_.Clear();
+      break;
     case WM_NCDESTROY:
       window_ = nullptr;
       break;

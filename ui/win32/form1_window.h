@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ui/form1_view.h"
+#include "ui/win32/accessible_names.h"
 #include "ui/win32/control_set.h"
 #include "ui/win32/focus_keeper.h"
 #include "ui/win32/input_box_window.h"
@@ -21,8 +22,9 @@ class Form1Window final : public Form1View {
  public:
   static constexpr const wchar_t* kClassName = L"HuebrookForm1";
 
-  // Creates the window hidden, with every control and the menu bar.
-  explicit Form1Window(HICON icon = nullptr);
+  // Creates the window hidden, with every control and the menu bar, captioned in
+  // `language`.
+  explicit Form1Window(HICON icon = nullptr, Language language = Language::Japanese);
   ~Form1Window();
   Form1Window(const Form1Window&) = delete;
   Form1Window& operator=(const Form1Window&) = delete;
@@ -38,11 +40,13 @@ class Form1Window final : public Form1View {
   HWND Handle() const { return window_; }
   HWND Control(ControlName name, int index = -1) const { return controls_.Find(name, index); }
   InputBoxWindow& InputBox() { return inputBox_; }
+  const AccessibleNames& Names() const { return names_; }
   GdiSurface& PreviewBitmap() { return picture_.Surface(); }
   UINT Dpi() const { return dpi_; }
 
   // Form1View.
   WindowRef Window() override { return {window_}; }
+  Language InterfaceLanguage() override { return language_; }
   std::wstring ColorFieldText(int index) override;
   void SetColorFieldText(int index, const std::wstring& text) override;
   std::wstring TransformTitleText() override;
@@ -90,11 +94,13 @@ class Form1Window final : public Form1View {
   void RaiseEvent(Raise raise);
 
   HWND window_ = nullptr;
+  Language language_;
   UINT dpi_ = 96;
   Form1Events* events_ = nullptr;
   std::unique_ptr<WindowFonts> fonts_;
   PictureBox picture_;
   ControlSet controls_;
+  AccessibleNames names_;
   FocusKeeper focus_;
   InputBoxWindow inputBox_;
   // The selection List1 last reported, so only a real change raises List1_Click.

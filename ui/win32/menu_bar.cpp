@@ -2,10 +2,10 @@
 
 #include <string_view>
 
-HMENU CreateForm1MenuBar() {
+HMENU CreateForm1MenuBar(Language language) {
   const HMENU bar = CreateMenu();
   HMENU dropDown = nullptr;
-  for (const MenuSpec& item : Form1Menus()) {
+  for (const MenuSpec& item : Form1Menus(language)) {
     if (item.level == 0) {
       dropDown = CreatePopupMenu();
       AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(dropDown), item.caption);

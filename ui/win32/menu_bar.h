@@ -7,7 +7,7 @@
 
 inline constexpr int kFirstMenuId = 40000;
 
-HMENU CreateForm1MenuBar();
+HMENU CreateForm1MenuBar(Language language);
 
 // The command of a menu item id; MenuCommand::None for anything else.
 MenuCommand MenuCommandOf(int id);
