@@ -7,7 +7,10 @@
 #include "ui/win32/form1_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  Form1Window window(LoadIconW(instance, MAKEINTRESOURCEW(IDI_HUEBROOK)));
+  // The one choice of language, for the whole run: the window's captions and menus and
+  // every text the logic shows through it.
+  const Language language = LanguageForDisplay(GetUserDefaultUILanguage());
+  Form1Window window(LoadIconW(instance, MAKEINTRESOURCEW(IDI_HUEBROOK)), language);
   if (!window.Handle()) return 1;
   Form1 form(GlobalSettings, window);
   window.AttachEvents(form);

@@ -2,16 +2,15 @@
 #include <benchmark/benchmark.h>
 #include <ini.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
 #include <unistd.h>
 
+#include "bench/generated_store.h"
 #include "bench/ratio_reporter.h"
 #include "platform/platform.h"
-#include "platform/text_file.h"
 #include "themes/theme_store.h"
 
 namespace {
@@ -23,27 +22,10 @@ constexpr const char kBaseline[] = "InihParseString";
 
 class NoListBox : public ThemeListBox {
  public:
-  void ClearList() override {}
-  void AppendListEntry(const std::wstring& text) override { benchmark::DoNotOptimize(text.data()); }
-};
-
-// A store of `count` themes as the program writes it: Japanese names, colours spread
-// over the whole range, and a TransformTitle on every other theme.
-std::string GenerateStore(int count) {
-  ThemeList list(1);
-  std::uint32_t seed = 12345;
-  for (int i = 0; i < count; ++i) {
-    Theme theme;
-    theme.Name = L"テーマ " + std::to_wstring(i);
-    for (Color& color : theme.Colors) {
-      seed = seed * 1664525u + 1013904223u;
-      color = static_cast<Color>(seed >> 8);
-    }
-    if (i % 2 == 0) theme.TransformTitle = L"題" + std::to_wstring(i);
-    list.push_back(std::move(theme));
+  void ReplaceListEntries(const std::vector<std::wstring_view>& names) override {
+    benchmark::DoNotOptimize(names.data());
   }
-  return platform::JoinLinesCrlf(WriteThemeStoreLines(list));
-}
+};
 
 class StoreFiles {
  public:
@@ -70,7 +52,7 @@ class StoreFiles {
     auto found = stores_.find(count);
     if (found != stores_.end()) return found->second;
     Store store;
-    store.bytes = GenerateStore(count);
+    store.bytes = GeneratedThemeStore(count);
     const fs::path file = folder_ / ("store-" + std::to_string(count) + ".ini");
     std::ofstream(file, std::ios::binary) << store.bytes;
     store.path = platform::FromUtf8(file.string());

@@ -56,34 +56,34 @@ function(huebrook_find_gtest)
 endfunction()
 
 # A test binary. Natively each test case is its own CTest test; a Windows binary is
-# one CTest test run under Wine (set as the cross-compiling emulator).
+# one CTest test run under Wine (set as the cross-compiling emulator), in the Japanese
+# locale of the users' systems or, with ENGLISH, in an English one: Wine takes the
+# display language and the ANSI code page (932 or 1252) from LANG.
 function(huebrook_add_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "ENGLISH" "" "SOURCES;LIBS" ${ARGN})
   huebrook_find_gtest()
   add_executable(${name} ${T_SOURCES})
   huebrook_defaults(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name})
+    if(T_ENGLISH)
+      set(locale en_US.UTF-8)
+    else()
+      set(locale ja_JP.UTF-8)
+    endif()
     set_tests_properties(${name} PROPERTIES ENVIRONMENT
-      "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;${HUEBROOK_WINE_ENVIRONMENT};LANG=ja_JP.UTF-8;LC_ALL=ja_JP.UTF-8;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=")
+      "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;${HUEBROOK_WINE_ENVIRONMENT};LANG=${locale};LC_ALL=${locale};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=")
   else()
     include(GoogleTest)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()
 
-# A library of every .cpp in the calling folder. While a folder has no sources yet it
-# is an interface library, so the rest of the tree still configures.
+# A library of every .cpp in the calling folder.
 function(huebrook_folder_library name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  if(sources)
-    add_library(${name} STATIC ${sources})
-    huebrook_defaults(${name})
-    target_link_libraries(${name} PUBLIC ${ARGN})
-  else()
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${name} INTERFACE ${ARGN})
-  endif()
+  add_library(${name} STATIC ${sources})
+  huebrook_defaults(${name})
+  target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()

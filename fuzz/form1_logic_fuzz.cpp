@@ -30,6 +30,9 @@
 
 namespace {
 
+// No host runs beside the program here.
+std::vector<std::wstring> NoProgramsRunning() { return {}; }
+
 namespace fs = std::filesystem;
 
 // --- The folder the program runs in ----------------------------------------------------
@@ -180,7 +183,7 @@ struct Written {
 class Run : private CloseObserver {
  public:
   explicit Run(FuzzInput& in)
-      : in_(in), folder_(TheFolder()), view_(in, folder_.themeFiles, {folder_.store, folder_.settings}), form_(settings_, view_), calls_(StandIns()) {
+      : in_(in), folder_(TheFolder()), view_(in, folder_.themeFiles, {folder_.store, folder_.settings}), form_(settings_, view_, NoProgramsRunning), calls_(StandIns()) {
     currentRun = this;
     const int settingSeed = in_.Below(static_cast<int>(folder_.settingSeeds.size()));
     const int storeSeed = in_.Below(static_cast<int>(folder_.storeSeeds.size()));
@@ -232,7 +235,8 @@ class Run : private CloseObserver {
     static constexpr void (Form1Events::*kMenu[])() = {
         &Form1Events::mnOpen_Click,    &Form1Events::mnSave_Click, &Form1Events::mnQuit_Click,
         &Form1Events::mnNewTheme_Click, &Form1Events::mnDup_Click,  &Form1Events::mnRename_Click,
-        &Form1Events::mnDelete_Click,  &Form1Events::mnInit_Click,
+        &Form1Events::mnDelete_Click,  &Form1Events::mnInit_Click, &Form1Events::mnExportTheme_Click,
+        &Form1Events::mnAddThemes_Click,
     };
     written_.clear();
     const int rebuildsBefore = view_.ListRebuilds();
@@ -267,7 +271,7 @@ class Run : private CloseObserver {
         view_.ChooseMenu(kMenu[in_.Below(static_cast<int>(std::size(kMenu)))]);
         break;
       default:
-        view_.AskClose(in_.Bool() ? 0 : 2);
+        view_.AskClose(in_.Bool() ? CloseReason::CloseBox : CloseReason::SessionEnd);
         break;
     }
     CheckFailedWrites(0, promptsBefore);
@@ -382,7 +386,7 @@ class Run : private CloseObserver {
     std::size_t prompts = 0;
   };
 
-  void BeforeClose(int /*unloadMode*/) override {
+  void BeforeClose(CloseReason /*reason*/) override {
     before_.condition = view_.ListIndex() > 0 || form_.State().SettingsChanged;
     before_.listChanged = form_.State().ThemeListChanged;
     before_.state = form_.State();
@@ -392,7 +396,7 @@ class Run : private CloseObserver {
     closeWritesFrom_ = written_.size();
   }
 
-  void AfterClose(int /*unloadMode*/, bool closed) override {
+  void AfterClose(CloseReason /*reason*/, bool closed) override {
     bool settingsWritten = false;
     bool storeWritten = false;
     for (std::size_t i = closeWritesFrom_; i < written_.size(); ++i) {

@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 #include "settings/color_slots.h"
+#include "ui/form1_menu.h"
 
 namespace {
 
@@ -12,14 +13,12 @@ namespace {
 constexpr std::wstring_view kNameKeys = L"aZ 0歌ｱ[]=?\\é";
 
 // The answers a message box with these buttons can give.
-std::vector<int> Buttons(int style) {
-  switch (style & 0xF) {
-    case vbOKOnly: return {vbOK};
-    case vbOKCancel: return {vbOK, vbCancel};
-    case 2: return {3, 4, 5};  // abort, retry, ignore
-    case vbYesNoCancel: return {vbYes, vbNo, vbCancel};
-    case vbYesNo: return {vbYes, vbNo};
-    case 5: return {4, vbCancel};  // retry, cancel
+std::vector<MsgBoxAnswer> Buttons(MsgBoxStyle style) {
+  switch (static_cast<MsgBoxStyle>(static_cast<int>(style) & 0xF)) {
+    case MsgBoxStyle::OKOnly: return {MsgBoxAnswer::OK};
+    case MsgBoxStyle::OKCancel: return {MsgBoxAnswer::OK, MsgBoxAnswer::Cancel};
+    case MsgBoxStyle::YesNoCancel: return {MsgBoxAnswer::Yes, MsgBoxAnswer::No, MsgBoxAnswer::Cancel};
+    case MsgBoxStyle::YesNo: return {MsgBoxAnswer::Yes, MsgBoxAnswer::No};
     default: FuzzFailure("a message box with buttons the toolkit does not know");
   }
 }
@@ -95,16 +94,22 @@ void FuzzForm1View::ClickBrowse(int index) {
 
 void FuzzForm1View::ChooseMenu(void (Form1Events::*item)()) {
   if (!UserCanAct()) return;
+  // The Theme menu is opened first, which greys out what cannot be chosen now.
+  const MenuCommand command = CommandOf(item);
+  if (IsThemeMenuItem(command)) {
+    events_->mnColor_Click();
+    if (closed_ || disabled_.contains(command)) return;
+  }
   (events_->*item)();
 }
 
-bool FuzzForm1View::AskClose(int unloadMode) {
+bool FuzzForm1View::AskClose(CloseReason reason) {
   if (!UserCanAct() || closing_) return false;
   closing_ = true;
-  observer_->BeforeClose(unloadMode);
-  const bool closed = !events_->Form_QueryUnload(unloadMode);
+  observer_->BeforeClose(reason);
+  const bool closed = !events_->Form_QueryUnload(reason);
   closing_ = false;
-  observer_->AfterClose(unloadMode, closed);
+  observer_->AfterClose(reason, closed);
   closed_ = closed;
   return closed;
 }
@@ -162,6 +167,22 @@ void FuzzForm1View::ListAdd(const std::wstring& text) {
   listItems_.push_back(text);
 }
 
+void FuzzForm1View::ListReplaceAll(const std::vector<std::wstring_view>& entries) {
+  // A list built anew starts with the current-settings entry.
+  if (entries.empty() || entries[0] != L"(現在の設定)") FuzzFailure("entry 0 of a list built anew is not (現在の設定)");
+  listItems_.assign(entries.begin(), entries.end());
+  listIndex_ = -1;
+  ++rebuilds_;
+}
+
+void FuzzForm1View::SetMenuItemEnabled(MenuCommand item, bool enabled) {
+  if (enabled) {
+    disabled_.erase(item);
+  } else {
+    disabled_.insert(item);
+  }
+}
+
 void FuzzForm1View::ListRemove(int index) {
   if (index <= 0 || index >= ListCount()) FuzzFailure("entry 0, or one that does not exist, was removed");
   listItems_.erase(listItems_.begin() + index);
@@ -172,11 +193,11 @@ void FuzzForm1View::ListRemove(int index) {
   }
 }
 
-int FuzzForm1View::MsgBox(const std::wstring& prompt, int style) {
+MsgBoxAnswer FuzzForm1View::MsgBox(const std::wstring& prompt, MsgBoxStyle style) {
   if (closed_ || modal_) FuzzFailure("a message box over a closed window or another modal window");
   if (prompt.empty()) FuzzFailure("a message box without a text");
   prompts_.push_back(prompt);
-  const std::vector<int> buttons = Buttons(style);
+  const std::vector<MsgBoxAnswer> buttons = Buttons(style);
   AnsweredModal& shown = modals_.emplace_back();
   shown.prompt = prompt;
   shown.answer = buttons[static_cast<std::size_t>(in_.Below(static_cast<int>(buttons.size())))];

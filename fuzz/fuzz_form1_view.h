@@ -5,6 +5,7 @@
 // questions added to the logic later are answered too. Handlers are raised the way the
 // Windows toolkit raises them (see ui/form1_events.h).
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,8 @@
 // Told when the window is asked to close, so that the run can check what the close did.
 class CloseObserver {
  public:
-  virtual void BeforeClose(int unloadMode) = 0;
-  virtual void AfterClose(int unloadMode, bool closed) = 0;
+  virtual void BeforeClose(CloseReason reason) = 0;
+  virtual void AfterClose(CloseReason reason, bool closed) = 0;
 
  protected:
   ~CloseObserver() = default;
@@ -33,7 +34,7 @@ struct AnsweredModal {
   };
   Kind kind = Message;
   std::wstring prompt;                // message box
-  int answer = 0;                     // message box: the button
+  MsgBoxAnswer answer = MsgBoxAnswer::OK;  // message box: the button
   std::vector<NameStep> steps;        // name dialog
   Color initial = 0;                  // chooser: the colour it opened on
   std::optional<Color> color;         // chooser: nullopt when cancelled
@@ -68,7 +69,7 @@ class FuzzForm1View : public Form1View, private InputBoxView {
   void PressArrow(int step);  // in the list: -1 up, +1 down
   void ClickBrowse(int index);
   void ChooseMenu(void (Form1Events::*item)());
-  bool AskClose(int unloadMode);
+  bool AskClose(CloseReason reason);
 
   // --- What happened --------------------------------------------------------------------
   bool Closed() const { return closed_; }
@@ -86,10 +87,12 @@ class FuzzForm1View : public Form1View, private InputBoxView {
 
   // --- Form1View ------------------------------------------------------------------------
   WindowRef Window() override { return WindowRef{this}; }
+  Language InterfaceLanguage() override { return Language::Japanese; }
   std::wstring ColorFieldText(int index) override;
   void SetColorFieldText(int index, const std::wstring& text) override;
   std::wstring TransformTitleText() override { return titleText_; }
   void SetTransformTitleText(const std::wstring& text) override;
+  int FocusedColorField() override { return focus_.kind == FuzzControl::ColorField ? focus_.index : -1; }
   int ListIndex() override { return listIndex_; }
   void SetListIndex(int index) override;
   int ListCount() override { return static_cast<int>(listItems_.size()); }
@@ -97,14 +100,16 @@ class FuzzForm1View : public Form1View, private InputBoxView {
   void SetListItem(int index, const std::wstring& text) override;
   void ListClear() override;
   void ListAdd(const std::wstring& text) override;
+  void ListReplaceAll(const std::vector<std::wstring_view>& entries) override;
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return surface_; }
-  int MsgBox(const std::wstring& prompt, int style) override;
+  MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
   std::optional<Color> ChooseColor(Color initial, int flags) override;
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
   InputBoxView& InputBoxDialogView() override { return *this; }
-  void RequestClose() override { AskClose(1); }
+  void SetMenuItemEnabled(MenuCommand item, bool enabled) override;
+  void RequestClose() override { AskClose(CloseReason::Program); }
 
  private:
   // InputBoxView: the name dialog.
@@ -119,6 +124,7 @@ class FuzzForm1View : public Form1View, private InputBoxView {
    public:
     int Width() const override { return 7395; }
     int Height() const override { return 3675; }
+    void BeginPicture() override {}
     void FillRect(int, int, int, int, Color) override {}
     void OutlineRect(int, int, int, int, Color) override {}
     void Line(int, int, int, int, Color) override {}
@@ -148,6 +154,7 @@ class FuzzForm1View : public Form1View, private InputBoxView {
   bool closing_ = false;
   bool modal_ = false;
   int rebuilds_ = 0;
+  std::set<MenuCommand> disabled_;  // greyed out by the logic
   std::vector<std::wstring> prompts_;
   std::optional<std::wstring> lastOpened_;
   NullSurface surface_;

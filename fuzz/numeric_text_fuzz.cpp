@@ -72,11 +72,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // What the writer makes of any 32-bit value reads back to it.
   const auto n = static_cast<std::int32_t>(in.U32());
   FUZZ_CHECK(ReadInteger(DecimalText(n)) == n);
-  FUZZ_CHECK(ReadColor(L"&H" + ColorHexText(n)) == n);
+  FUZZ_CHECK(ReadColor(L"&H" + UnpaddedHexText(n)) == n);
 
   // Four hexadecimal digits are a 16-bit number, unless an "&" makes them 32-bit.
   const std::uint16_t small = static_cast<std::uint16_t>(in.U32());
-  const std::wstring hex = L"&H" + ColorHexText(small);
+  const std::wstring hex = L"&H" + UnpaddedHexText(small);
   FUZZ_CHECK(ReadInteger(hex) == static_cast<std::int16_t>(small));
   FUZZ_CHECK(ReadInteger(hex + L"&") == small);
 

@@ -1,7 +1,8 @@
 // How the theme-file reader cuts bytes into lines: CR LF or a lone CR ends a line, a
 // lone LF stays in it, and nothing else is lost or added; lines joined again with CR LF
-// cut the same way. The reader's quick path for ASCII lines reads exactly as the
+// cut the same way; fed in pieces, as a file is read, they cut as whole. The reader's quick path for ASCII lines reads exactly as the
 // general path through the code page.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -21,6 +22,21 @@ bool SameThemes(const ThemeList& a, const ThemeList& b) {
     if (a[i].Name != b[i].Name || a[i].Colors != b[i].Colors || a[i].TransformTitle != b[i].TransformTitle) return false;
   }
   return true;
+}
+
+// The lines of `bytes` fed in pieces whose lengths the bytes themselves choose.
+std::vector<std::string> LinesInPieces(std::string_view bytes) {
+  std::vector<std::string> lines;
+  auto keep = [&lines](std::string_view line) { lines.emplace_back(line); };
+  platform::LineSplitter splitter;
+  std::size_t at = 0;
+  while (at < bytes.size()) {
+    const std::size_t length = std::min<std::size_t>(bytes.size() - at, 1 + static_cast<unsigned char>(bytes[at]) % 7);
+    splitter.Feed(bytes.substr(at, length), keep);
+    at += length;
+  }
+  splitter.FeedLast({}, keep);
+  return lines;
 }
 
 }  // namespace
@@ -46,6 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (at < size && bytes[at] == '\n') ++at;
   }
   FUZZ_CHECK(at == size);
+  FUZZ_CHECK(LinesInPieces(bytes) == std::vector<std::string>(lines.begin(), lines.end()));
 
   // Joined with CR LF, the lines cut the same way again.
   std::string joined;

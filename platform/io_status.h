@@ -6,7 +6,17 @@
 
 namespace platform {
 
-class IoStatus {
+// What stands at a path. Only a plain file is ever read as the host's or the store's
+// file; anything else there is never written over either.
+enum class PathKind {
+  Nothing,
+  PlainFile,
+  Folder,
+  // Windows only: a file with the hidden or the system attribute.
+  HiddenOrSystemFile,
+};
+
+class [[nodiscard]] IoStatus {
  public:
   static IoStatus Ok() { return IoStatus(); }
   static IoStatus Failed(std::wstring reason) {
@@ -15,12 +25,23 @@ class IoStatus {
     s.reason_ = std::move(reason);
     return s;
   }
+  // No plain file at the path: nothing, a folder, or a hidden or system file. The
+  // system has no words for that, so the caller words it from what was found.
+  static IoStatus NoPlainFile(PathKind found) {
+    IoStatus s;
+    s.ok_ = false;
+    s.found_ = found;
+    return s;
+  }
   bool ok() const { return ok_; }
   const std::wstring& reason() const { return reason_; }
+  // What NoPlainFile found; PlainFile for every other status.
+  PathKind found() const { return found_; }
 
  private:
   bool ok_ = true;
   std::wstring reason_;
+  PathKind found_ = PathKind::PlainFile;
 };
 
 }  // namespace platform

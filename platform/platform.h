@@ -1,8 +1,12 @@
 #pragma once
 // Operating-system services. Everything here has a Windows and a POSIX implementation;
 // nothing else in the program talks to the file system or the code page directly.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/io_status.h"
 
@@ -34,6 +38,9 @@ class ScopedProgramFolder {
   bool had_previous_;
 };
 
+// What stands at a path (PathKind, with IoStatus).
+PathKind KindOfPath(const std::wstring& path);
+
 // True when the path names a plain file: not a folder, and (on Windows) neither
 // hidden nor a system file.
 bool PlainFileExists(const std::wstring& path);
@@ -45,15 +52,33 @@ bool PlainFileExists(const std::wstring& path);
 // U+DCFF and becomes that byte again, so text read and written back is unchanged.
 std::string ToCodePage(std::wstring_view text);
 std::wstring FromCodePage(std::string_view bytes);
+// The same characters as FromCodePage(bytes), into `text`, whose storage is reused:
+// a reader that decodes line after line needs no allocation per line.
+void FromCodePage(std::string_view bytes, std::wstring& text);
 
-// Reads the whole file as bytes.
+// The file's length in bytes; 0 when it cannot be told.
+std::uint64_t FileSize(const std::wstring& path);
+
+// Reads the whole file as bytes. Another program holding the file for a moment (the
+// host, a virus scanner) is waited for briefly, as for a write.
 IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes);
+
+// Reads the file from start to end through one buffer of kFilePieceSize bytes and
+// passes on each piece read, in order; a piece is valid during the call only. Memory
+// stays the same whatever the file's size: a store of 100,000 themes is some 45 MB,
+// and memory never touched before costs more to fill than the bytes cost to read.
+inline constexpr std::size_t kFilePieceSize = 65536;
+IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::string_view)>& onPiece);
 
 // Replaces the file with these bytes without ever leaving it half written: a new
 // temporary file beside it is written, checked, flushed and closed, then moved over
 // the target in one step. A read-only target is a failure. On any failure the old
 // file is left exactly as it was and the temporary file is removed.
 IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes);
+
+// The file names of the running programs, other than this process, whose program file
+// lies in `folder` (compared without regard to case on Windows).
+std::vector<std::wstring> ProgramsRunningFrom(const std::wstring& folder);
 
 // UTF-8 <-> wide, for paths and messages in tests and tools.
 std::string ToUtf8(std::wstring_view text);

@@ -149,6 +149,23 @@ std::string ToCodePage(std::wstring_view text) {
   return bytes;
 }
 
+void FromCodePage(std::string_view bytes, std::wstring& text) {
+  if (IsAscii(bytes)) {
+    text.assign(bytes.begin(), bytes.end());
+    return;
+  }
+  text = FromCodePage(bytes);
+}
+
+IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
+  bytes.clear();
+  // Room for the whole file at once: growing by doubling would hold twice its size.
+  bytes.reserve(static_cast<std::size_t>(FileSize(path)));
+  IoStatus status = ReadFilePieces(path, [&bytes](std::string_view piece) { bytes.append(piece); });
+  if (!status.ok()) bytes.clear();
+  return status;
+}
+
 std::string ToUtf8(std::wstring_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {

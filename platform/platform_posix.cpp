@@ -113,19 +113,27 @@ bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0
 
 }  // namespace detail
 
-bool PlainFileExists(const std::wstring& path) {
+PathKind KindOfPath(const std::wstring& path) {
   struct stat st;
-  return stat(ToUtf8(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  if (stat(ToUtf8(path).c_str(), &st) != 0) return PathKind::Nothing;
+  if (S_ISDIR(st.st_mode)) return PathKind::Folder;
+  // A device or a pipe under the name is no file to read or replace either.
+  if (!S_ISREG(st.st_mode)) return PathKind::HiddenOrSystemFile;
+  return PathKind::PlainFile;
 }
 
-IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
+bool PlainFileExists(const std::wstring& path) { return KindOfPath(path) == PathKind::PlainFile; }
+
+std::uint64_t FileSize(const std::wstring& path) {
+  struct stat st;
+  if (stat(ToUtf8(path).c_str(), &st) != 0 || st.st_size < 0) return 0;
+  return static_cast<std::uint64_t>(st.st_size);
+}
+
+IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::string_view)>& onPiece) {
   int fd = open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return IoStatus::Failed(ErrnoReason(errno));
-  bytes.clear();
-  // Room for the whole file at once: growing by doubling would hold twice its size.
-  struct stat st;
-  if (fstat(fd, &st) == 0 && st.st_size > 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
-  char buffer[65536];
+  char buffer[kFilePieceSize];
   for (;;) {
     ssize_t n = read(fd, buffer, sizeof buffer);
     if (n < 0) {
@@ -135,7 +143,7 @@ IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
       return IoStatus::Failed(ErrnoReason(error));
     }
     if (n == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(n));
+    onPiece(std::string_view(buffer, static_cast<std::size_t>(n)));
   }
   close(fd);
   return IoStatus::Ok();

@@ -66,9 +66,9 @@ std::wstring FullPath(const std::wstring& path) {
   return full;
 }
 
-// How long a replace waits for a file that another program holds: 20 retries, 100 ms apart.
-constexpr int kMoveRetries = 20;
-constexpr DWORD kMoveRetryMs = 100;
+// How long a read or a write waits for a file another program holds: 20 x 100 ms.
+constexpr int kTransientRetries = 20;
+constexpr DWORD kTransientRetryMs = 100;
 
 bool Transient(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
 
@@ -124,26 +124,46 @@ bool IsLeadByte(unsigned char b) { return IsDBCSLeadByteEx(CP_ACP, b) != FALSE; 
 
 }  // namespace detail
 
-bool PlainFileExists(const std::wstring& path) {
-  DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-  return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+PathKind KindOfPath(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Nothing;
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return PathKind::Folder;
+  if (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) return PathKind::HiddenOrSystemFile;
+  return PathKind::PlainFile;
 }
 
-IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
-  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return LastError();
-  bytes.clear();
-  // Room for the whole file at once: growing by doubling would hold twice its size.
-  LARGE_INTEGER size;
-  if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0) bytes.reserve(static_cast<std::size_t>(size.QuadPart));
-  char buffer[65536];
-  for (;;) {
+bool PlainFileExists(const std::wstring& path) { return KindOfPath(path) == PathKind::PlainFile; }
+
+std::uint64_t FileSize(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::string_view)>& onPiece) {
+  // The host or a virus scanner may hold the file for a moment, as at a write; a read
+  // that gave up at once would make the file count as unreadable for the whole run.
+  FileHandle file(INVALID_HANDLE_VALUE);
+  for (int attempt = 0; !file.valid(); ++attempt) {
+    file.Reset(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.valid()) break;
+    const DWORD error = GetLastError();
+    if (!Transient(error) || attempt >= kTransientRetries) return IoStatus::Failed(SystemReason(error));
+    Sleep(kTransientRetryMs);
+  }
+  char buffer[kFilePieceSize];
+  for (int attempt = 0;;) {
     DWORD n = 0;
-    if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) return LastError();
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) {
+      // A byte-range lock another program holds for a moment.
+      const DWORD error = GetLastError();
+      if (!Transient(error) || ++attempt > kTransientRetries) return IoStatus::Failed(SystemReason(error));
+      Sleep(kTransientRetryMs);
+      continue;
+    }
     if (n == 0) break;
-    bytes.append(buffer, n);
+    onPiece(std::string_view(buffer, n));
   }
   return IoStatus::Ok();
 }
@@ -198,8 +218,8 @@ IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes) {
       return IoStatus::Ok();
     }
     DWORD error = GetLastError();
-    if (!Transient(error) || attempt >= kMoveRetries) return fail(error);
-    sys.Sleep(kMoveRetryMs);
+    if (!Transient(error) || attempt >= kTransientRetries) return fail(error);
+    sys.Sleep(kTransientRetryMs);
   }
 }
 

@@ -15,9 +15,11 @@ bool StartsWithUtf16Mark(std::string_view bytes) {
   return bytes.starts_with(kUtf16LittleEndianMark) || bytes.starts_with(kUtf16BigEndianMark);
 }
 
-// Well-formed UTF-8 (no overlong forms, no surrogates, nothing beyond U+10FFFF) with at
-// least one character beyond ASCII.
-bool IsUtf8BeyondAscii(std::string_view bytes) {
+// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing
+// beyond U+10FFFF) and whether they hold a character beyond ASCII.
+enum class Utf8Kind { Ascii, BeyondAscii, NotUtf8 };
+
+Utf8Kind Utf8KindOf(std::string_view bytes) {
   bool beyondAscii = false;
   std::size_t i = 0;
   while (i < bytes.size()) {
@@ -40,31 +42,51 @@ bool IsUtf8BeyondAscii(std::string_view bytes) {
       if (b == 0xF0) low = 0x90;
       if (b == 0xF4) high = 0x8F;
     } else {
-      return false;
+      return Utf8Kind::NotUtf8;
     }
-    if (i + extra >= bytes.size()) return false;
+    if (i + extra >= bytes.size()) return Utf8Kind::NotUtf8;
     for (std::size_t k = 1; k <= extra; ++k) {
       const auto c = static_cast<unsigned char>(bytes[i + k]);
-      if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return false;
+      if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return Utf8Kind::NotUtf8;
     }
     beyondAscii = true;
     i += extra + 1;
   }
-  return beyondAscii;
+  return beyondAscii ? Utf8Kind::BeyondAscii : Utf8Kind::Ascii;
 }
 
 }  // namespace
 
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  ForEachLine(bytes, [&](std::string_view line) { lines.push_back(line); });
-  return lines;
+void UnicodeSniffer::FeedLine(std::string_view line) {
+  // The line ends are ASCII and never inside a UTF-8 character, so the file is UTF-8
+  // exactly when each of its lines is.
+  if (firstLine_) {
+    firstLine_ = false;
+    if (StartsWithUtf16Mark(line)) utf16Mark_ = true;
+    if (line.starts_with(kUtf8Mark)) utf8Mark_ = true;
+  }
+  switch (Utf8KindOf(line)) {
+    case Utf8Kind::Ascii:
+      break;
+    case Utf8Kind::BeyondAscii:
+      beyondAscii_ = true;
+      break;
+    case Utf8Kind::NotUtf8:
+      notUtf8_ = true;
+      break;
+  }
+}
+
+UnicodeText UnicodeSniffer::Encoding() const {
+  if (utf16Mark_) return UnicodeText::Utf16;
+  if (utf8Mark_ || (beyondAscii_ && !notUtf8_)) return UnicodeText::Utf8;
+  return UnicodeText::None;
 }
 
 UnicodeText UnicodeEncodingOf(std::string_view bytes) {
-  if (StartsWithUtf16Mark(bytes)) return UnicodeText::Utf16;
-  if (bytes.starts_with(kUtf8Mark) || IsUtf8BeyondAscii(bytes)) return UnicodeText::Utf8;
-  return UnicodeText::None;
+  UnicodeSniffer sniffer;
+  ForEachLine(bytes, [&sniffer](std::string_view line) { sniffer.FeedLine(line); });
+  return sniffer.Encoding();
 }
 
 std::wstring DecodeUnicode(std::string_view bytes, UnicodeText encoding) {
@@ -116,12 +138,29 @@ std::wstring WhyNotCodePageLines(TextShape shape) {
   return {};
 }
 
+std::vector<std::string_view> SplitLines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  ForEachLine(bytes, [&lines](std::string_view line) { lines.push_back(line); });
+  return lines;
+}
+
+std::vector<std::wstring> DecodeLines(std::string_view bytes) {
+  std::vector<std::wstring> lines;
+  ForEachLine(bytes, [&lines](std::string_view line) { lines.push_back(FromCodePage(line)); });
+  return lines;
+}
+
+IoStatus ReadFileLines(const std::wstring& path, const std::function<void(std::string_view)>& onLine) {
+  LineSplitter splitter;
+  IoStatus status = ReadFilePieces(path, [&](std::string_view piece) { splitter.Feed(piece, onLine); });
+  if (status.ok()) splitter.FeedLast({}, onLine);
+  return status;
+}
+
 IoStatus ReadTextLines(const std::wstring& path, std::vector<std::wstring>& lines) {
-  std::string bytes;
-  IoStatus status = ReadFileBytes(path, bytes);
-  if (!status.ok()) return status;
-  lines.clear();
-  for (std::string_view line : SplitLines(bytes)) lines.push_back(FromCodePage(line));
+  std::vector<std::wstring> read;
+  IoStatus status = ReadFileLines(path, [&read](std::string_view line) { read.push_back(FromCodePage(line)); });
+  if (status.ok()) lines = std::move(read);
   return status;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // Line-oriented text files in the 8-bit code page, as the host writes them.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,18 +9,86 @@
 
 namespace platform {
 
-// CR LF or a lone CR ends a line; a lone LF stays part of the line; a last line
-// without a line end is taken. Empty lines are kept (callers decide).
+// Splits bytes into lines, also when they arrive in pieces: CR LF or a lone CR ends a
+// line, also when the CR ends one piece and the LF starts the next; a lone LF stays
+// part of the line; a last line without a line end is taken. Each line is passed on
+// without its line end, in order, empty lines too (callers decide). A line that lies
+// within one piece is passed on as a part of that piece, without a copy.
+class LineSplitter {
+ public:
+  // Passes on every line that ends in this piece.
+  template <typename OnLine>
+  void Feed(std::string_view piece, OnLine&& onLine) {
+    piece = PassOnEndedLines(piece, onLine);
+    partial_.append(piece);
+  }
+  // The last piece (which may be empty): its lines, and then the last line if it has
+  // no line end.
+  template <typename OnLine>
+  void FeedLast(std::string_view piece, OnLine&& onLine) {
+    piece = PassOnEndedLines(piece, onLine);
+    if (!piece.empty() || !partial_.empty()) PassOn(piece, onLine);
+  }
+
+ private:
+  // The rest of the piece after its last line end.
+  template <typename OnLine>
+  std::string_view PassOnEndedLines(std::string_view piece, OnLine& onLine) {
+    if (lfMayFollow_ && !piece.empty()) {
+      lfMayFollow_ = false;
+      if (piece.front() == '\n') piece.remove_prefix(1);
+    }
+    for (std::size_t end = piece.find('\r'); end != std::string_view::npos; end = piece.find('\r')) {
+      PassOn(piece.substr(0, end), onLine);
+      piece.remove_prefix(end + 1);
+      if (piece.empty()) {
+        lfMayFollow_ = true;  // the LF of this CR LF may start the next piece
+      } else if (piece.front() == '\n') {
+        piece.remove_prefix(1);
+      }
+    }
+    return piece;
+  }
+  // The end of a line, after the part of it that earlier pieces held.
+  template <typename OnLine>
+  void PassOn(std::string_view end, OnLine& onLine) {
+    if (partial_.empty()) {
+      onLine(end);
+      return;
+    }
+    partial_.append(end);
+    onLine(std::string_view(partial_));
+    partial_.clear();
+  }
+
+  std::string partial_;  // a line begun in earlier pieces
+  bool lfMayFollow_ = false;
+};
+
+// Every line of `bytes`, as LineSplitter splits them; each a part of `bytes`.
+template <typename OnLine>
+void ForEachLine(std::string_view bytes, OnLine&& onLine) {
+  LineSplitter().FeedLast(bytes, onLine);
+}
+
+// The lines ForEachLine passes on, as a list.
 std::vector<std::string_view> SplitLines(std::string_view bytes);
 
-// The same lines one at a time, without a list of them all; of bytes or of text.
-template <typename Char, typename Visit>
-void ForEachLine(std::basic_string_view<Char> text, Visit&& visit) {
+// The lines of these bytes, each converted from the code page.
+std::vector<std::wstring> DecodeLines(std::string_view bytes);
+
+// Every line of the file, as LineSplitter splits them, read piece by piece; a line is
+// valid during the call only.
+IoStatus ReadFileLines(const std::wstring& path, const std::function<void(std::string_view)>& onLine);
+
+// The lines of decoded text (a Unicode file of ours), split as ForEachLine splits bytes.
+template <typename Visit>
+void ForEachTextLine(std::wstring_view text, Visit&& visit) {
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != Char('\r')) continue;
+    if (text[i] != L'\r') continue;
     visit(text.substr(start, i - start));
-    if (i + 1 < text.size() && text[i + 1] == Char('\n')) ++i;
+    if (i + 1 < text.size() && text[i + 1] == L'\n') ++i;
     start = i + 1;
   }
   if (start < text.size()) visit(text.substr(start));
@@ -40,6 +109,21 @@ std::wstring WhyNotCodePageLines(TextShape shape);
 // which code-page text with Japanese in it practically never is.
 enum class UnicodeText { None, Utf8, Utf16 };
 UnicodeText UnicodeEncodingOf(std::string_view bytes);
+// The same, told line by line as a file is read (each line without its line end).
+class UnicodeSniffer {
+ public:
+  void FeedLine(std::string_view line);
+  // A line known to be ASCII, which says only that it is no longer the first.
+  void SkipAsciiLine() { firstLine_ = false; }
+  UnicodeText Encoding() const;
+
+ private:
+  bool firstLine_ = true;
+  bool utf16Mark_ = false;
+  bool utf8Mark_ = false;
+  bool beyondAscii_ = false;
+  bool notUtf8_ = false;
+};
 // The text of such a file, without its mark.
 std::wstring DecodeUnicode(std::string_view bytes, UnicodeText encoding);
 

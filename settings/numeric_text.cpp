@@ -9,8 +9,6 @@
 
 namespace {
 
-bool IsIgnoredBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n'; }
-
 bool IsDecimalDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 // The digit's value in the radix, or -1.

@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <string_view>
 
+// Every reader of the host's numbers, and of our colour texts, passes over these
+// wherever they stand in a value.
+constexpr bool IsIgnoredBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n'; }
+
 // Blanks, tabs and line feeds are ignored anywhere; "&H"/"&O" start hexadecimal or
 // octal numbers (16-bit two's complement up to FFFF unless followed by "&", else
 // 32-bit); anything else is the longest decimal prefix; no number gives 0.

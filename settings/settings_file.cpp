@@ -1,6 +1,8 @@
-// setting.ini in the program's folder: the file wrappers around the text cores.
+// setting.ini in the program's folder: the program's one record of it, its defaults,
+// and the file wrappers around the text cores.
 #include "settings/settings_file.h"
 
+#include "platform/file_snapshot.h"
 #include "platform/platform.h"
 #include "platform/text_file.h"
 
@@ -21,49 +23,118 @@ void SetToolDefaults(SettingsRecord& s, const std::wstring& folder) {
 
 }  // namespace
 
+SettingsRecord GlobalSettings;
+
+// The values the record holds for whatever setting.ini does not say.
+void SetStandardColors(SettingsRecord& s) {
+  for (const ColorSlotInfo& info : kColorSlots) s.Colors[info.slot] = info.standard;
+}
+
+void SetDefaultSettings(SettingsRecord& s) {
+  s.CacheEnable = false;
+  s.CacheDeleteOnUnload = false;
+  s.CacheDeleteBySize = false;
+  s.CacheDeleteByDate = false;
+  s.CompPitchDatas = true;
+  s.EncPitchDatas = true;
+  s.OldTime = false;
+  s.NoCopyVoiceParam = false;
+  s.ExcludeVowelOnSetParam = false;
+  s.NonBatchMode = false;
+  s.MultiMove = true;
+}
+
 std::wstring SettingsPath() { return platform::PathInFolder(platform::ProgramFolder(), kSettingsFileName); }
 
-// Only the mode kNoMainWindow is ever passed: MainWindow is always held as text.
-SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view /*mode*/) {
+namespace {
+
+// What LoadSettings makes of setting.ini's bytes (none: no file, or a file that could
+// not be read): standard colours, defaults, what the lines say, the tool check.
+void FillRecord(SettingsRecord& s, const std::string* bytes, const std::wstring& folder) {
   SetStandardColors(s);
   s.OtoList.clear();
   s.History.clear();
   s.OtherLines.clear();
   SetDefaultSettings(s);
+  // A UTF-16 file gives the host no line it knows, so it fills nothing.
+  if (bytes && platform::ShapeOfText(*bytes) != platform::TextShape::Utf16) {
+    // Line by line into the record, so that a huge file costs little more than its own
+    // bytes and what the record keeps of it.
+    platform::ForEachLine(std::string_view(*bytes),
+                          [&](std::string_view line) { ReadSettingsLine(s, platform::FromCodePage(line)); });
+    ForgetMissingTool(s.Tool1Path);
+    ForgetMissingTool(s.Tool2Path);
+  }
+  SetToolDefaults(s, folder);
+}
 
+}  // namespace
+
+// Only the mode kNoMainWindow is ever passed: MainWindow is always held as text.
+SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view /*mode*/) {
   const std::wstring folder = platform::ProgramFolder();
-  const std::wstring path = platform::PathInFolder(folder, kSettingsFileName);
+  const platform::FileSnapshot file = platform::TakeSnapshot(platform::PathInFolder(folder, kSettingsFileName));
   SettingsLoadResult result;
-  if (platform::PlainFileExists(path)) {
-    result.Found = true;
-    std::string bytes;
-    result.Status = platform::ReadFileBytes(path, bytes);
-    // A file that could not be read fills nothing: half a file is worse than none,
-    // and the caller hears of the failure. A UTF-16 file gives the host no line it
-    // knows, so it fills nothing either.
-    const platform::TextShape shape = platform::ShapeOfText(bytes);
-    if (result.Status.ok() && shape != platform::TextShape::Utf16) {
-      // Line by line into the record, so that a huge file costs little more than its
-      // own bytes and what the record keeps of it.
-      platform::ForEachLine(std::string_view(bytes),
-                            [&](std::string_view line) { ReadSettingsLine(s, platform::FromCodePage(line)); });
-      ForgetMissingTool(s.Tool1Path);
-      ForgetMissingTool(s.Tool2Path);
-    }
-    // The host reads such a file otherwise than its writer meant. It is read as the
-    // host reads it, but never written over: a rewrite would keep only that.
-    if (result.Status.ok() && shape != platform::TextShape::CodePageLines) {
+  result.Found = file.FileFound();
+  result.Status = file.Status;
+  result.AsRead = file.Fingerprint();
+  // A file that could not be read fills nothing: half a file is worse than none, and
+  // the caller hears of the failure. Something other than a plain file under the name
+  // is no setting.ini to read either.
+  FillRecord(s, file.HasBytes() ? &file.Bytes : nullptr, folder);
+  // The host reads such a file otherwise than its writer meant. It is read as the host
+  // reads it, but never written over: a rewrite would keep only that.
+  if (result.Status.ok() && file.HasBytes()) {
+    const platform::TextShape shape = platform::ShapeOfText(file.Bytes);
+    if (shape != platform::TextShape::CodePageLines) {
       result.Status = platform::IoStatus::Failed(platform::WhyNotCodePageLines(shape));
     }
   }
-  SetToolDefaults(s, folder);
   return result;
 }
 
-platform::IoStatus SaveSettings(const SettingsRecord& s, std::wstring_view /*mode*/) {
-  // Each line goes into the file's bytes as it is made: a huge record costs its bytes,
-  // not a second copy of all its texts.
+namespace {
+
+// Each line goes into the file's bytes as it is made: a huge record costs its bytes, not
+// a second copy of all its texts.
+std::string SettingsBytes(const SettingsRecord& s) {
   std::string bytes;
   WriteSettingsLines(s, [&](std::wstring_view line) { platform::AppendLineCrlf(bytes, line); });
-  return platform::WriteFileSafely(SettingsPath(), bytes);
+  return bytes;
+}
+
+}  // namespace
+
+platform::IoStatus SaveSettings(const SettingsRecord& s, std::wstring_view /*mode*/) {
+  return platform::WriteFileSafely(SettingsPath(), SettingsBytes(s));
+}
+
+platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::wstring_view /*mode*/,
+                                                 platform::FileFingerprint& asRead) {
+  const std::wstring folder = platform::ProgramFolder();
+  const std::wstring path = platform::PathInFolder(folder, kSettingsFileName);
+  const platform::FileSnapshot now = platform::TakeSnapshot(path);
+  if (!now.Status.ok()) return now.Status;
+  // Saved meanwhile in a shape the host misreads: written over, it would lose what the
+  // host cannot see in it.
+  if (now.HasBytes() && platform::ShapeOfText(now.Bytes) != platform::TextShape::CodePageLines) {
+    return platform::IoStatus::Failed(platform::WhyNotCodePageLines(platform::ShapeOfText(now.Bytes)));
+  }
+
+  std::string bytes;
+  if (!now.HasBytes() || now.Fingerprint() == asRead) {
+    // Unchanged since start-up, or gone: the record is all there is to write.
+    bytes = SettingsBytes(s);
+  } else {
+    // The host (its history, its window position) or another program wrote the file
+    // while we were open: their lines win, ours are the colours and TransformTitle.
+    SettingsRecord fresh;
+    FillRecord(fresh, &now.Bytes, folder);
+    fresh.Colors = s.Colors;
+    fresh.TransformTitle = s.TransformTitle;
+    bytes = SettingsBytes(fresh);
+  }
+  const platform::IoStatus written = platform::WriteFileSafely(path, bytes);
+  if (written.ok()) asRead = platform::FileFingerprint::Of(bytes);
+  return written;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_snapshot.h"
 #include "platform/io_status.h"
 #include "settings/settings_record.h"
 
@@ -21,12 +22,14 @@ void SetStandardColors(SettingsRecord& s);
 void SetDefaultSettings(SettingsRecord& s);
 
 struct SettingsLoadResult {
-  bool Found = false;           // a plain file was there
-  platform::IoStatus Status;    // not ok: it was there but could not be read, or not as
-                                // the host writes it (UTF-16, lines ended by LF alone);
-                                // it must not be written over. The record then holds
-                                // what the host would read from it: the defaults only
-                                // for a file that could not be read or is UTF-16.
+  bool Found = false;           // a file was there under the name
+  platform::IoStatus Status;    // not ok: it was there but could not be read (or was no
+                                // plain file), or not as the host writes it (UTF-16,
+                                // lines ended by LF alone); it must not be written over.
+                                // The record then holds what the host would read from
+                                // it: the defaults only for a file that could not be
+                                // read or is UTF-16.
+  platform::FileFingerprint AsRead;  // what the file held; not Present when none was read
   bool Read() const { return Found && Status.ok(); }
 };
 
@@ -36,6 +39,14 @@ SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view mode);
 
 // Writes the whole record into setting.ini in the program's folder, safely.
 platform::IoStatus SaveSettings(const SettingsRecord& s, std::wstring_view mode);
+
+// SaveSettings at the close, for a file that others may have written since it was
+// read (`asRead`): when it changed, it is read again and written back with only the
+// record's colours and TransformTitle put in, every other line as the file now has
+// it. Something there that is not a plain file, or a file that cannot be read, is
+// never written over. On success `asRead` becomes what was written.
+platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::wstring_view mode,
+                                                 platform::FileFingerprint& asRead);
 
 // The text cores of the two, for tests and for the file wrappers above.
 // ReadSettingsLines assigns what the lines say on top of the record as it is (no

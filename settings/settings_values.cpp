@@ -24,7 +24,7 @@ Color ReadColor(std::wstring_view value) {
   return RoundHalfEven(NumericTextValue(text));
 }
 
-std::wstring ColorHexText(Color color) {
+std::wstring UnpaddedHexText(Color color) {
   static constexpr wchar_t kDigits[] = L"0123456789ABCDEF";
   std::uint32_t bits = static_cast<std::uint32_t>(color);
   std::wstring reversed;

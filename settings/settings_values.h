@@ -27,9 +27,10 @@ std::int32_t ReadInteger(std::wstring_view value);
 // "&H8000" is 32768, not -32768.
 Color ReadColor(std::wstring_view value);
 
-// Upper-case hexadecimal digits without leading zeros; a negative value shows all
-// eight digits of its 32-bit pattern.
-std::wstring ColorHexText(Color color);
+// Upper-case hexadecimal digits of all 32 bits without leading zeros, as setting.ini
+// writes colours after "&H"; a negative value shows all eight digits. (The colour
+// fields and the theme files show six digits, zeros kept: ColorToText.)
+std::wstring UnpaddedHexText(Color color);
 
 // Decimal digits with a minus sign when negative.
 std::wstring DecimalText(std::int32_t value);

@@ -57,7 +57,7 @@ void WriteRow(const SettingsRecord& s, const SettingsKey& row, const SettingsLin
       break;
     case SettingsKeyKind::Colors:
       for (const ColorSlotInfo& info : kColorSlots) {
-        lines(KeyLine(info.key, L"&H" + ColorHexText(s.Colors[info.slot])));
+        lines(KeyLine(info.key, L"&H" + UnpaddedHexText(s.Colors[info.slot])));
       }
       break;
   }

@@ -9,6 +9,8 @@ struct Theme {
   std::wstring Name;
   ColorArray Colors{};
   std::wstring TransformTitle;
+
+  bool operator==(const Theme&) const = default;
 };
 
 // Entry 0 is always the current-settings entry; entries 1.. are the named themes.

@@ -2,25 +2,50 @@
 // user's choice in the same format.
 #include "themes/theme_store.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
 #include <utility>
 
+#include "platform/file_snapshot.h"
 #include "platform/platform.h"
 #include "platform/text_file.h"
 #include "themes/theme_store_reader.h"
 
 namespace {
 
-Theme CurrentSettingsEntry(const SettingsRecord& current) {
+Theme CurrentSettingsEntry(const SettingsRecord& current, const wchar_t* name) {
   Theme entry;
-  entry.Name = kCurrentSettingsName;
+  entry.Name = name;
   entry.Colors = current.Colors;
   entry.TransformTitle = current.TransformTitle;
   return entry;
 }
 
+// The fewest bytes a section takes as SaveThemeStore writes it: an empty name, the
+// eighteen colour lines and an empty TransformTitle, each line ended by CR LF.
+constexpr std::size_t FewestSectionBytes() {
+  std::size_t bytes = std::string_view("[]\r\n").size() + kTransformTitleKey.size() + std::string_view("=\r\n").size();
+  for (const ColorSlotInfo& info : kColorSlots) {
+    bytes += std::wstring_view(info.key).size() + std::string_view("=&H000000\r\n").size();
+  }
+  return bytes;
+}
+
+// Room for every theme of a store that we wrote, so that a large one fills the list
+// without moving it again and again as it grows: every move takes memory that was
+// never touched before, which costs more than reading the file. A hand-made store
+// with shorter sections just grows the list further.
+std::size_t ThemesToMakeRoomFor(const std::wstring& path) {
+  const std::uint64_t sections = platform::FileSize(path) / FewestSectionBytes();
+  return static_cast<std::size_t>(std::min<std::uint64_t>(sections, 1u << 24));
+}
+
 void RefillListBox(const ThemeList& list, ThemeListBox& listBox) {
-  listBox.ClearList();
-  for (const Theme& theme : list) listBox.AppendListEntry(theme.Name);
+  std::vector<std::wstring_view> names;
+  names.reserve(list.size());
+  for (const Theme& theme : list) names.push_back(theme.Name);
+  listBox.ReplaceListEntries(names);
 }
 
 }  // namespace
@@ -29,42 +54,65 @@ std::wstring ThemeStorePath() {
   return platform::PathInFolder(platform::ProgramFolder(), kThemeStoreFileName);
 }
 
+ThemeFileRead ReadThemeFile(const std::wstring& path) {
+  // The themes are read as the pieces of the file arrive, into a list with room for
+  // all of them and for the entry 0 that ReplaceThemeList puts in front.
+  ThemeList themes;
+  themes.reserve(1 + ThemesToMakeRoomFor(path));
+  ThemeStoreReader reader(std::move(themes));
+  ThemeStoreBytesReader bytes(reader);
+  const platform::FileSnapshot file =
+      platform::ReadSnapshotInPieces(path, [&bytes](std::string_view piece) { bytes.Feed(piece); });
+  ThemeFileRead read;
+  read.Found = file.FileFound();
+  read.Status = file.Status;
+  read.AsRead = file.Fingerprint();
+  if (!file.HasBytes()) return read;
+  bytes.Finish();
+  if (bytes.Unicode() == platform::UnicodeText::None) {
+    read.Themes = reader.TakeThemes();
+    return read;
+  }
+  // No host reads these files but us: one an editor saved as Unicode is read as such
+  // (read as code-page bytes, it would lose its names or all its sections), and written
+  // back in the code page like any other. Such a file is read again, whole, to decode.
+  const platform::FileSnapshot whole = platform::TakeSnapshot(path);
+  read.Found = whole.FileFound();
+  read.Status = whole.Status;
+  read.AsRead = whole.Fingerprint();
+  if (!whole.HasBytes()) return read;
+  ThemeStoreReader unicodeReader;
+  const platform::UnicodeText unicode = platform::UnicodeEncodingOf(whole.Bytes);
+  if (unicode == platform::UnicodeText::None) {
+    ReadThemeStoreBytes(whole.Bytes, unicodeReader);  // saved in the code page meanwhile
+  } else {
+    const std::wstring text = platform::DecodeUnicode(whole.Bytes, unicode);
+    platform::ForEachTextLine(text, [&unicodeReader](std::wstring_view line) { unicodeReader.ReadLine(line); });
+  }
+  read.Themes = unicodeReader.TakeThemes();
+  return read;
+}
+
+void ReplaceThemeList(ThemeList& list, const SettingsRecord& current, ThemeListBox& listBox,
+                      std::vector<Theme> themes, const wchar_t* currentSettingsName) {
+  // Entry 0 goes in front of the themes where they lie, in the room ReadThemeFile left
+  // for it: a large store is not moved into a list of its own.
+  themes.insert(themes.begin(), CurrentSettingsEntry(current, currentSettingsName));
+  list = std::move(themes);
+  RefillListBox(list, listBox);
+}
+
 platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current,
                                   ThemeListBox& listBox,
                                   const std::optional<std::wstring>& path) {
-  const std::wstring filePath = path ? *path : ThemeStorePath();
-
-  ThemeList loaded;
-  loaded.push_back(CurrentSettingsEntry(current));
-
-  platform::IoStatus status = platform::IoStatus::Ok();
-  if (platform::PlainFileExists(filePath)) {
-    // The whole file is read before anything changes, so a file that cannot be read
-    // leaves the list and the list box as they were: a failed File > load costs the
-    // user nothing. Only at start-up, when there is no list yet, entry 0 alone is
-    // shown, so that the window still has its current-settings entry.
-    std::string bytes;
-    status = platform::ReadFileBytes(filePath, bytes);
-    if (!status.ok() && !list.empty()) return status;
-    if (status.ok()) {
-      ThemeStoreReader reader(std::move(loaded));
-      // No host reads these files but us: one an editor saved as Unicode is read as
-      // such (read as code-page bytes, it would lose its names or all its sections),
-      // and written back in the code page like any other.
-      const platform::UnicodeText unicode = platform::UnicodeEncodingOf(bytes);
-      if (unicode == platform::UnicodeText::None) {
-        ReadThemeStoreBytes(bytes, reader);
-      } else {
-        const std::wstring text = platform::DecodeUnicode(bytes, unicode);
-        platform::ForEachLine(std::wstring_view(text), [&](std::wstring_view line) { reader.ReadLine(line); });
-      }
-      loaded = reader.TakeThemes();
-    }
-  }
-
-  list = std::move(loaded);
-  RefillListBox(list, listBox);
-  return status;
+  // The whole file is read before anything changes, so a file that cannot be read
+  // leaves the list and the list box as they were: a failed File > load costs the
+  // user nothing. Only at start-up, when there is no list yet, entry 0 alone is
+  // shown, so that the window still has its current-settings entry.
+  ThemeFileRead read = ReadThemeFile(path ? *path : ThemeStorePath());
+  if (!read.Status.ok() && !list.empty()) return read.Status;
+  ReplaceThemeList(list, current, listBox, std::move(read.Themes));
+  return read.Status;
 }
 
 platform::IoStatus SaveThemeStore(const ThemeList& list, const std::wstring& path) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_snapshot.h"
 #include "platform/io_status.h"
 #include "settings/settings_record.h"
 #include "themes/theme.h"
@@ -13,8 +14,9 @@
 // The list box that shows the theme list; refilled by LoadThemeStore.
 class ThemeListBox {
  public:
-  virtual void ClearList() = 0;
-  virtual void AppendListEntry(const std::wstring& text) = 0;
+  // Every entry replaced by these names, in order, with nothing selected. All in one
+  // call, so that a list box can make room for them at once.
+  virtual void ReplaceListEntries(const std::vector<std::wstring_view>& names) = 0;
 
  protected:
   ~ThemeListBox() = default;
@@ -23,8 +25,29 @@ class ThemeListBox {
 // The theme store, beside the program.
 inline constexpr wchar_t kThemeStoreFileName[] = L"lirvacolors.ini";
 
+// The keys of a theme section are the eighteen colour keys of the slot table, then
+// this one. The reader and the writer both walk them.
+inline constexpr std::wstring_view kTransformTitleKey = L"TransformTitle";
+
 // The program's folder followed by "\lirvacolors.ini".
 std::wstring ThemeStorePath();
+
+// A theme file as it was read: the named themes in file order, and what the file held.
+struct ThemeFileRead {
+  bool Found = false;           // a file was there under the name
+  platform::IoStatus Status;    // not ok: it was there but could not be read, or was
+                                // no plain file; no themes then
+  platform::FileFingerprint AsRead;  // not Present when no file was read
+  std::vector<Theme> Themes;
+};
+// Reads the whole file before anything changes. A missing file is no failure.
+ThemeFileRead ReadThemeFile(const std::wstring& path);
+
+// The list becomes entry 0 from the current values, then `themes`; the list box is
+// refilled with nothing selected. Entry 0 is named as the window's language calls the
+// current settings; the name is never written to a file.
+void ReplaceThemeList(ThemeList& list, const SettingsRecord& current, ThemeListBox& listBox,
+                      std::vector<Theme> themes, const wchar_t* currentSettingsName = kCurrentSettingsName);
 
 // Rebuilds the list: entry 0 from the current values first, then the themes of the
 // file (the store when no path is given); refills the list box with nothing selected.

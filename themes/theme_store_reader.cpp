@@ -1,15 +1,41 @@
 #include "themes/theme_store_reader.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 #include "platform/platform.h"
 #include "platform/text_file.h"
 #include "settings/numeric_text.h"
-#include "themes/hex_digits.h"
+#include "themes/color_text.h"
 #include "themes/theme_store.h"
-#include "themes/theme_store_keys.h"
 
 namespace {
+
+// What a key line of a section sets: a colour slot, or one of these.
+constexpr int kTransformTitleField = -1;
+constexpr int kUnknownField = -2;
+
+// The slot table's keys as views, measured once rather than on every line.
+std::array<std::wstring_view, kColorSlotCount> ColorKeyViews() {
+  std::array<std::wstring_view, kColorSlotCount> keys;
+  for (const ColorSlotInfo& info : kColorSlots) keys[info.slot] = info.key;
+  return keys;
+}
+
+// The colour slot named by `key`, kTransformTitleField, or kUnknownField. Keys are
+// compared exactly: case and blanks count. `expected` is the slot to try first.
+int ThemeFieldOfKey(std::wstring_view key, int expected) {
+  static const std::array<std::wstring_view, kColorSlotCount> keys = ColorKeyViews();
+  // Files we wrote list the keys in slot order, so the slot after the previous line's
+  // is nearly always the one.
+  if (expected >= 0 && expected < kColorSlotCount && key == keys[expected]) return expected;
+  if (key == kTransformTitleKey) return kTransformTitleField;
+  for (int slot = 0; slot < kColorSlotCount; ++slot) {
+    if (key == keys[slot]) return slot;
+  }
+  return kUnknownField;
+}
 
 bool IsAscii(std::string_view bytes) {
   for (char c : bytes) {
@@ -33,7 +59,7 @@ Color ThemeStoreColorValue(std::wstring_view value) {
     if (second < value.size() && (value[second] == L'H' || value[second] == L'h')) {
       // Always 32 bits, so &H8000 is the dark green 0x8000 and never a negative
       // 16-bit number.
-      return LeadingHexValue(value.substr(second + 1));
+      return TextToColor(value.substr(second + 1));
     }
     // Only "&H" is a prefix in these files; "&O" or a lone "&" is no number.
     return 0;
@@ -72,19 +98,36 @@ void ThemeStoreReader::ReadLine(std::wstring_view line) {
   }
 }
 
-void ReadThemeStoreBytes(std::string_view bytes, ThemeStoreReader& reader) {
+void ThemeStoreBytesReader::Feed(std::string_view piece) {
+  lines_.Feed(piece, [this](std::string_view line) { ReadLine(line); });
+}
+
+void ThemeStoreBytesReader::Finish() {
+  lines_.FeedLast({}, [this](std::string_view line) { ReadLine(line); });
+}
+
+void ThemeStoreBytesReader::ReadLine(std::string_view line) {
   // Nearly every line of a store is plain ASCII, which every ANSI code page maps to
-  // itself; widening those directly, into one reused buffer, keeps large stores
-  // quick. Any other line goes through the code page.
-  std::wstring wide;
-  for (std::string_view line : platform::SplitLines(bytes)) {
-    if (IsAscii(line)) {
-      wide.assign(line.begin(), line.end());
-      reader.ReadLine(wide);
-    } else {
-      reader.ReadLine(platform::FromCodePage(line));
-    }
+  // itself; widening those directly keeps large stores quick. Any other line goes
+  // through the code page on its own: decoding the whole file in one call would take
+  // longer, as it converts the ASCII bytes too.
+  if (IsAscii(line)) {
+    unicode_.SkipAsciiLine();
+    // Not assign(begin, end): from char iterators it builds a temporary string first,
+    // an allocation for every line.
+    wide_.resize(line.size());
+    std::copy(line.begin(), line.end(), wide_.begin());
+  } else {
+    unicode_.FeedLine(line);
+    platform::FromCodePage(line, wide_);
   }
+  reader_.ReadLine(wide_);
+}
+
+void ReadThemeStoreBytes(std::string_view bytes, ThemeStoreReader& reader) {
+  ThemeStoreBytesReader lines(reader);
+  lines.Feed(bytes);
+  lines.Finish();
 }
 
 std::vector<Theme> ReadThemeStoreLines(const std::vector<std::wstring>& lines) {

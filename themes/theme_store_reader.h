@@ -1,9 +1,11 @@
 #pragma once
 // Reads the lines of a theme store one at a time into themes. The line-list entry
 // point and the file loader both feed it, so they cannot read differently.
+#include <string>
 #include <string_view>
 #include <utility>
 
+#include "platform/text_file.h"
 #include "settings/color_slots.h"
 #include "themes/theme.h"
 
@@ -25,7 +27,27 @@ class ThemeStoreReader {
   int expectedSlot_ = 0;
 };
 
-// Feeds every line of the file's bytes to the reader, converted from the code page.
+// Feeds the reader the lines of a theme file whose bytes arrive in pieces, as a file is
+// read, each line converted from the code page.
+class ThemeStoreBytesReader {
+ public:
+  explicit ThemeStoreBytesReader(ThemeStoreReader& reader) : reader_(reader) {}
+  void Feed(std::string_view piece);
+  // After the last piece: the last line, if it has no line end.
+  void Finish();
+  // Whether the lines fed were Unicode text rather than the code page's.
+  platform::UnicodeText Unicode() const { return unicode_.Encoding(); }
+
+ private:
+  void ReadLine(std::string_view line);
+
+  ThemeStoreReader& reader_;
+  platform::LineSplitter lines_;
+  platform::UnicodeSniffer unicode_;
+  std::wstring wide_;  // one buffer for every line
+};
+
+// Feeds every line of a file's bytes to the reader, as ThemeStoreBytesReader does.
 void ReadThemeStoreBytes(std::string_view bytes, ThemeStoreReader& reader);
 
 // A colour value of a theme file: "&H" and hex digits as 32 bits, else a decimal

@@ -2,7 +2,6 @@
 #include "settings/color_slots.h"
 #include "themes/color_text.h"
 #include "themes/theme_store.h"
-#include "themes/theme_store_keys.h"
 
 void WriteThemeStoreLines(const ThemeList& list, const ThemeStoreLineSink& lines) {
   // One buffer for every line: a store of many themes costs no string per line.

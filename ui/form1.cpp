@@ -1,11 +1,26 @@
 #include "ui/form1.h"
 
+#include <utility>
+
+#include "platform/platform.h"
 #include "themes/color_text.h"
 #include "themes/theme_ops.h"
 #include "ui/preview.h"
 
-Form1::Form1(SettingsRecord& settings, Form1View& view)
-    : settings_(settings), view_(view), inputBox_(view.InputBoxDialogView()) {}
+std::vector<std::wstring> ProgramsRunningFromProgramFolder() {
+  return platform::ProgramsRunningFrom(platform::ProgramFolder());
+}
+
+Form1::Form1(SettingsRecord& settings, Form1View& view, ProgramsRunningBeside runningBeside)
+    : settings_(settings),
+      view_(view),
+      inputBox_(view.InputBoxDialogView()),
+      runningBeside_(std::move(runningBeside)) {}
+
+void Form1::TakePendingColorEdit() {
+  const int field = view_.FocusedColorField();
+  if (field >= 0) txtColors_LostFocus(field);
+}
 
 std::wstring Form1::ColorFieldText(int slot) { return view_.ColorFieldText(slot); }
 
@@ -22,13 +37,14 @@ void Form1::FillColorFields() {
   view_.SetTransformTitleText(settings_.TransformTitle);
 }
 
-void Form1::SetThemeListChanged() { state_.ThemeListChanged = true; }
+void Form1::SetThemeListChanged() {
+  state_.ThemeListChanged = true;
+  ++themeListRevision_;
+}
 
-void Form1::RedrawPreview() { ::RedrawPreview(view_.Preview(), settings_.Colors); }
+void Form1::RedrawPreview() { ::RedrawPreview(view_.Preview(), settings_.Colors, InterfaceLanguage()); }
 
-void Form1::ClearList() { view_.ListClear(); }
-
-void Form1::AppendListEntry(const std::wstring& text) { view_.ListAdd(text); }
+void Form1::ReplaceListEntries(const std::vector<std::wstring_view>& names) { view_.ListReplaceAll(names); }
 
 void Form1::SelectQuietly(int index) {
   state_.ListClickSuppressed = true;

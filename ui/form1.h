@@ -1,9 +1,30 @@
 #pragma once
 // The main window's logic: start-up and close, the theme list and its commands, the
 // colour fields and the theme files. It reaches its controls only through Form1View.
+//
+// The names of the window and its controls, in plain words:
+//  - Form1: the main window, the program's only long-lived window.
+//  - List1: the list of themes on the left; entry 0 is the current settings, and a
+//    position in it is an index into the theme list.
+//  - Picture1: the piano-roll preview, drawn with the current colours.
+//  - Label1(i): the caption naming colour slot i; Label2: the caption of the
+//    TransformTitle field.
+//  - txtColors(i): the text field holding colour slot i as six hexadecimal digits;
+//    txtTransformTitle: the TransformTitle field.
+//  - cmdBrows(i): the "..." button beside txtColors(i) that opens the colour chooser.
+//  - mnXxx: the menus and their items. File (mnFile): mnOpen (load themes from a
+//    file), mnSave (save them to one), mnQuit (apply and close). Theme (mnColor):
+//    mnNewTheme, mnDup (duplicate), mnRename, mnDelete, mnInit (the standard colours),
+//    mnExportTheme (write the selected theme to a file), mnAddThemes (add the themes
+//    of a file to the list).
+//  - Form_Xxx, List1_Click, txtColors_LostFocus(i) ...: the handler of that control's
+//    event, raised by the toolkit (ui/form1_events.h).
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/file_snapshot.h"
 #include "platform/io_status.h"
 #include "settings/settings_record.h"
 #include "themes/theme.h"
@@ -28,15 +49,21 @@ struct Form1State {
   bool SettingsChanged = false;
 };
 
+// The file names of the other programs that run from the program's folder: the host
+// editor among them rewrites setting.ini when it exits.
+using ProgramsRunningBeside = std::function<std::vector<std::wstring>()>;
+std::vector<std::wstring> ProgramsRunningFromProgramFolder();
+
 class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
  public:
   // `settings` is the record the current values live in (GlobalSettings in the program).
-  Form1(SettingsRecord& settings, Form1View& view);
+  Form1(SettingsRecord& settings, Form1View& view,
+        ProgramsRunningBeside runningBeside = ProgramsRunningFromProgramFolder);
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
   void Form_Load() override;
-  bool Form_QueryUnload(int unloadMode) override;
+  bool Form_QueryUnload(CloseReason reason) override;
   void List1_Click() override;
   void txtColors_Change(int index) override;
   void txtColors_LostFocus(int index) override;
@@ -50,6 +77,10 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   void mnRename_Click() override;
   void mnDelete_Click() override;
   void mnInit_Click() override;
+  void mnColor_Click() override;
+  void mnExportTheme_Click() override;
+  void mnAddThemes_Click() override;
+  void Form_FilesDropped(const std::vector<std::wstring>& paths) override;
 
   const Form1State& State() const { return state_; }
   const ::ThemeList& Themes() const { return themeList_; }
@@ -65,17 +96,30 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   void RedrawPreview() override;
 
   // ThemeListBox: List1 as the store loader refills it.
-  void ClearList() override;
-  void AppendListEntry(const std::wstring& text) override;
+  void ReplaceListEntries(const std::vector<std::wstring_view>& names) override;
+
+  // A colour field's edit that no focus change has taken yet is taken now, exactly as
+  // leaving the field would: every menu command and every close starts with this, so
+  // what the field shows is what the command works with.
+  void TakePendingColorEdit();
 
   void SelectQuietly(int index);
   // Adds a list entry and a theme of that name holding the current values; the new index.
   int AppendTheme(const std::wstring& name);
   bool AskName(std::wstring& name, const wchar_t* caption);
+  // The language the window was built in; every text the logic shows is in it too.
+  Language InterfaceLanguage() { return view_.InterfaceLanguage(); }
 
   // Start-up and close helpers.
+  void NoteUnreadAtStart(const wchar_t* fileName, const platform::IoStatus& read);
   void TellUnreadFilesAtStart();
   bool CloseCondition();
+  // Before setting.ini is written: true when no program from our folder (the host
+  // editor) runs, or the user chose to write anyway.
+  bool HostLetsUsWriteSettings();
+  enum class StoreAtClose { Write, Skip, KeepOpen };
+  // Whether the close writes the store, asking first when another program changed it.
+  StoreAtClose DecideStoreWrite();
   // After one write of the close: true to go on closing, false when the write failed
   // and the user keeps the window open.
   bool CloseGoesOnAfter(const wchar_t* fileName, const platform::IoStatus& written);
@@ -87,7 +131,20 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
     std::wstring Path;
     platform::IoStatus Status;
   };
-  SaveResult SaveThemesToFile();
+  // The save dialog, then these themes (entries 1..) written to the chosen file.
+  SaveResult SaveThemesToFile(const ::ThemeList& themes);
+  // File > load's offer to save the themes to a file first: false when the load must
+  // stop (Cancel, or the save failed).
+  bool OfferToSaveThemesBeforeLoad();
+  // The open dialog; nullopt when cancelled.
+  std::optional<std::wstring> AskFileToOpen();
+  // A theme file the user chose: one that is not there is a failure, unlike the store.
+  ThemeFileRead ReadChosenThemeFile(const std::wstring& path);
+  // Its themes; nullopt, after telling the user, when it cannot be read or holds none.
+  std::optional<std::vector<Theme>> ReadThemesOrTell(const std::wstring& path);
+  // Adds the themes at the end of the list and the list box; the selection and the
+  // current values stay as they are.
+  void AppendThemes(std::vector<Theme> themes);
 
   SettingsRecord& settings_;
   Form1View& view_;
@@ -100,4 +157,10 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   bool settingsUnread_ = false;
   bool themeStoreUnread_ = false;
   std::vector<UnreadFile> unreadAtStart_;
+  // What both files held when they were read, to notice another program's writes.
+  platform::FileFingerprint settingsAsRead_;
+  platform::FileFingerprint storeAsRead_;
+  // Counts every change of the theme list or of a theme in it.
+  int themeListRevision_ = 0;
+  ProgramsRunningBeside runningBeside_;
 };

@@ -8,13 +8,22 @@
 //    the same text;
 //  - txtColors_LostFocus(i) when the focus moves from field i to another control of
 //    the main window, before that control's click; not when it goes to another window.
+#include <string>
+#include <vector>
+
+// Why the main window is asked to close. The numbers are the handler's customary
+// close reason codes (1: the program's own request); logs of close requests show them.
+enum class CloseReason : int {
+  CloseBox = 0,    // the close box, the system menu or Alt+F4
+  Program = 1,     // the program itself asked (File > apply and close)
+  SessionEnd = 2,  // the Windows session ends
+};
 
 class Form1Events {
  public:
   virtual void Form_Load() = 0;
-  // unloadMode 1: the program asked (apply and close); 0: close box, system menu,
-  // Alt+F4; 2: the Windows session ends. Returns true to keep the window open.
-  virtual bool Form_QueryUnload(int unloadMode) = 0;
+  // Returns true to keep the window open.
+  virtual bool Form_QueryUnload(CloseReason reason) = 0;
   virtual void List1_Click() = 0;
   virtual void txtColors_Change(int index) = 0;
   virtual void txtColors_LostFocus(int index) = 0;
@@ -28,6 +37,12 @@ class Form1Events {
   virtual void mnRename_Click() = 0;
   virtual void mnDelete_Click() = 0;
   virtual void mnInit_Click() = 0;
+  // The Theme menu drops down: its items are enabled for the moment.
+  virtual void mnColor_Click() = 0;
+  virtual void mnExportTheme_Click() = 0;
+  virtual void mnAddThemes_Click() = 0;
+  // Files dropped onto the main window, as full paths.
+  virtual void Form_FilesDropped(const std::vector<std::wstring>& paths) = 0;
 
  protected:
   ~Form1Events() = default;

@@ -1,5 +1,7 @@
 #include "ui/form1_texts.h"
 
+#include "settings/settings_file.h"
+#include "themes/theme.h"
 #include "themes/theme_store.h"
 
 namespace {
@@ -12,42 +14,155 @@ std::wstring ReasonLine(const std::wstring& reason) {
 
 }  // namespace
 
-std::wstring SaveIntoThemeQuestion(const std::wstring& themeName) {
-  return L"設定が変更されています。" + themeName + L"に保存しますか？";
+const wchar_t* CloseQuestion(Language language) {
+  return Phrase(L"設定が変更されています。setting.iniに反映しますか？",
+                L"The settings have been changed. Apply them to setting.ini?")
+      .In(language);
 }
 
-std::wstring DeleteQuestion(const std::wstring& themeName) { return themeName + L"を削除します"; }
+const wchar_t* SwitchQuestion(Language language) {
+  return Phrase(L"設定が変更されています。保存しますか？", L"The settings have been changed. Save them?").In(language);
+}
 
-std::wstring NewThemeProposal(int newIndex) { return L"新しいテーマ(" + std::to_wstring(newIndex) + L")"; }
+const wchar_t* ApplyToNewThemeQuestion(Language language) {
+  return Phrase(L"設定が変更されています。新しいテーマに適用しますか？",
+                L"The settings have been changed. Apply them to the new theme?")
+      .In(language);
+}
 
-std::wstring CopyName(const std::wstring& themeName) { return themeName + L"の複製"; }
+const wchar_t* SaveBeforeLoadQuestion(Language language) {
+  return Phrase(L"設定は変更されています。ファイルに保存しますか？",
+                L"The themes have been changed. Save them to a file first?")
+      .In(language);
+}
 
-std::wstring UnreadAtStartMessage(const std::vector<UnreadFile>& files) {
+std::wstring SaveIntoThemeQuestion(const std::wstring& themeName, Language language) {
+  return Fill({L"設定が変更されています。{1}に保存しますか？", L"The settings have been changed. Save them to \"{1}\"?"},
+              language, {themeName});
+}
+
+std::wstring DeleteQuestion(const std::wstring& themeName, Language language) {
+  return Fill({L"{1}を削除します", L"\"{1}\" will be deleted."}, language, {themeName});
+}
+
+const wchar_t* CurrentSettingsName(Language language) {
+  return Phrase(kCurrentSettingsName, L"(Current settings)").In(language);
+}
+
+const wchar_t* NewThemeCaption(Language language) { return Phrase(L"名前を入力", L"Enter a Name").In(language); }
+
+const wchar_t* RenameCaption(Language language) { return Phrase(L"名前の変更", L"Rename Theme").In(language); }
+
+std::wstring NewThemeProposal(int newIndex, Language language) {
+  return Fill({L"新しいテーマ({1})", L"New theme ({1})"}, language, {std::to_wstring(newIndex)});
+}
+
+const wchar_t* CurrentSettingsCopyName(Language language) {
+  return Phrase(L"現在の設定の複製", L"Copy of current settings").In(language);
+}
+
+std::wstring CopyName(const std::wstring& themeName, Language language) {
+  return Fill({L"{1}の複製", L"Copy of {1}"}, language, {themeName});
+}
+
+const wchar_t* ThemeFileFilter(Language language) {
+  return Phrase(L"テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*", L"Text files (*.txt)|*.txt|All files (*.*)|*.*")
+      .In(language);
+}
+
+std::wstring UnreadAtStartMessage(const std::vector<UnreadFile>& files, Language language) {
   std::wstring text;
   bool storeUnread = false;
   for (const UnreadFile& file : files) {
-    text += file.Name + L"を読み込めませんでした。" + ReasonLine(file.Reason) + L"\n";
+    text += Fill({L"{1}を読み込めませんでした。{2}\n", L"{1} could not be read.{2}\n"}, language,
+                 {file.Name, ReasonLine(file.Reason)});
     if (file.Name == kThemeStoreFileName) storeUnread = true;
   }
-  text += files.size() == 1 ? L"\n内容を失わないよう、このファイルには閉じるときも書き込みません。"
-                            : L"\n内容を失わないよう、これらのファイルには閉じるときも書き込みません。";
-  if (storeUnread) text += L"\nテーマを残すには「名前をつけて保存」を使ってください。";
+  text += files.size() == 1
+              ? Phrase(L"\n内容を失わないよう、このファイルには閉じるときも書き込みません。",
+                       L"\nSo that nothing in it is lost, this file is not written when the program closes either.")
+                    .In(language)
+              : Phrase(L"\n内容を失わないよう、これらのファイルには閉じるときも書き込みません。",
+                       L"\nSo that nothing in them is lost, these files are not written when the program closes either.")
+                    .In(language);
+  if (storeUnread) {
+    text += Phrase(L"\nテーマを残すには「名前をつけて保存」を使ってください。",
+                   L"\nTo keep your themes, use File > Save As.")
+                .In(language);
+  }
   return text;
 }
 
-std::wstring CloseWriteFailedQuestion(const std::wstring& fileName, const std::wstring& reason) {
-  return fileName + L"を保存できませんでした。" + ReasonLine(reason) +
-         L"\n\nウィンドウを開いたままにしますか？\n（「いいえ」を選ぶと、" + fileName + L"を保存せずに閉じます。）";
+std::wstring CloseWriteFailedQuestion(const std::wstring& fileName, const std::wstring& reason,
+                                      Language language) {
+  return Fill({L"{1}を保存できませんでした。{2}\n\nウィンドウを開いたままにしますか？\n（「いいえ」を選ぶと、{1}を保存せずに閉じます。）",
+               L"{1} could not be saved.{2}\n\nKeep the window open?\n(Choose No to close without saving {1}.)"},
+              language, {fileName, ReasonLine(reason)});
 }
 
-std::wstring SaveFailedMessage(const std::wstring& path, const std::wstring& reason) {
-  return path + L"に保存できませんでした。" + ReasonLine(reason);
+std::wstring SaveFailedMessage(const std::wstring& path, const std::wstring& reason, Language language) {
+  return Fill({L"{1}に保存できませんでした。{2}", L"The themes could not be saved to {1}.{2}"}, language,
+              {path, ReasonLine(reason)});
 }
 
-std::wstring SaveBeforeLoadFailedMessage(const std::wstring& path, const std::wstring& reason) {
-  return SaveFailedMessage(path, reason) + L"\n\nテーマを失わないよう、読み込みを中止しました。";
+std::wstring SaveBeforeLoadFailedMessage(const std::wstring& path, const std::wstring& reason,
+                                         Language language) {
+  return SaveFailedMessage(path, reason, language) +
+         Phrase(L"\n\nテーマを失わないよう、読み込みを中止しました。", L"\n\nSo that no theme is lost, nothing was loaded.")
+             .In(language);
 }
 
-std::wstring LoadFailedMessage(const std::wstring& path, const std::wstring& reason) {
-  return path + L"を読み込めませんでした。" + ReasonLine(reason) + L"\n\nテーマの一覧は読み込む前のままです。";
+std::wstring LoadFailedMessage(const std::wstring& path, const std::wstring& reason, Language language) {
+  return Fill({L"{1}を読み込めませんでした。{2}\n\nテーマの一覧は読み込む前のままです。",
+               L"{1} could not be read.{2}\n\nThe theme list is as it was before."},
+              language, {path, ReasonLine(reason)});
+}
+
+std::wstring NoThemeInFileMessage(const std::wstring& path, Language language) {
+  return Fill({L"{1}にはテーマがありません。\n\nテーマの一覧は読み込む前のままです。",
+               L"{1} holds no themes.\n\nThe theme list is as it was before."},
+              language, {path});
+}
+
+std::wstring DroppedFilesRefusedMessage(const std::vector<UnreadFile>& files, bool othersAdded, Language language) {
+  std::wstring text =
+      Phrase(L"次のファイルのテーマは追加できませんでした。\n", L"The themes of these files could not be added:\n").In(language);
+  for (const UnreadFile& file : files) text += L"\n" + file.Name + ReasonLine(file.Reason);
+  if (othersAdded) {
+    text += Phrase(L"\n\nほかのファイルのテーマは一覧の最後に追加しました。",
+                   L"\n\nThe themes of the other files were added at the end of the list.")
+                .In(language);
+  }
+  return text;
+}
+
+const wchar_t* NoThemeInFileReason(Language language) {
+  return Phrase(L"テーマがありません。", L"It holds no themes.").In(language);
+}
+
+std::wstring HostRunningQuestion(const std::vector<std::wstring>& programs, Language language) {
+  const wchar_t* separator = Phrase(L"、", L", ").In(language);
+  std::wstring names;
+  for (const std::wstring& program : programs) names += (names.empty() ? L"" : separator) + program;
+  return Fill({L"{1}が実行中です。終了するときに{2}を書き込むため、ここで反映した色が上書きされることがあります。\n\nこのまま{2}に書き込みますか？\n（「いいえ」を選ぶと、何も書き込まずにウィンドウに戻ります。）",
+               L"Running from this folder: {1}. The editor writes {2} when it exits, which may undo the colors applied here.\n\nWrite {2} anyway?\n(Choose No to go back to the window without writing anything.)"},
+              language, {names, kSettingsFileName});
+}
+
+std::wstring StoreChangedQuestion(Language language) {
+  return Fill({L"{1}は、読み込んだ後にほかのプログラムによって変更されています。\n\nこのウィンドウのテーマで置き換えますか？\n（「いいえ」を選ぶと、{1}はそのままにして閉じます。「キャンセル」を選ぶと、ウィンドウに戻ります。）",
+               L"{1} has been changed by another program since it was read.\n\nReplace it with the themes of this window?\n(Choose No to close and leave {1} as it is, or Cancel to go back to the window.)"},
+              language, {kThemeStoreFileName});
+}
+
+std::wstring FailureReason(const platform::IoStatus& status, Language language) {
+  switch (status.found()) {
+    case platform::PathKind::Nothing:
+    case platform::PathKind::Folder:
+      return Phrase(L"ファイルが見つかりません。", L"The file was not found.").In(language);
+    case platform::PathKind::HiddenOrSystemFile:
+      return Phrase(L"隠しファイルかシステムファイルになっています。", L"It is a hidden or a system file.").In(language);
+    case platform::PathKind::PlainFile: break;
+  }
+  return status.reason();
 }

@@ -1,29 +1,37 @@
 #pragma once
-// Every text the main window shows in its message boxes and dialogs, in one place.
+// Every text the main window shows in its message boxes and dialogs, in one place. Each
+// function holds its text in both languages side by side (ui/texts.h): a new text is
+// one more function here, with both its languages in its body.
 #include <string>
 #include <vector>
 
+#include "platform/io_status.h"
+#include "ui/texts.h"
+
 // Questions about unsaved changes.
-inline constexpr wchar_t kCloseQuestion[] = L"設定が変更されています。setting.iniに反映しますか？";
-inline constexpr wchar_t kSwitchQuestion[] = L"設定が変更されています。保存しますか？";
-inline constexpr wchar_t kApplyToNewThemeQuestion[] = L"設定が変更されています。新しいテーマに適用しますか？";
-inline constexpr wchar_t kSaveBeforeLoadQuestion[] = L"設定は変更されています。ファイルに保存しますか？";
+const wchar_t* CloseQuestion(Language language);
+const wchar_t* SwitchQuestion(Language language);
+const wchar_t* ApplyToNewThemeQuestion(Language language);
+const wchar_t* SaveBeforeLoadQuestion(Language language);
 // "設定が変更されています。" + name + "に保存しますか？"
-std::wstring SaveIntoThemeQuestion(const std::wstring& themeName);
+std::wstring SaveIntoThemeQuestion(const std::wstring& themeName, Language language);
 // name + "を削除します"
-std::wstring DeleteQuestion(const std::wstring& themeName);
+std::wstring DeleteQuestion(const std::wstring& themeName, Language language);
+
+// The theme list: its first entry, the current values.
+const wchar_t* CurrentSettingsName(Language language);
 
 // The name dialog.
-inline constexpr wchar_t kNewThemeCaption[] = L"名前を入力";
-inline constexpr wchar_t kRenameCaption[] = L"名前の変更";
+const wchar_t* NewThemeCaption(Language language);
+const wchar_t* RenameCaption(Language language);
 // "新しいテーマ(" + N + ")", N being the index the new entry will get.
-std::wstring NewThemeProposal(int newIndex);
-inline constexpr wchar_t kCurrentSettingsCopyName[] = L"現在の設定の複製";
+std::wstring NewThemeProposal(int newIndex, Language language);
+const wchar_t* CurrentSettingsCopyName(Language language);
 // name + "の複製"
-std::wstring CopyName(const std::wstring& themeName);
+std::wstring CopyName(const std::wstring& themeName, Language language);
 
 // The theme file dialogs.
-inline constexpr wchar_t kThemeFileFilter[] = L"テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*";
+const wchar_t* ThemeFileFilter(Language language);
 
 // A file that was there at start-up but could not be read; it is left alone at the close.
 struct UnreadFile {
@@ -32,12 +40,32 @@ struct UnreadFile {
 };
 
 // Shown once after start-up (OK only).
-std::wstring UnreadAtStartMessage(const std::vector<UnreadFile>& files);
+std::wstring UnreadAtStartMessage(const std::vector<UnreadFile>& files, Language language);
 // A write of the close failed: Yes keeps the window open, No closes without that file.
-std::wstring CloseWriteFailedQuestion(const std::wstring& fileName, const std::wstring& reason);
+std::wstring CloseWriteFailedQuestion(const std::wstring& fileName, const std::wstring& reason,
+                                      Language language);
 // File > save could not write the chosen file (OK only).
-std::wstring SaveFailedMessage(const std::wstring& path, const std::wstring& reason);
+std::wstring SaveFailedMessage(const std::wstring& path, const std::wstring& reason, Language language);
 // The same when that save was asked for before a load; the load then stops.
-std::wstring SaveBeforeLoadFailedMessage(const std::wstring& path, const std::wstring& reason);
+std::wstring SaveBeforeLoadFailedMessage(const std::wstring& path, const std::wstring& reason,
+                                         Language language);
 // File > load could not read the chosen file (OK only).
-std::wstring LoadFailedMessage(const std::wstring& path, const std::wstring& reason);
+std::wstring LoadFailedMessage(const std::wstring& path, const std::wstring& reason, Language language);
+// File > load found no theme in the chosen file; nothing changed (OK only).
+std::wstring NoThemeInFileMessage(const std::wstring& path, Language language);
+// Files dropped onto the window whose themes could not be added, each with its reason,
+// and whether the themes of the other files were added (OK only).
+std::wstring DroppedFilesRefusedMessage(const std::vector<UnreadFile>& files, bool othersAdded, Language language);
+// The reason given for such a file that holds no theme.
+const wchar_t* NoThemeInFileReason(Language language);
+
+// Before setting.ini is written while these programs from our folder run (the host
+// editor): Yes writes anyway, No goes back to the window.
+std::wstring HostRunningQuestion(const std::vector<std::wstring>& programs, Language language);
+// At the close, the store was changed by another program since it was read: Yes
+// replaces it, No closes leaving it as it is, Cancel goes back to the window.
+std::wstring StoreChangedQuestion(Language language);
+
+// The reason a file operation failed, for the messages above: the system's words, or
+// ours where the system has none (no plain file under the name).
+std::wstring FailureReason(const platform::IoStatus& status, Language language);

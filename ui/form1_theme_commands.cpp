@@ -9,13 +9,14 @@ void Form1::List1_Click() {
   if (selected < 0) return;
 
   if (state_.SettingsChanged) {
-    const int answer = view_.MsgBox(kSwitchQuestion, vbYesNoCancel + vbExclamation);
-    if (answer == vbYes) {
+    const MsgBoxAnswer answer =
+        view_.MsgBox(SwitchQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+    if (answer == MsgBoxAnswer::Yes) {
       if (state_.CurrentThemeIndex <= 0) {
         // The edits of the current settings become a theme of their own. Cancelling
         // the name drops them, as the switch goes on.
-        std::wstring name = NewThemeProposal(view_.ListCount());
-        if (AskName(name, kNewThemeCaption)) {
+        std::wstring name = NewThemeProposal(view_.ListCount(), InterfaceLanguage());
+        if (AskName(name, NewThemeCaption(InterfaceLanguage()))) {
           state_.CurrentThemeIndex = selected;
           AppendTheme(name);
           state_.SettingsChanged = false;
@@ -24,7 +25,7 @@ void Form1::List1_Click() {
       } else {
         StoreIntoTheme(themeList_, settings_, state_.CurrentThemeIndex, *this);
       }
-    } else if (answer != vbNo) {
+    } else if (answer != MsgBoxAnswer::No) {
       // Back to the theme the fields still show.
       SelectQuietly(state_.CurrentThemeIndex);
       return;
@@ -38,24 +39,27 @@ void Form1::List1_Click() {
 }
 
 void Form1::mnNewTheme_Click() {
+  TakePendingColorEdit();
   // Decide first what the new theme starts from, but change nothing before the name
   // is confirmed: a cancelled name leaves the current colours as the fields show them.
   bool startFromStandard = true;
   bool storeIntoCurrentFirst = false;
   if (state_.SettingsChanged) {
     if (state_.CurrentThemeIndex <= 0) {
-      const int answer = view_.MsgBox(kApplyToNewThemeQuestion, vbYesNoCancel + vbExclamation);
-      if (answer == vbYes) {
+      const MsgBoxAnswer answer = view_.MsgBox(ApplyToNewThemeQuestion(InterfaceLanguage()),
+                                               MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+      if (answer == MsgBoxAnswer::Yes) {
         startFromStandard = false;
-      } else if (answer != vbNo) {
+      } else if (answer != MsgBoxAnswer::No) {
         return;
       }
     } else {
       const std::wstring current = view_.ListItem(state_.CurrentThemeIndex);
-      const int answer = view_.MsgBox(SaveIntoThemeQuestion(current), vbYesNoCancel + vbExclamation);
-      if (answer == vbYes) {
+      const MsgBoxAnswer answer = view_.MsgBox(SaveIntoThemeQuestion(current, InterfaceLanguage()),
+                                               MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+      if (answer == MsgBoxAnswer::Yes) {
         storeIntoCurrentFirst = true;
-      } else if (answer == vbNo) {
+      } else if (answer == MsgBoxAnswer::No) {
         startFromStandard = false;
       } else {
         return;
@@ -63,8 +67,8 @@ void Form1::mnNewTheme_Click() {
     }
   }
 
-  std::wstring name = NewThemeProposal(view_.ListCount());
-  if (!AskName(name, kNewThemeCaption)) return;
+  std::wstring name = NewThemeProposal(view_.ListCount(), InterfaceLanguage());
+  if (!AskName(name, NewThemeCaption(InterfaceLanguage()))) return;
 
   if (storeIntoCurrentFirst) StoreIntoTheme(themeList_, settings_, state_.CurrentThemeIndex, *this);
   if (startFromStandard) SetStandardColors(settings_);
@@ -72,47 +76,54 @@ void Form1::mnNewTheme_Click() {
   FillColorFields();
   RedrawPreview();
   state_.SettingsChanged = false;
-  state_.ThemeListChanged = true;
+  SetThemeListChanged();
   state_.CurrentThemeIndex = n;
   SelectQuietly(n);
 }
 
 void Form1::mnDup_Click() {
+  TakePendingColorEdit();
   const int i = view_.ListIndex();
   if (i < 0) return;
   if (state_.SettingsChanged) {
-    const int answer = view_.MsgBox(kSwitchQuestion, vbYesNoCancel + vbExclamation);
-    if (answer == vbYes) {
+    const MsgBoxAnswer answer =
+        view_.MsgBox(SwitchQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+    if (answer == MsgBoxAnswer::Yes) {
       StoreIntoTheme(themeList_, settings_, i, *this);
-    } else if (answer == vbNo) {
+    } else if (answer == MsgBoxAnswer::No) {
       LoadFromTheme(themeList_, settings_, i, *this);
     } else {
       return;
     }
   }
-  const std::wstring name = i == 0 ? std::wstring(kCurrentSettingsCopyName) : CopyName(view_.ListItem(i));
+  const std::wstring name = i == 0 ? std::wstring(CurrentSettingsCopyName(InterfaceLanguage())) : CopyName(view_.ListItem(i), InterfaceLanguage());
   const int n = AppendTheme(name);
   RedrawPreview();
   state_.SettingsChanged = false;
-  state_.ThemeListChanged = true;
+  SetThemeListChanged();
   state_.CurrentThemeIndex = n;
   SelectQuietly(n);
 }
 
 void Form1::mnRename_Click() {
+  TakePendingColorEdit();
   const int i = view_.ListIndex();
   if (i < 0) return;
   std::wstring name = view_.ListItem(i);
-  if (!AskName(name, kRenameCaption)) return;
+  if (!AskName(name, RenameCaption(InterfaceLanguage()))) return;
   themeList_[static_cast<std::size_t>(i)].Name = name;
   view_.SetListItem(i, name);
-  state_.ThemeListChanged = true;
+  SetThemeListChanged();
 }
 
 void Form1::mnDelete_Click() {
+  TakePendingColorEdit();
   const int i = view_.ListIndex();
   if (i <= 0) return;
-  if (view_.MsgBox(DeleteQuestion(view_.ListItem(i)), vbOKCancel + vbExclamation) != vbOK) return;
+  if (view_.MsgBox(DeleteQuestion(view_.ListItem(i), InterfaceLanguage()), MsgBoxStyle::OKCancel | MsgBoxStyle::Exclamation) !=
+      MsgBoxAnswer::OK) {
+    return;
+  }
 
   view_.ListRemove(i);
   RemoveTheme(themeList_, i);
@@ -124,11 +135,12 @@ void Form1::mnDelete_Click() {
   state_.ListClickSuppressed = false;
 
   state_.SettingsChanged = false;
-  state_.ThemeListChanged = true;
+  SetThemeListChanged();
   state_.CurrentThemeIndex = 0;
 }
 
 void Form1::mnInit_Click() {
+  TakePendingColorEdit();
   SetStandardColors(settings_);
   FillColorFields();
   RedrawPreview();

@@ -4,23 +4,37 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "settings/color_slots.h"
 #include "ui/form1_events.h"
+#include "ui/layout.h"
 #include "ui/preview_surface.h"
+#include "ui/texts.h"
 
 inline constexpr wchar_t kProgramTitle[] = L"Huebrook Ver0.9.2α";
 
-// Message box styles (buttons + icon) and answers.
-inline constexpr int vbOKOnly = 0;
-inline constexpr int vbOKCancel = 1;
-inline constexpr int vbYesNoCancel = 3;
-inline constexpr int vbYesNo = 4;
-inline constexpr int vbExclamation = 48;
-inline constexpr int vbOK = 1;
-inline constexpr int vbCancel = 2;
-inline constexpr int vbYes = 6;
-inline constexpr int vbNo = 7;
+// A message box's style: one button set, plus the exclamation icon when wanted
+// (YesNoCancel | Exclamation is the system's 51). The numbers are the system's own.
+enum class MsgBoxStyle : int {
+  OKOnly = 0,
+  OKCancel = 1,
+  YesNoCancel = 3,
+  YesNo = 4,
+  Exclamation = 48,
+};
+constexpr MsgBoxStyle operator|(MsgBoxStyle buttons, MsgBoxStyle icon) {
+  return static_cast<MsgBoxStyle>(static_cast<int>(buttons) | static_cast<int>(icon));
+}
+
+// The button that closed a message box, numbered as the system numbers it.
+enum class MsgBoxAnswer : int {
+  OK = 1,
+  Cancel = 2,
+  Yes = 6,
+  No = 7,
+};
 
 // Colour chooser flags: initial colour given (1), custom-colour part open (2).
 inline constexpr int cdlCCRGBInit = 1;
@@ -57,12 +71,18 @@ class InputBoxView {
 class Form1View {
  public:
   virtual WindowRef Window() = 0;
+  // The language of the window's captions and menus, chosen when it was built; the
+  // logic shows its messages, names and drawings in the same one.
+  virtual Language InterfaceLanguage() = 0;
 
   // txtColors(i) and txtTransformTitle. Setting raises the change handler.
   virtual std::wstring ColorFieldText(int index) = 0;
   virtual void SetColorFieldText(int index, const std::wstring& text) = 0;
   virtual std::wstring TransformTitleText() = 0;
   virtual void SetTransformTitleText(const std::wstring& text) = 0;
+  // The colour field that has the keyboard focus, or -1. A menu command does not move
+  // the focus, so an edit in this field has not been taken yet.
+  virtual int FocusedColorField() = 0;
 
   // List1. Setting the index raises List1_Click when it changes.
   virtual int ListIndex() = 0;  // -1: nothing selected
@@ -72,15 +92,15 @@ class Form1View {
   virtual void SetListItem(int index, const std::wstring& text) = 0;
   virtual void ListClear() = 0;
   virtual void ListAdd(const std::wstring& text) = 0;
+  // Every entry replaced by these, in order, with nothing selected; raises nothing.
+  virtual void ListReplaceAll(const std::vector<std::wstring_view>& entries) = 0;
   virtual void ListRemove(int index) = 0;
 
   // Picture1.
   virtual PreviewSurface& Preview() = 0;
 
   // Modal message box owned by the main window, with the program's title as caption.
-  // style: vbOKOnly / vbOKCancel / vbYesNoCancel / vbYesNo plus vbExclamation.
-  // Returns vbOK, vbCancel, vbYes or vbNo.
-  virtual int MsgBox(const std::wstring& prompt, int style) = 0;
+  virtual MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) = 0;
 
   // The colour chooser opened on `initial`; nullopt when cancelled or failed.
   virtual std::optional<Color> ChooseColor(Color initial, int flags) = 0;
@@ -93,8 +113,11 @@ class Form1View {
   // The name dialog.
   virtual InputBoxView& InputBoxDialogView() = 0;
 
+  // Greys a menu item out, or lets it be chosen again.
+  virtual void SetMenuItemEnabled(MenuCommand item, bool enabled) = 0;
+
   // Asks for the close of the main window from the program itself: the toolkit runs
-  // Form_QueryUnload(1) and closes the window unless it returns true.
+  // Form_QueryUnload(CloseReason::Program) and closes the window unless it returns true.
   virtual void RequestClose() = 0;
 
  protected:

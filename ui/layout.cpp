@@ -34,6 +34,16 @@ constexpr std::array<int, kColorSlotCount> kLabelWidths = {
     615, 615, 1155, 1155, 1215, 1575, 1095, 1095, 1575,
     1575, 1695, 1695, 1695, 2055, 1995, 1695, 1935, 1995,
 };
+// English captions run longer than the Japanese ones: each label reaches as far as its
+// field, leaving the narrowest gap the Japanese layout leaves.
+constexpr int kLabelGap = 45;
+int LabelWidth(int japaneseWidth, int labelLeft, int fieldLeft, Language language) {
+  return language == Language::Japanese ? japaneseWidth : fieldLeft - kLabelGap - labelLeft;
+}
+
+constexpr TwipsRect kTitleFieldRect{1920, 1920, 3375, 270};
+constexpr TwipsRect kTitleLabelRect{300, 1980, 1455, 195};
+constexpr Phrase kTitleLabelCaption{L"タイトル変更", L"Change title"};
 
 // Slots 0-14 put the field before its button; slots 15-17 come after Picture1 and put
 // the button first.
@@ -48,15 +58,17 @@ int ButtonTabIndex(int slot) {
   return slot < kFirstButtonFirstSlot ? 2 + 2 * slot : 32 + 2 * (slot - kFirstButtonFirstSlot);
 }
 
-std::vector<ControlSpec> BuildForm1Controls() {
+std::vector<ControlSpec> BuildForm1Controls(Language language) {
+  TwipsRect titleLabel = kTitleLabelRect;
+  titleLabel.width = LabelWidth(titleLabel.width, titleLabel.left, kTitleFieldRect.left, language);
   std::vector<ControlSpec> controls = {
       {ControlKind::ListBox, ControlName::List1, -1, L"", {120, 2280, 2715, 3660}, 0,
        ControlFont::Default},
       {ControlKind::Picture, ControlName::Picture1, -1, L"", {2940, 2280, 7395, 3675},
        kPicture1TabIndex, ControlFont::Default},
-      {ControlKind::TextBox, ControlName::txtTransformTitle, -1, L"", {1920, 1920, 3375, 270}, 56,
+      {ControlKind::TextBox, ControlName::txtTransformTitle, -1, L"", kTitleFieldRect, 56,
        ControlFont::Default},
-      {ControlKind::Label, ControlName::Label2, -1, L"タイトル変更", {300, 1980, 1455, 195}, 57,
+      {ControlKind::Label, ControlName::Label2, -1, kTitleLabelCaption.In(language), titleLabel, 57,
        ControlFont::Default},
   };
   for (const ColorSlotInfo& info : kColorSlots) {
@@ -70,9 +82,11 @@ std::vector<ControlSpec> BuildForm1Controls() {
     controls.push_back({ControlKind::Button, ControlName::cmdBrows, slot, L"...",
                         {columns.buttonLeft, fieldTop, kButtonSize, kButtonSize},
                         ButtonTabIndex(slot), ControlFont::Default});
-    controls.push_back({ControlKind::Label, ControlName::Label1, slot, info.caption,
-                        {columns.labelLeft, kLabelTop + kRowPitch * row, kLabelWidths[slot],
-                         kLabelHeight},
+    const int labelWidth =
+        LabelWidth(kLabelWidths[static_cast<std::size_t>(slot)], columns.labelLeft, columns.fieldLeft, language);
+    controls.push_back({ControlKind::Label, ControlName::Label1, slot,
+                        language == Language::Japanese ? info.caption : info.englishCaption,
+                        {columns.labelLeft, kLabelTop + kRowPitch * row, labelWidth, kLabelHeight},
                         kFirstLabel1TabIndex + slot, ControlFont::Default});
   }
   std::sort(controls.begin(), controls.end(),
@@ -80,39 +94,77 @@ std::vector<ControlSpec> BuildForm1Controls() {
   return controls;
 }
 
-constexpr std::array<ControlSpec, 3> kInputBoxControls = {{
-    {ControlKind::TextBox, ControlName::txtInput, -1, L"Text1", {180, 240, 1635, 270}, 0,
-     ControlFont::Gothic},
-    {ControlKind::Button, ControlName::CancelButton, -1, L"ｷｬﾝｾﾙ", {180, 720, 1215, 315}, 1,
-     ControlFont::Default},
-    {ControlKind::Button, ControlName::OKButton, -1, L"OK", {1620, 720, 1215, 315}, 2,
-     ControlFont::Default},
+constexpr Phrase kCancelCaption{L"ｷｬﾝｾﾙ", L"Cancel"};
+
+constexpr std::array<ControlSpec, 3> InputBoxControlsIn(Language language) {
+  return {{
+      {ControlKind::TextBox, ControlName::txtInput, -1, L"Text1", {180, 240, 1635, 270}, 0,
+       ControlFont::Gothic},
+      {ControlKind::Button, ControlName::CancelButton, -1, kCancelCaption.In(language), {180, 720, 1215, 315}, 1,
+       ControlFont::Default},
+      {ControlKind::Button, ControlName::OKButton, -1, L"OK", {1620, 720, 1215, 315}, 2,
+       ControlFont::Default},
+  }};
+}
+constexpr auto kJapaneseInputBoxControls = InputBoxControlsIn(Language::Japanese);
+constexpr auto kEnglishInputBoxControls = InputBoxControlsIn(Language::English);
+
+// Both languages' captions of each item side by side. The Japanese access keys are the
+// program's own (N twice in the Theme menu); the English ones differ within each menu.
+struct MenuRow {
+  int level;
+  const wchar_t* name;
+  Phrase caption;
+  MenuCommand command;
+};
+constexpr Phrase kSeparator{kMenuSeparator, kMenuSeparator};
+constexpr std::array<MenuRow, 16> kMenuRows = {{
+    {0, L"mnFile", {L"ファイル(&F)", L"&File"}, MenuCommand::None},
+    {1, L"mnOpen", {L"読み込む(&0)...", L"&Open..."}, MenuCommand::mnOpen},
+    {1, L"mnSave", {L"名前をつけて保存(&S)...", L"Save &As..."}, MenuCommand::mnSave},
+    {1, L"mnSeparator", kSeparator, MenuCommand::None},
+    {1, L"mnQuit", {L"反映して閉じる(&Q)", L"Apply and &Close"}, MenuCommand::mnQuit},
+    {0, L"mnColor", {L"テーマ(&C)", L"&Theme"}, MenuCommand::None},
+    {1, L"mnNewTheme", {L"新規作成(&N)...", L"&New Theme..."}, MenuCommand::mnNewTheme},
+    {1, L"mnDup", {L"複製(&C)", L"D&uplicate"}, MenuCommand::mnDup},
+    {1, L"mnRename", {L"名前を変更(&N)...", L"&Rename..."}, MenuCommand::mnRename},
+    {1, L"mnSeparator2", kSeparator, MenuCommand::None},
+    {1, L"mnDelete", {L"削除(&D)", L"&Delete"}, MenuCommand::mnDelete},
+    {1, L"mnSeparator3", kSeparator, MenuCommand::None},
+    {1, L"mnInit", {L"標準配色にする(&I)", L"Reset to &Standard Colors"}, MenuCommand::mnInit},
+    // Sharing single themes: after everything else, so every item above keeps its place.
+    {1, L"mnSeparator4", kSeparator, MenuCommand::None},
+    {1, L"mnExportTheme", {L"選択中のテーマを書き出す(&E)...", L"&Export Selected Theme..."}, MenuCommand::mnExportTheme},
+    {1, L"mnAddThemes", {L"テーマを追加で読み込む(&A)...", L"&Add Themes from File..."}, MenuCommand::mnAddThemes},
 }};
 
-constexpr std::array<MenuSpec, 13> kForm1Menus = {{
-    {0, L"mnFile", L"ファイル(&F)", MenuCommand::None},
-    {1, L"mnOpen", L"読み込む(&0)...", MenuCommand::mnOpen},
-    {1, L"mnSave", L"名前をつけて保存(&S)...", MenuCommand::mnSave},
-    {1, L"mnSeparator", kMenuSeparator, MenuCommand::None},
-    {1, L"mnQuit", L"反映して閉じる(&Q)", MenuCommand::mnQuit},
-    {0, L"mnColor", L"テーマ(&C)", MenuCommand::None},
-    {1, L"mnNewTheme", L"新規作成(&N)...", MenuCommand::mnNewTheme},
-    {1, L"mnDup", L"複製(&C)", MenuCommand::mnDup},
-    {1, L"mnRename", L"名前を変更(&N)...", MenuCommand::mnRename},
-    {1, L"mnSeparator2", kMenuSeparator, MenuCommand::None},
-    {1, L"mnDelete", L"削除(&D)", MenuCommand::mnDelete},
-    {1, L"mnSeparator3", kMenuSeparator, MenuCommand::None},
-    {1, L"mnInit", L"標準配色にする(&I)", MenuCommand::mnInit},
-}};
+constexpr std::array<MenuSpec, kMenuRows.size()> MenusIn(Language language) {
+  std::array<MenuSpec, kMenuRows.size()> menus{};
+  for (std::size_t i = 0; i < kMenuRows.size(); ++i) {
+    const MenuRow& row = kMenuRows[i];
+    menus[i] = {row.level, row.name, row.caption.In(language), row.command};
+  }
+  return menus;
+}
+constexpr auto kJapaneseMenus = MenusIn(Language::Japanese);
+constexpr auto kEnglishMenus = MenusIn(Language::English);
 
 }  // namespace
 
-std::span<const ControlSpec> Form1Controls() {
-  static const std::vector<ControlSpec> controls = BuildForm1Controls();
-  return controls;
+std::span<const ControlSpec> Form1Controls(Language language) {
+  static const std::vector<ControlSpec> japanese = BuildForm1Controls(Language::Japanese);
+  static const std::vector<ControlSpec> english = BuildForm1Controls(Language::English);
+  return language == Language::Japanese ? japanese : english;
 }
 
-std::span<const ControlSpec> InputBoxControls() { return kInputBoxControls; }
+std::span<const ControlSpec> InputBoxControls(Language language) {
+  if (language == Language::Japanese) return kJapaneseInputBoxControls;
+  return kEnglishInputBoxControls;
+}
+
+const wchar_t* InputBoxInitialCaption(Language language) {
+  return Phrase(L"値の入力", L"Enter a Value").In(language);
+}
 
 const ControlSpec* FindControl(std::span<const ControlSpec> controls, ControlName name,
                                int index) {
@@ -122,4 +174,7 @@ const ControlSpec* FindControl(std::span<const ControlSpec> controls, ControlNam
   return nullptr;
 }
 
-std::span<const MenuSpec> Form1Menus() { return kForm1Menus; }
+std::span<const MenuSpec> Form1Menus(Language language) {
+  if (language == Language::Japanese) return kJapaneseMenus;
+  return kEnglishMenus;
+}

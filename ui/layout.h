@@ -2,8 +2,12 @@
 // Every control and menu item of both windows, in one table each. Positions are in
 // twips from the top-left corner of the client area (for Form1, below the menu bar).
 // The Windows toolkit creates the controls by walking these tables in order, which is
-// also the tab order; tests check the same tables against the real windows.
+// also the tab order; tests check the same tables against the real windows. Each table
+// exists in both interface languages: the same controls in the same order, with the
+// captions of the language; only labels are wider in English, as far as their field.
 #include <span>
+
+#include "ui/texts.h"
 
 enum class ControlKind { ListBox, Picture, TextBox, Label, Button };
 
@@ -49,14 +53,14 @@ struct ControlSpec {
 
 inline constexpr TwipsSize kForm1ClientSize{10575, 6045};
 inline constexpr TwipsSize kInputBoxClientSize{2955, 1140};
-inline constexpr wchar_t kInputBoxInitialCaption[] = L"値の入力";
 inline constexpr wchar_t kGothicFace[] = L"ＭＳ ゴシック";
-inline constexpr int kGothicPointSize = 9;
 inline constexpr int kShiftJisCharset = 128;
 
 // In rising tab index.
-std::span<const ControlSpec> Form1Controls();
-std::span<const ControlSpec> InputBoxControls();
+std::span<const ControlSpec> Form1Controls(Language language = Language::Japanese);
+std::span<const ControlSpec> InputBoxControls(Language language = Language::Japanese);
+// The name dialog's caption until its first use.
+const wchar_t* InputBoxInitialCaption(Language language);
 
 // The control with this name and array index; nullptr when the table has none.
 const ControlSpec* FindControl(std::span<const ControlSpec> controls, ControlName name,
@@ -76,6 +80,8 @@ enum class MenuCommand {
   mnRename,
   mnDelete,
   mnInit,
+  mnExportTheme,
+  mnAddThemes,
 };
 
 struct MenuSpec {
@@ -88,4 +94,4 @@ struct MenuSpec {
 inline constexpr wchar_t kMenuSeparator[] = L"-";
 
 // In menu order: each menu followed by its items.
-std::span<const MenuSpec> Form1Menus();
+std::span<const MenuSpec> Form1Menus(Language language = Language::Japanese);

@@ -1,21 +1,17 @@
 #pragma once
 // A software PreviewSurface: paints into an RGB pixel buffer at 96 DPI (15 twips per
 // pixel) and records every text instead of rendering glyphs. The tests check the
-// preview on it, and the Windows tests can use the same mapping to know which screen
-// pixel a twips position lands on.
+// preview on it.
 //
-// The mapping mirrors GDI on a bitmap of the drawing area, so that what holds here
-// holds for the Windows surface too:
-//  - a twips coordinate t lands on pixel floor(t / 15), also for negative t, so every
-//    pixel covers the same 15 twips wherever it lies;
+// It maps twips and draws colours by the rules in ui/drawing_rules.h, as the Windows
+// surface does, and paints as GDI paints on a bitmap of the drawing area, so that what
+// holds here holds for the Windows surface too:
 //  - a filled rectangle covers the pixels from its left/top corner up to, but not
 //    including, those of its right/bottom corner (FillRect);
 //  - a frame covers the inner border of that same pixel area (FrameRect);
 //  - a line starts on its first pixel and stops before its last one (MoveTo/LineTo);
 //    a line whose two ends fall on the same pixel paints nothing;
 //  - the two corners of a rectangle may come in either order;
-//  - colours are 0x00BBGGRR and only their low 24 bits are drawn (the top byte of a
-//    GDI colour would select a palette entry, which we never want);
 //  - everything outside the buffer is clipped.
 //
 // Texts: each DrawText is recorded with its twips position and the text colour in
@@ -27,27 +23,8 @@
 #include <vector>
 
 #include "settings/color_slots.h"
+#include "ui/drawing_rules.h"
 #include "ui/preview_surface.h"
-
-inline constexpr int kTwipsPerPixel = 15;  // at 96 DPI
-
-// The pixel a twips coordinate lands on at this DPI: floor(twips * dpi / 1440).
-// The Windows surface and layout map with the same rule.
-int TwipsToPixel(int twips, int dpi = 96);
-
-// Pixel area [left, right) x [top, bottom); empty when right <= left or bottom <= top.
-struct PixelBox {
-  int left;
-  int top;
-  int right;
-  int bottom;
-};
-
-// The pixels a twips rectangle with these two opposite corners fills.
-PixelBox TwipsRectToPixels(int x1, int y1, int x2, int y2, int dpi = 96);
-
-// The colour a slot value is drawn with.
-Color DrawnColor(Color color);
 
 struct RecordedText {
   int x;  // twips
@@ -69,6 +46,8 @@ class PixelSurface final : public PreviewSurface {
 
   int Width() const override { return widthTwips_; }
   int Height() const override { return heightTwips_; }
+  // Each picture paints the pixels it covers, over whatever was there.
+  void BeginPicture() override {}
   void FillRect(int x1, int y1, int x2, int y2, Color color) override;
   void OutlineRect(int x1, int y1, int x2, int y2, Color color) override;
   void Line(int x1, int y1, int x2, int y2, Color color) override;
@@ -79,7 +58,6 @@ class PixelSurface final : public PreviewSurface {
   int PixelHeight() const { return pixelHeight_; }
   // The colour of pixel (px, py), which must lie in the buffer.
   Color At(int px, int py) const;
-  const std::vector<Color>& Pixels() const { return pixels_; }
   Color TextColor() const { return textColor_; }
   // The texts still showing, in the order they were drawn.
   const std::vector<RecordedText>& Texts() const { return texts_; }

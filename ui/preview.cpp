@@ -34,22 +34,22 @@ constexpr std::wstring_view kKeyPattern = L"2101010210102";
 struct SampleEntry {
   int column;  // beat column from the roll's left edge
   int row;
-  const wchar_t* text;
+  Phrase text;
   ColorSlot fill;
   ColorSlot outlineAndText;
 };
 
 // A short phrase showing normal notes, a selection top, a selected range and rests.
 constexpr std::array<SampleEntry, 9> kSamplePhrase = {{
-    {0, 13, L"ど", COLOR_NOTE_NOR, COLOR_NOTE_TNOR},
-    {1, 11, L"れ", COLOR_NOTE_NOR, COLOR_NOTE_TNOR},
-    {2, 9, L"み", COLOR_NOTE_NOR, COLOR_NOTE_TNOR},
-    {3, 13, L"R", COLOR_NOTE_RNOR, COLOR_NOTE_TNOR},
-    {4, 8, L"ふぁ", COLOR_NOTE_TOP, COLOR_NOTE_TTOP},
-    {5, 6, L"そ", COLOR_NOTE_SEL, COLOR_NOTE_TSEL},
-    {6, 4, L"ら", COLOR_NOTE_SEL, COLOR_NOTE_TSEL},
-    {7, 13, L"R", COLOR_NOTE_RSEL, COLOR_NOTE_TSEL},
-    {6, 14, L"R", COLOR_NOTE_RTOP, COLOR_NOTE_TTOP},
+    {0, 13, {L"ど", L"do"}, COLOR_NOTE_NOR, COLOR_NOTE_TNOR},
+    {1, 11, {L"れ", L"re"}, COLOR_NOTE_NOR, COLOR_NOTE_TNOR},
+    {2, 9, {L"み", L"mi"}, COLOR_NOTE_NOR, COLOR_NOTE_TNOR},
+    {3, 13, {L"R", L"R"}, COLOR_NOTE_RNOR, COLOR_NOTE_TNOR},
+    {4, 8, {L"ふぁ", L"fa"}, COLOR_NOTE_TOP, COLOR_NOTE_TTOP},
+    {5, 6, {L"そ", L"so"}, COLOR_NOTE_SEL, COLOR_NOTE_TSEL},
+    {6, 4, {L"ら", L"la"}, COLOR_NOTE_SEL, COLOR_NOTE_TSEL},
+    {7, 13, {L"R", L"R"}, COLOR_NOTE_RSEL, COLOR_NOTE_TSEL},
+    {6, 14, {L"R", L"R"}, COLOR_NOTE_RTOP, COLOR_NOTE_TTOP},
 }};
 
 // Nearest whole twip of a note coordinate. Out-of-range values are held far outside
@@ -93,9 +93,10 @@ void DrawRow(PreviewSurface& surface, const ColorArray& colors, int i) {
 
 }  // namespace
 
-void RedrawPreview(PreviewSurface& surface, const ColorArray& colors) {
+void RedrawPreview(PreviewSurface& surface, const ColorArray& colors, Language language) {
+  surface.BeginPicture();
   DrawRoll(surface, colors);
-  DrawSampleNotes(surface, colors);
+  DrawSampleNotes(surface, colors, language);
 }
 
 void DrawRoll(PreviewSurface& surface, const ColorArray& colors) {
@@ -122,10 +123,10 @@ void DrawRoll(PreviewSurface& surface, const ColorArray& colors) {
   }
 }
 
-void DrawSampleNotes(PreviewSurface& surface, const ColorArray& colors) {
+void DrawSampleNotes(PreviewSurface& surface, const ColorArray& colors, Language language) {
   for (const SampleEntry& entry : kSamplePhrase) {
     DrawNote(surface, kBeatWidthReal * static_cast<float>(entry.column),
-             static_cast<float>(entry.row), kBeatWidthReal, entry.text,
+             static_cast<float>(entry.row), kBeatWidthReal, entry.text.In(language),
              colors[entry.outlineAndText], colors[entry.fill]);
   }
 }

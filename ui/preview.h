@@ -4,10 +4,14 @@
 
 #include "settings/color_slots.h"
 #include "ui/preview_surface.h"
+#include "ui/texts.h"
 
-// DrawRoll then DrawSampleNotes: repaints the whole picture.
-void RedrawPreview(PreviewSurface& surface, const ColorArray& colors);
+// A new picture of DrawRoll then DrawSampleNotes: repaints the whole of it. The sample
+// phrase's syllables are written as a singer of the language reads them (ど or do).
+void RedrawPreview(PreviewSurface& surface, const ColorArray& colors,
+                   Language language = Language::Japanese);
 void DrawRoll(PreviewSurface& surface, const ColorArray& colors);
-void DrawSampleNotes(PreviewSurface& surface, const ColorArray& colors);
+void DrawSampleNotes(PreviewSurface& surface, const ColorArray& colors,
+                     Language language = Language::Japanese);
 void DrawNote(PreviewSurface& surface, float x, float r, float w, const std::wstring& text,
               Color textColor, Color fillColor);

@@ -11,6 +11,9 @@ class PreviewSurface {
   // The control's outer size, as the layout gives it (7395 x 3675).
   virtual int Width() const = 0;
   virtual int Height() const = 0;
+  // A new picture starts: the calls from here on paint the whole of it, so nothing
+  // drawn before needs to be kept.
+  virtual void BeginPicture() = 0;
   // Solid fill of the rectangle with these two opposite corners.
   virtual void FillRect(int x1, int y1, int x2, int y2, Color color) = 0;
   // One-pixel frame of that rectangle.

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ui/form1_view.h"
-#include "ui/pixel_surface.h"
+#include "ui/drawing_rules.h"
 
 std::wstring ThisProgramFolder() {
   wchar_t path[MAX_PATH];
@@ -95,12 +95,12 @@ LONG Pixels(int twips, int dpi) { return TwipsToPixel(twips, dpi); }
 }  // namespace
 
 HWND AppDriver::WaitForMainWindow(DWORD timeoutMs) {
-  WaitUntil(timeoutMs, [&] {
+  WaitUntil([&] {
     main_ = FirstWindow(nullptr, [&](HWND window) {
       return ProcessOf(window) == process_.dwProcessId && IsWindowVisible(window) && TitleOf(window) == kProgramTitle;
     });
     return main_ != nullptr;
-  });
+  }, timeoutMs);
   return main_;
 }
 
@@ -125,6 +125,13 @@ HWND AppDriver::Control(ControlName name, int index) const {
 }
 
 void AppDriver::Click(HWND control, int x, int y) const {
+  // The pointer goes where the click is, as a mouse would be. Between the button's down
+  // and up the control holds the capture, and a mouse move that the window system
+  // sends meanwhile (a window came or went under the pointer) would otherwise drag a
+  // list's selection to the line at the pointer.
+  POINT at{x, y};
+  ClientToScreen(control, &at);
+  SetCursorPos(at.x, at.y);
   PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
@@ -147,6 +154,7 @@ void AppDriver::PressTab(HWND from) const {
 }
 
 namespace {
+
 INPUT Key(WORD vk, bool up) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
@@ -154,26 +162,38 @@ INPUT Key(WORD vk, bool up) {
   input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
   return input;
 }
+
 }  // namespace
 
-bool AppDriver::ChooseMenuByKeys(wchar_t menuKey, wchar_t itemKey) const {
+::testing::AssertionResult AppDriver::ChooseMenuByKeys(wchar_t menuKey, wchar_t itemKey) const {
   return ChooseMenuByKeys(menuKey, std::vector<WORD>{static_cast<WORD>(itemKey)});
 }
 
-bool AppDriver::ChooseMenuByKeys(wchar_t menuKey, const std::vector<WORD>& keys) const {
+::testing::AssertionResult AppDriver::ChooseMenuByKeys(wchar_t menuKey, const std::vector<WORD>& keys) const {
   SetForegroundWindow(main_);
-  if (!WaitUntil(3000, [&] { return GetForegroundWindow() == main_; })) return false;
+  if (!WaitUntil([&] { return GetForegroundWindow() == main_; })) {
+    return ::testing::AssertionFailure() << "the main window never came to the foreground";
+  }
+  // A menu opened before the program has taken in the news of the dialogs that just
+  // closed would be closed again by that news.
+  CatchUp(main_);
   INPUT open[] = {Key(VK_MENU, false), Key(static_cast<WORD>(menuKey), false), Key(static_cast<WORD>(menuKey), true),
                   Key(VK_MENU, true)};
-  SendInput(4, open, sizeof(INPUT));
-  // The menu opens in the program's own loop; its items take keys once it shows.
-  if (WaitForModal(L"#32768", 3000) == nullptr) return false;
-  for (WORD key : keys) {
-    INPUT press[] = {Key(key, false), Key(key, true)};
-    if (SendInput(2, press, sizeof(INPUT)) != 2) return false;
-    Sleep(50);
+  if (SendInput(4, open, sizeof(INPUT)) != 4) return ::testing::AssertionFailure() << "the keys were not sent";
+  HWND popup = nullptr;
+  if (!WaitUntil([&] { return (popup = VisibleWindowOfClass(L"#32768")) != nullptr; }, kPatience, 5)) {
+    return ::testing::AssertionFailure() << "no menu opened";
   }
-  return true;
+  // The menu takes keys from its thread's queue whatever window they are for; sent to
+  // the menu's own window, keys that come after the menu closed are dropped with it
+  // instead of reaching the control that has the focus then.
+  for (WORD key : keys) {
+    if (!PostMessageW(popup, WM_KEYDOWN, key, 1) || !PostMessageW(popup, WM_KEYUP, key, 0xC0000001)) {
+      return ::testing::AssertionFailure() << "the menu closed before it took its keys";
+    }
+  }
+  if (!WaitUntil([&] { return !InMenu(); })) return ::testing::AssertionFailure() << "the menu stayed open";
+  return ::testing::AssertionSuccess();
 }
 
 void AppDriver::ClickCloseBox() const { PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0); }
@@ -193,20 +213,37 @@ std::wstring AppDriver::DescribeWindows() const {
   return text;
 }
 
+HWND AppDriver::VisibleWindowOfClass(const wchar_t* className) const {
+  return FirstWindow(nullptr, [&](HWND window) {
+    return ProcessOf(window) == process_.dwProcessId && window != main_ && IsWindowVisible(window) &&
+           ClassOf(window) == className;
+  });
+}
+
 HWND AppDriver::WaitForModal(const wchar_t* className, DWORD timeoutMs) const {
   HWND found = nullptr;
-  WaitUntil(timeoutMs, [&] {
-    found = FirstWindow(nullptr, [&](HWND window) {
-      return ProcessOf(window) == process_.dwProcessId && window != main_ && IsWindowVisible(window) &&
-             ClassOf(window) == className;
-    });
-    return found != nullptr;
-  });
+  if (WaitUntil([&] { return (found = VisibleWindowOfClass(className)) != nullptr; }, timeoutMs)) CatchUp(found);
   return found;
 }
 
 bool AppDriver::WaitGone(HWND window, DWORD timeoutMs) const {
-  return WaitUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
+  if (!WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs)) return false;
+  if (main_ != nullptr && IsWindow(main_)) CatchUp(main_);
+  return true;
+}
+
+void AppDriver::CatchUp(HWND window) const {
+  // Both calls return once the window's thread has done what they ask, or at once for a
+  // window that is gone meanwhile.
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kPatience, &ignored);
+}
+
+bool AppDriver::InMenu() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(process_.dwThreadId, &info) && (info.flags & GUI_INMENUMODE) != 0;
 }
 
 HWND AppDriver::FocusedControl() const {

@@ -10,8 +10,6 @@ namespace {
 constexpr int kRedField = 706;
 constexpr int kGreenField = 707;
 constexpr int kBlueField = 708;
-// The file name box of the file dialogs.
-constexpr int kFileNameBox = 1148;
 
 std::vector<std::wstring> RedGreenBlue(AppDriver& app, HWND chooser) {
   return {app.Text(GetDlgItem(chooser, kRedField)), app.Text(GetDlgItem(chooser, kGreenField)),
@@ -39,7 +37,7 @@ TEST_F(Story, ColourChooserOpensOnTheFieldsColourCancelAndTheSameColourChangeNot
     EXPECT_EQ(app_->FocusedControl(), app_->Control(ControlName::cmdBrows, COLOR_SEPA2));
   }
   app_->ClickCloseBox();
-  ASSERT_TRUE(app_->WaitForExit(10000)) << "the program asked or stayed";
+  ASSERT_TRUE(app_->WaitForExit()) << "the program asked or stayed";
   EXPECT_TRUE(Untouched(L"setting.ini"));
   EXPECT_TRUE(Untouched(L"lirvacolors.ini"));
 }
@@ -55,25 +53,16 @@ TEST_F(Story, ColourPickedInTheChooserIsLiftedShownAndApplied) {
   AppDriver::Press(GetDlgItem(chooser, IDOK));
   ASSERT_TRUE(app_->WaitGone(chooser));
   // 0x008000 gains bit 16, as a typed colour does.
-  EXPECT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_BACK)) == L"018000"; }))
+  EXPECT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"018000"; }))
       << Utf8(app_->Text(Field(COLOR_BACK)));
   EXPECT_TRUE(RulerBandShows(0x018000));
 
   app_->ClickCloseBox();
   ASSERT_TRUE(AnswerMessageBox(L"設定が変更されています。setting.iniに反映しますか？", IDYES));
-  ASSERT_TRUE(app_->WaitForExit(10000));
+  ASSERT_TRUE(app_->WaitForExit());
   ColorArray written = StandardColors();
   written[COLOR_BACK] = 0x018000;
   EXPECT_EQ(Read(L"setting.ini"), Lines(SettingLines(folder_.wstring(), written, kStartTitle)));
-}
-
-// Types a path into the file name box of the open file dialog and presses Enter.
-void ChooseFile(AppDriver& app, HWND dialog, const std::wstring& path) {
-  const HWND box = AppDriver::ChildOfClass(GetDlgItem(dialog, kFileNameBox), L"Edit");
-  ASSERT_NE(box, nullptr) << "no file name box";
-  SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-  AppDriver::PressKey(box, VK_RETURN);
-  ASSERT_TRUE(app.WaitGone(dialog)) << "the file dialog stayed";
 }
 
 TEST_F(Story, ThemesSavedToAFileThenAnotherFileLoadedAndApplied) {
@@ -88,14 +77,14 @@ TEST_F(Story, ThemesSavedToAFileThenAnotherFileLoadedAndApplied) {
   HWND dialog = app_->WaitForModal(L"#32770");
   ASSERT_NE(dialog, nullptr) << "no save dialog";
   ChooseFile(*app_, dialog, File(L"テーマ\\保存.txt"));
-  EXPECT_TRUE(app_->WaitUntil(5000, [&] { return Read(L"テーマ\\保存.txt") == store(); }));
+  EXPECT_TRUE(app_->WaitUntil([&] { return Read(L"テーマ\\保存.txt") == store(); }));
 
   // A duplicate changes the list, so the load asks first; Yes opens the save dialog,
   // and when that is cancelled the load dialog still follows, in the folder and with
   // the name chosen last.
   app_->ClickListEntry(2);
   ASSERT_TRUE(app_->ChooseMenuByKeys(L'C', std::vector<WORD>{VK_DOWN, VK_RETURN}));
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return ListEntries().size() == 4; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return ListEntries().size() == 4; }));
   ASSERT_TRUE(app_->ChooseMenuByKeys(L'F', L'0'));
   ASSERT_TRUE(AnswerMessageBox(L"設定は変更されています。ファイルに保存しますか？", IDYES));
   dialog = app_->WaitForModal(L"#32770");
@@ -106,14 +95,14 @@ TEST_F(Story, ThemesSavedToAFileThenAnotherFileLoadedAndApplied) {
   ASSERT_NE(dialog, nullptr) << "no load dialog";
   EXPECT_EQ(app_->Text(AppDriver::ChildOfClass(GetDlgItem(dialog, kFileNameBox), L"Edit")), L"保存.txt");
   ChooseFile(*app_, dialog, File(L"テーマ\\海.txt"));
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return ListEntries().size() == 2; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return ListEntries().size() == 2; }));
   EXPECT_EQ(ListEntries(), (std::vector<std::wstring>{L"(現在の設定)", L"海"}));
   EXPECT_EQ(ListSelection(), -1);
 
   app_->ClickListEntry(1);
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_BACK)) == L"FFF8F0"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"FFF8F0"; }));
   ASSERT_TRUE(app_->ChooseMenuByKeys(L'F', L'Q'));
-  ASSERT_TRUE(app_->WaitForExit(10000));
+  ASSERT_TRUE(app_->WaitForExit());
   EXPECT_EQ(Read(L"lirvacolors.ini"), StoreBytes({kSea}));
   EXPECT_EQ(Read(L"setting.ini"), Lines(SettingLines(folder_.wstring(), kSea.colors, L"波")));
 }

@@ -31,6 +31,9 @@
 
 namespace {
 
+// No host runs beside the program here.
+std::vector<std::wstring> NoProgramsRunning() { return {}; }
+
 namespace fs = std::filesystem;
 
 constexpr int kRedField = 706;
@@ -85,8 +88,8 @@ platform::WriteCalls NotedWrites() {
 
 class NoCloseChecks : public CloseObserver {
  public:
-  void BeforeClose(int) override {}
-  void AfterClose(int, bool) override {}
+  void BeforeClose(CloseReason) override {}
+  void AfterClose(CloseReason, bool) override {}
 };
 
 struct Shadow {
@@ -94,7 +97,7 @@ struct Shadow {
       : answers(MakeAnswers(random)),
         in(answers.data(), answers.size()),
         view(in, themeFiles, std::move(programFiles), /*asAUser=*/true),
-        form(settings, view) {
+        form(settings, view, NoProgramsRunning) {
     view.Attach(form, observer);
   }
   static std::vector<std::uint8_t> MakeAnswers(std::mt19937& random) {
@@ -426,7 +429,7 @@ class Soak : public Story {
     } else {
       step = "close box";
       close = true;
-      view.AskClose(0);
+      view.AskClose(CloseReason::CloseBox);
       real = [this] {
         app_->ClickCloseBox();
         return true;

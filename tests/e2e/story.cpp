@@ -150,6 +150,14 @@ void Story::LaunchProgram() { app_ = std::make_unique<AppDriver>(folder_.wstring
   return ::testing::AssertionSuccess();
 }
 
+void ChooseFile(AppDriver& app, HWND dialog, const std::wstring& path) {
+  const HWND box = AppDriver::ChildOfClass(GetDlgItem(dialog, kFileNameBox), L"Edit");
+  ASSERT_NE(box, nullptr) << "no file name box";
+  SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  AppDriver::PressKey(box, VK_RETURN);
+  ASSERT_TRUE(app.WaitGone(dialog)) << "the file dialog stayed";
+}
+
 std::wstring Story::File(const std::wstring& name) const { return folder_.wstring() + L"\\" + name; }
 
 void Story::Write(const std::wstring& name, const std::string& bytes) const {
@@ -184,7 +192,7 @@ std::vector<std::wstring> Story::ListEntries() const {
 
 bool Story::RulerBandShows(Color color) const {
   const HWND preview = app_->Control(ControlName::Picture1);
-  return app_->WaitUntil(5000, [&] { return ScreenCapture(app_->main()).PixelInClient(preview, 200, 20) == color; });
+  return app_->WaitUntil([&] { return ScreenCapture(app_->main()).PixelInClient(preview, 200, 20) == color; });
 }
 
 int Story::ListSelection() const { return static_cast<int>(SendMessageW(List(), LB_GETCURSEL, 0, 0)); }

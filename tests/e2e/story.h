@@ -38,6 +38,12 @@ extern const StoredTheme kSea;       // "海"
 // TransformTitle of the setting.ini every story starts from.
 extern const wchar_t kStartTitle[];
 
+// The file name box of the file dialogs.
+inline constexpr int kFileNameBox = 1148;
+// Types a path into the file name box of a file dialog and presses Enter; fails when
+// the dialog stays.
+void ChooseFile(AppDriver& app, HWND dialog, const std::wstring& path);
+
 class Story : public ::testing::Test {
  protected:
   Story();

@@ -43,7 +43,7 @@ TEST_F(Story, NewThemeIsNamedInItsDialogAndStoredWithTheStandardColours) {
   WriteLirvaFolder();
   ASSERT_TRUE(StartProgram());
   app_->ClickListEntry(1);  // 夜空, so that the standard colours show when they come
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
 
   // Cancelled: nothing added, the colours stay.
   ChooseThemeItem(*app_, kNewTheme);
@@ -53,17 +53,20 @@ TEST_F(Story, NewThemeIsNamedInItsDialogAndStoredWithTheStandardColours) {
   EXPECT_EQ(ListEntries().size(), 3u);
   EXPECT_EQ(app_->Text(Field(COLOR_BACK)), L"181010");
 
-  // Enter and Escape leave the dialog open; typing replaces the proposal.
+  // Enter and Escape leave the dialog open; typing replaces the proposal. The name is
+  // typed after the keys, so it shows only once the dialog has taken them.
   ChooseThemeItem(*app_, kNewTheme);
   dialog = WaitForNameDialog(*app_, L"名前を入力", L"新しいテーマ(3)");
   ASSERT_NE(dialog, nullptr);
   const HWND input = AppDriver::ChildOfClass(dialog, L"Edit");
   AppDriver::PressKey(input, VK_RETURN);
   AppDriver::PressKey(input, VK_ESCAPE);
-  EXPECT_FALSE(app_->WaitGone(dialog, 700)) << "Enter or Escape closed the dialog";
-  AnswerNameDialog(*app_, dialog, L"朝焼け", L"OK");
+  AppDriver::Type(input, L"朝焼け");
+  ASSERT_TRUE(app_->WaitUntil([&] { return !IsWindow(dialog) || app_->Text(input) == L"朝焼け"; }));
+  ASSERT_TRUE(IsWindowVisible(dialog)) << "Enter or Escape closed the dialog";
+  AnswerNameDialog(*app_, dialog, L"", L"OK");
 
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return ListEntries().size() == 4; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return ListEntries().size() == 4; }));
   EXPECT_EQ(ListEntries().back(), L"朝焼け");
   EXPECT_EQ(ListSelection(), 3);
   EXPECT_EQ(app_->Text(Field(COLOR_BACK)), L"FFFFFF");
@@ -72,7 +75,7 @@ TEST_F(Story, NewThemeIsNamedInItsDialogAndStoredWithTheStandardColours) {
   EXPECT_EQ(app_->FocusedControl(), List()) << "the focus did not come back to the list";
 
   ASSERT_TRUE(app_->ChooseMenuByKeys(L'F', L'Q'));
-  ASSERT_TRUE(app_->WaitForExit(10000));
+  ASSERT_TRUE(app_->WaitForExit());
   EXPECT_EQ(Read(L"lirvacolors.ini"), StoreBytes({kNight, kStandard, {L"朝焼け", StandardColors(), L"夜の歌"}}));
   EXPECT_EQ(Read(L"setting.ini"), Lines(SettingLines(folder_.wstring(), StandardColors(), L"夜の歌")));
 }
@@ -81,10 +84,10 @@ TEST_F(Story, DuplicateRenameDeleteThenCloseWritesTheStoreExactly) {
   WriteLirvaFolder({kNight, kStandard, kSea});
   ASSERT_TRUE(StartProgram());
   app_->ClickListEntry(1);
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
 
   ChooseThemeItem(*app_, kDuplicate);
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return ListEntries().size() == 5; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return ListEntries().size() == 5; }));
   EXPECT_EQ(ListEntries().back(), L"夜空の複製");
   EXPECT_EQ(ListSelection(), 4);
 
@@ -92,7 +95,7 @@ TEST_F(Story, DuplicateRenameDeleteThenCloseWritesTheStoreExactly) {
   const HWND dialog = WaitForNameDialog(*app_, L"名前の変更", L"夜空の複製");
   ASSERT_NE(dialog, nullptr);
   AnswerNameDialog(*app_, dialog, L"深夜", L"OK");
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return ListEntries().back() == L"深夜"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return ListEntries().back() == L"深夜"; }));
   // The title bar's close gives no name, even after an OK.
   ChooseThemeItem(*app_, kRename);
   const HWND again = WaitForNameDialog(*app_, L"名前の変更", L"深夜");
@@ -104,19 +107,19 @@ TEST_F(Story, DuplicateRenameDeleteThenCloseWritesTheStoreExactly) {
 
   // Delete Standard: Cancel keeps it, OK removes it and makes the current settings current.
   app_->ClickListEntry(2);
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_BACK)) == L"FFFFFF"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"FFFFFF"; }));
   ASSERT_TRUE(app_->ChooseMenuByKeys(L'C', L'D'));
   ASSERT_TRUE(AnswerMessageBox(L"Standardを削除します", IDCANCEL));
   EXPECT_EQ(ListEntries().size(), 5u);
   ASSERT_TRUE(app_->ChooseMenuByKeys(L'C', L'D'));
   ASSERT_TRUE(AnswerMessageBox(L"Standardを削除します", IDOK));
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return ListEntries().size() == 4; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return ListEntries().size() == 4; }));
   EXPECT_EQ(ListEntries(), (std::vector<std::wstring>{L"(現在の設定)", L"夜空", L"海", L"深夜"}));
   EXPECT_EQ(ListSelection(), 0);
 
   // Nothing for setting.ini now, but the changed list is not lost.
   app_->ClickCloseBox();
-  ASSERT_TRUE(app_->WaitForExit(10000)) << "the program asked or stayed";
+  ASSERT_TRUE(app_->WaitForExit()) << "the program asked or stayed";
   EXPECT_TRUE(Untouched(L"setting.ini"));
   EXPECT_EQ(Read(L"lirvacolors.ini"), StoreBytes({kNight, kSea, {L"深夜", kNightColors, L"夜の歌"}}));
 }

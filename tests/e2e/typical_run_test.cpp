@@ -18,13 +18,13 @@ TEST_F(Story, TypicalRunThemeChosenColourTypedApplyAndCloseWritesBothFiles) {
   EXPECT_EQ(app_->Text(back), L"FFFFFF");
 
   app_->ClickListEntry(1);
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(back) == L"181010"; })) << "the theme was not loaded";
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(back) == L"181010"; })) << "the theme was not loaded";
 
   app_->TypeReplacing(back, L"0000FF");
   app_->PressTab(back);
   // The edit is taken when the field loses the focus: the ruler band turns red.
   std::unique_ptr<ScreenCapture> shown;
-  bool red = app_->WaitUntil(5000, [&] {
+  bool red = app_->WaitUntil([&] {
     shown = std::make_unique<ScreenCapture>(app_->main());
     return shown->PixelInClient(preview, 3000 / 15, 300 / 15) == 0x0000FF;
   });
@@ -36,7 +36,7 @@ TEST_F(Story, TypicalRunThemeChosenColourTypedApplyAndCloseWritesBothFiles) {
 
   // File (F) > apply and close (Q).
   ASSERT_TRUE(app_->ChooseMenuByKeys(L'F', L'Q'));
-  ASSERT_TRUE(app_->WaitForExit(10000)) << "the program did not close";
+  ASSERT_TRUE(app_->WaitForExit()) << "the program did not close";
 
   ColorArray written = kNightColors;
   written[COLOR_BACK] = 0xFF;

@@ -24,7 +24,7 @@ WriteCallCounts CallsOfTheClose(const wchar_t* file) {
   TestWindow w;
   StartWithBothFilesToWrite(w);
   WriteFaultInjector faults(file);
-  EXPECT_TRUE(w.view.AskClose(1));
+  EXPECT_TRUE(w.view.AskClose(CloseReason::Program));
   return faults.Counts();
 }
 
@@ -46,8 +46,8 @@ TEST(Form1CloseFaults, EveryFailedCallIsToldNothingIsLostAndTheNextCloseWrites) 
 
       WriteFaultInjector faults(file);
       faults.Arm(fault);
-      w.view.AnswerMessage(vbYes);  // keep the window open
-      EXPECT_FALSE(w.view.AskClose(1));
+      w.view.AnswerMessage(MsgBoxAnswer::Yes);  // keep the window open
+      EXPECT_FALSE(w.view.AskClose(CloseReason::Program));
       EXPECT_TRUE(faults.Struck()) << "the fault never came";
       ASSERT_EQ(w.view.Messages().size(), 1u);
       EXPECT_EQ(platform::ToUtf8(w.view.Messages()[0].Prompt),
@@ -59,7 +59,7 @@ TEST(Form1CloseFaults, EveryFailedCallIsToldNothingIsLostAndTheNextCloseWrites) 
       EXPECT_EQ(w.folder.CountEntries(), entries) << "a temporary file was left";
 
       faults.Heal();
-      EXPECT_TRUE(w.view.AskClose(1));
+      EXPECT_TRUE(w.view.AskClose(CloseReason::Program));
       EXPECT_EQ(w.Bytes(kSettingsFileName), settingsAfter);
       EXPECT_EQ(w.Bytes(kThemeStoreFileName), storeAfter);
       EXPECT_EQ(w.folder.CountEntries(), entries);
@@ -80,8 +80,8 @@ TEST(Form1CloseFaults, NoClosesWithoutTheFailedFileOnly) {
     WriteFaultInjector faults(file);
     faults.Arm(lastOfTheTable);
 
-    w.view.AnswerMessage(vbNo);
-    EXPECT_TRUE(w.view.AskClose(1));
+    w.view.AnswerMessage(MsgBoxAnswer::No);
+    EXPECT_TRUE(w.view.AskClose(CloseReason::Program));
     const bool settingsFailed = file == std::wstring(kSettingsFileName);
     EXPECT_EQ(w.Bytes(kSettingsFileName), settingsFailed ? settingsBefore : TestWindow::SettingsBytes(w.settings));
     EXPECT_EQ(w.Bytes(kThemeStoreFileName), settingsFailed ? TestWindow::StoreBytes(w.form.Themes()) : storeBefore);

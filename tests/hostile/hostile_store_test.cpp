@@ -17,8 +17,9 @@ namespace {
 
 class CountingListBox : public ThemeListBox {
  public:
-  void ClearList() override { entries.clear(); }
-  void AppendListEntry(const std::wstring& text) override { entries.push_back(text); }
+  void ReplaceListEntries(const std::vector<std::wstring_view>& names) override {
+    entries.assign(names.begin(), names.end());
+  }
   std::vector<std::wstring> entries;
 };
 

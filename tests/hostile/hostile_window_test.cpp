@@ -27,7 +27,7 @@ TEST(HostileWindow, ASettingIniTheHostCannotReadAsMeantIsToldAndNeverWritten) {
     TestWindow w;
     w.folder.Write(kSettingsFileName, c.bytes);
     w.WriteStoreFile(SampleThemes());
-    w.view.AnswerMessage(vbOK);
+    w.view.AnswerMessage(MsgBoxAnswer::OK);
     w.view.Open();
     ASSERT_EQ(w.view.Messages().size(), 1u);
     EXPECT_EQ(w.view.Messages()[0].Prompt,
@@ -39,7 +39,7 @@ TEST(HostileWindow, ASettingIniTheHostCannotReadAsMeantIsToldAndNeverWritten) {
     w.view.Focus(Control::Field(COLOR_BACK));
     w.view.Type(L"123456");
     w.view.PressTab();
-    EXPECT_TRUE(w.view.AskClose(0));
+    EXPECT_TRUE(w.view.AskClose(CloseReason::CloseBox));
     EXPECT_EQ(w.Bytes(kSettingsFileName), c.bytes);
     EXPECT_EQ(w.Bytes(kThemeStoreFileName), TestWindow::StoreBytes(w.form.Themes()));
   }

@@ -75,6 +75,43 @@ TEST(CodePage, AStrayFirstByteNeverSwallowsWhatFollowsIt) {
   EXPECT_EQ(platform::ToCodePage(name + L"\r"), "Night\x8F\r");
 }
 
+// A reader decodes line after line into one buffer: each line must come out exactly
+// as it would into an empty one, whatever the buffer held before.
+TEST(CodePage, DecodingIntoAReusedBufferLeavesNothingOfTheLineBefore) {
+  struct Case {
+    std::string bytes;
+    std::wstring text;
+  } decodable[] = {
+      {"(\x8C\xBB\x8D\xDD\x82\xCC\x90\xDD\x92\xE8)", L"(現在の設定)"},
+      {"a", L"a"},
+      {"", L""},
+      {"\xB7\xAC\xDD\xBE\xD9", L"ｷｬﾝｾﾙ"},
+      {"TransformTitle=\x91\xe8", L"TransformTitle=題"},
+  };
+  std::wstring buffer = L"a previous line much longer than any of these";
+  for (const Case& c : decodable) {
+    SCOPED_TRACE(c.bytes);
+    platform::FromCodePage(c.bytes, buffer);
+    EXPECT_EQ(buffer, c.text);
+  }
+
+  const std::string undecodable[] = {
+      "abc\x82",          // a lead byte at the end
+      "a\x82\x20z",        // a lead byte before a byte that cannot follow it
+      "\x80\xA0\xFD\xFE\xFF",  // bytes that start nothing in code page 932
+  };
+  for (const std::string& bytes : undecodable) {
+    SCOPED_TRACE(bytes);
+    buffer = L"a previous line much longer than any of these";
+    platform::FromCodePage(bytes, buffer);
+    std::wstring fresh;
+    platform::FromCodePage(bytes, fresh);
+    EXPECT_EQ(buffer, fresh);
+    EXPECT_LE(buffer.size(), bytes.size());
+    EXPECT_FALSE(buffer.empty());
+  }
+}
+
 TEST(Utf8, RoundTripsOutsideTheBasicPlane) {
   std::wstring text = platform::FromUtf8("x\xF0\x9F\x8E\xB9y");
   EXPECT_EQ(platform::ToUtf8(text), "x\xF0\x9F\x8E\xB9y");

@@ -95,7 +95,7 @@ TEST(SettingsValues, ColoursAreWrittenInUnpaddedHexadecimalAndReadBack) {
                {-1, L"FFFFFFFF"}, {kMin, L"80000000"}, {kMax, L"7FFFFFFF"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.color);
-    EXPECT_EQ(ColorHexText(c.color), c.text);
+    EXPECT_EQ(UnpaddedHexText(c.color), c.text);
     EXPECT_EQ(ReadColor(L"&H" + c.text), c.color);
   }
 }

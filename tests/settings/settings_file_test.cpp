@@ -55,7 +55,7 @@ TEST(SettingsFile, AWrittenFileLoadedAndWrittenAgainIsByteIdentical) {
     SCOPED_TRACE(round);
     SettingsLoadResult result;
     const SettingsRecord loaded = folder.Load(&result);
-    ASSERT_TRUE(result.Read());
+    ASSERT_TRUE(result.Found && result.Status.ok());
     EXPECT_EQ(loaded, original);
     ASSERT_TRUE(SaveSettings(loaded, kNoMainWindow).ok());
     EXPECT_EQ(folder.ReadSettings(), first);

@@ -38,7 +38,7 @@ TEST(LoadSettings, AnEmptyFileGivesTheSameRecordAsNoFileButCountsAsRead) {
 
   folder.WriteSettings("");
   const SettingsRecord empty = folder.Load(&result);
-  EXPECT_TRUE(result.Read());
+  EXPECT_TRUE(result.Found && result.Status.ok());
   EXPECT_EQ(empty, missing);
 
   // A second load starts again from the defaults.
@@ -275,7 +275,7 @@ TEST(LoadSettings, AFileThatCannotBeReadIsReportedAndFillsNothing) {
   EXPECT_TRUE(result.Found);
   EXPECT_FALSE(result.Status.ok());
   EXPECT_FALSE(result.Status.reason().empty());
-  EXPECT_FALSE(result.Read());
+  EXPECT_FALSE(result.Found && result.Status.ok());
   EXPECT_EQ(s.Tool1Path, folder.File(L"wavtool.exe"));
   s.Tool1Path = defaults.Tool1Path;
   s.Tool2Path = defaults.Tool2Path;

@@ -1,22 +1,34 @@
 #include "tests/ui/fake_form1_view.h"
 
 #include <algorithm>
+#include <string_view>
+
+#include "ui/form1_menu.h"
+
+#include "ui/layout.h"
 
 namespace {
 
-// The order in which Tab moves the focus; labels never take it.
+// The fake's name for a control of the layout table that can hold the focus.
+Control ControlOf(const ControlSpec& spec) {
+  switch (spec.name) {
+    case ControlName::List1: return Control::ListBox();
+    case ControlName::Picture1: return Control::PictureBox();
+    case ControlName::txtColors: return Control::Field(spec.index);
+    case ControlName::cmdBrows: return Control::Button(spec.index);
+    case ControlName::txtTransformTitle: return Control::Title();
+    default:
+      ADD_FAILURE() << "the fake has no control for layout entry " << static_cast<int>(spec.name);
+      return {};
+  }
+}
+
+// The order in which Tab moves the focus: the layout table's, as the real window's.
 std::vector<Control> TabOrder() {
-  std::vector<Control> order{Control::ListBox()};
-  for (int i = 0; i <= 14; ++i) {
-    order.push_back(Control::Field(i));
-    order.push_back(Control::Button(i));
+  std::vector<Control> order;
+  for (const ControlSpec& spec : Form1Controls()) {
+    if (TakesFocus(spec.kind)) order.push_back(ControlOf(spec));
   }
-  order.push_back(Control::PictureBox());
-  for (int i = 15; i <= 17; ++i) {
-    order.push_back(Control::Button(i));
-    order.push_back(Control::Field(i));
-  }
-  order.push_back(Control::Title());
   return order;
 }
 
@@ -137,35 +149,60 @@ void FakeForm1View::ClickBrowse(int index) {
 
 void FakeForm1View::ChooseMenu(void (Form1Events::*item)()) {
   if (!UserCanAct("Menu")) return;
+  const MenuCommand command = CommandOf(item);
+  if (IsThemeMenuItem(command)) {
+    events_->mnColor_Click();
+    if (!MenuItemEnabled(command)) {
+      ADD_FAILURE() << "a greyed menu item chosen";
+      return;
+    }
+  }
   (events_->*item)();
 }
 
-bool FakeForm1View::AskClose(int unloadMode) {
+void FakeForm1View::OpenThemeMenu() {
+  if (UserCanAct("Menu")) events_->mnColor_Click();
+}
+
+bool FakeForm1View::MenuItemEnabled(MenuCommand item) const {
+  return std::find(greyed_.begin(), greyed_.end(), item) == greyed_.end();
+}
+
+void FakeForm1View::SetMenuItemEnabled(MenuCommand item, bool enabled) {
+  std::erase(greyed_, item);
+  if (!enabled) greyed_.push_back(item);
+}
+
+void FakeForm1View::DropFiles(const std::vector<std::wstring>& paths) {
+  if (UserCanAct("Drop")) events_->Form_FilesDropped(paths);
+}
+
+bool FakeForm1View::AskClose(CloseReason reason) {
   if (!UserCanAct("Close")) return false;
-  if (!events_->Form_QueryUnload(unloadMode)) closed_ = true;
+  if (!events_->Form_QueryUnload(reason)) closed_ = true;
   return closed_;
 }
 
-void FakeForm1View::RequestClose() { AskClose(1); }
+void FakeForm1View::RequestClose() { AskClose(CloseReason::Program); }
 
 // --- Scripted answers ------------------------------------------------------------------
 
-void FakeForm1View::AnswerMessage(int answer) { script_.push_back({Answer::Message, answer, std::nullopt, {}, {}, {}}); }
+void FakeForm1View::AnswerMessage(MsgBoxAnswer answer) { script_.push_back({Answer::Message, answer, std::nullopt, {}, {}, {}}); }
 
-void FakeForm1View::AnswerMessage(const std::wstring& expectedPrompt, int answer) {
+void FakeForm1View::AnswerMessage(const std::wstring& expectedPrompt, MsgBoxAnswer answer) {
   script_.push_back({Answer::Message, answer, expectedPrompt, {}, {}, {}});
 }
 
 void FakeForm1View::AnswerNameDialog(std::vector<NameDialogStep> steps) {
-  script_.push_back({Answer::NameDialog, 0, std::nullopt, std::move(steps), {}, {}});
+  script_.push_back({Answer::NameDialog, {}, std::nullopt, std::move(steps), {}, {}});
 }
 
 void FakeForm1View::AnswerChooser(std::optional<Color> chosen) {
-  script_.push_back({Answer::Chooser, 0, std::nullopt, {}, chosen, {}});
+  script_.push_back({Answer::Chooser, {}, std::nullopt, {}, chosen, {}});
 }
 
 void FakeForm1View::AnswerFileDialog(std::optional<std::wstring> path) {
-  script_.push_back({Answer::FileDialog, 0, std::nullopt, {}, {}, std::move(path)});
+  script_.push_back({Answer::FileDialog, {}, std::nullopt, {}, {}, std::move(path)});
 }
 
 std::optional<FakeForm1View::Answer> FakeForm1View::NextAnswer(Answer::Kind kind, const std::wstring& what) {
@@ -244,6 +281,11 @@ void FakeForm1View::ListClear() {
 
 void FakeForm1View::ListAdd(const std::wstring& text) { listItems_.push_back(text); }
 
+void FakeForm1View::ListReplaceAll(const std::vector<std::wstring_view>& entries) {
+  listItems_.assign(entries.begin(), entries.end());
+  listIndex_ = -1;
+}
+
 void FakeForm1View::ListRemove(int index) {
   if (!InRange(index, ListCount())) {
     ADD_FAILURE() << "no list entry " << index;
@@ -258,10 +300,10 @@ void FakeForm1View::ListRemove(int index) {
   }
 }
 
-int FakeForm1View::MsgBox(const std::wstring& prompt, int style) {
+MsgBoxAnswer FakeForm1View::MsgBox(const std::wstring& prompt, MsgBoxStyle style) {
   messages_.push_back({prompt, style});
   std::optional<Answer> answer = NextAnswer(Answer::Message, prompt);
-  if (!answer) return vbCancel;
+  if (!answer) return MsgBoxAnswer::Cancel;
   if (answer->expectedPrompt && *answer->expectedPrompt != prompt) {
     ADD_FAILURE() << "message box shows \"" << prompt << "\", expected \"" << *answer->expectedPrompt << "\"";
   }

@@ -44,7 +44,7 @@ inline NameDialogStep CloseBox() { return {NameDialogStep::CloseBox, {}}; }
 
 struct ShownMessage {
   std::wstring Prompt;
-  int Style = 0;
+  MsgBoxStyle Style = MsgBoxStyle::OKOnly;
 };
 struct ShownNameDialog {
   void* Owner = nullptr;
@@ -71,6 +71,11 @@ class FakeForm1View : public Form1View {
   FakeForm1View& operator=(const FakeForm1View&) = delete;
 
   void Attach(Form1Events& events) { events_ = &events; }
+  // The language the window speaks; Japanese unless a test says otherwise.
+  void SetInterfaceLanguage(Language language) {
+    language_ = language;
+    surface_.SetLanguage(language);
+  }
 
   // --- The user -------------------------------------------------------------------
   // Runs Form_Load, after which the list holds the focus.
@@ -84,14 +89,20 @@ class FakeForm1View : public Form1View {
   void PressDown();
   void PressUp();
   void ClickBrowse(int index);
-  // Menu items never take the focus.
+  // Menu items never take the focus. An item of the Theme menu is chosen after the
+  // menu has dropped down (mnColor_Click); a greyed item cannot be chosen.
   void ChooseMenu(void (Form1Events::*item)());
-  // The close box (0), the session ending (2), ...; true when the window closed.
-  bool AskClose(int unloadMode);
+  // Drops the Theme menu down and closes it again without choosing.
+  void OpenThemeMenu();
+  bool MenuItemEnabled(MenuCommand item) const;
+  // Files dropped onto the main window.
+  void DropFiles(const std::vector<std::wstring>& paths);
+  // The close box, the session ending, ...; true when the window closed.
+  bool AskClose(CloseReason reason);
 
   // --- Answers to the next modal windows, in order ---------------------------------
-  void AnswerMessage(int answer);
-  void AnswerMessage(const std::wstring& expectedPrompt, int answer);
+  void AnswerMessage(MsgBoxAnswer answer);
+  void AnswerMessage(const std::wstring& expectedPrompt, MsgBoxAnswer answer);
   void AnswerNameDialog(std::vector<NameDialogStep> steps);
   void AnswerChooser(std::optional<Color> chosen);
   void AnswerFileDialog(std::optional<std::wstring> path);
@@ -110,10 +121,12 @@ class FakeForm1View : public Form1View {
 
   // --- Form1View ----------------------------------------------------------------------
   WindowRef Window() override { return WindowRef{this}; }
+  Language InterfaceLanguage() override { return language_; }
   std::wstring ColorFieldText(int index) override;
   void SetColorFieldText(int index, const std::wstring& text) override;
   std::wstring TransformTitleText() override { return titleText_; }
   void SetTransformTitleText(const std::wstring& text) override;
+  int FocusedColorField() override { return focus_.kind == Control::ColorField ? focus_.index : -1; }
   int ListIndex() override { return listIndex_; }
   void SetListIndex(int index) override;
   int ListCount() override { return static_cast<int>(listItems_.size()); }
@@ -121,20 +134,22 @@ class FakeForm1View : public Form1View {
   void SetListItem(int index, const std::wstring& text) override;
   void ListClear() override;
   void ListAdd(const std::wstring& text) override;
+  void ListReplaceAll(const std::vector<std::wstring_view>& entries) override;
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return surface_; }
-  int MsgBox(const std::wstring& prompt, int style) override;
+  MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
   std::optional<Color> ChooseColor(Color initial, int flags) override;
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
   InputBoxView& InputBoxDialogView() override { return nameDialog_; }
+  void SetMenuItemEnabled(MenuCommand item, bool enabled) override;
   void RequestClose() override;
 
  private:
   struct Answer {
     enum Kind { Message, NameDialog, Chooser, FileDialog };
     Kind kind;
-    int message = 0;
+    MsgBoxAnswer message = MsgBoxAnswer::Cancel;
     std::optional<std::wstring> expectedPrompt;
     std::vector<NameDialogStep> steps;
     std::optional<Color> color;
@@ -168,6 +183,7 @@ class FakeForm1View : public Form1View {
   void SetListIndexAndNotify(int index);
 
   Form1Events* events_ = nullptr;
+  Language language_ = Language::Japanese;
   std::deque<Answer> script_;
   std::vector<ShownMessage> messages_;
   std::vector<ShownNameDialog> nameDialogs_;
@@ -181,6 +197,7 @@ class FakeForm1View : public Form1View {
   Control focus_;
   bool wholeTextSelected_ = false;
   bool closed_ = false;
+  std::vector<MenuCommand> greyed_;
   RecordingSurface surface_;
   NameDialogView nameDialog_;
 };

@@ -55,20 +55,55 @@ TEST(Form1ColorField, PassingThroughAFieldAfterAFillMarksTheColoursChangedOnce) 
   EXPECT_TRUE(w.view.Surface().TakeNothingDrawn());
 }
 
-// Menu items take no focus, so a colour being typed stays pending through a command.
-TEST(Form1ColorField, AMenuCommandLeavesATypedColourPending) {
+// Menu items take no focus, so no focus change takes a colour being typed: every menu
+// command takes it first, as leaving the field would (read, lifted, shown, drawn).
+TEST(Form1ColorField, EveryMenuCommandTakesAColourBeingTypedFirst) {
+  struct Case {
+    const char* name;
+    void (Form1Events::*item)();
+    // Ends the command at its first question or dialog.
+    void (*cancel)(FakeForm1View& view);
+  };
+  const Case cases[] = {
+      {"load", &Form1Events::mnOpen_Click, [](FakeForm1View& v) { v.AnswerFileDialog(std::nullopt); }},
+      {"save", &Form1Events::mnSave_Click, [](FakeForm1View& v) { v.AnswerFileDialog(std::nullopt); }},
+      {"new theme", &Form1Events::mnNewTheme_Click,
+       [](FakeForm1View& v) { v.AnswerMessage(SaveIntoThemeQuestion(L"Night"), MsgBoxAnswer::Cancel); }},
+      {"duplicate", &Form1Events::mnDup_Click, [](FakeForm1View& v) { v.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::Cancel); }},
+      {"rename", &Form1Events::mnRename_Click, [](FakeForm1View& v) { v.AnswerNameDialog({ClickCancel()}); }},
+      {"delete", &Form1Events::mnDelete_Click, [](FakeForm1View& v) { v.AnswerMessage(DeleteQuestion(L"Night"), MsgBoxAnswer::Cancel); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestWindow w;
+    w.StartBesideSampleFiles();
+    w.view.ClickListEntry(1);
+    w.view.Surface().DiscardDrawing();
+    w.view.Focus(Control::Field(COLOR_PIANO2));
+    w.view.Type(L"8000");
+    c.cancel(w.view);
+    w.view.ChooseMenu(c.item);
+
+    EXPECT_EQ(w.settings.Colors[COLOR_PIANO2], 0x18000);
+    EXPECT_EQ(w.view.ColorFieldText(COLOR_PIANO2), L"018000");
+    EXPECT_TRUE(w.form.State().SettingsChanged);
+    EXPECT_FALSE(w.form.State().ColorFieldEdited);
+    EXPECT_TRUE(w.view.Surface().TakeOneRedrawShowing(w.settings.Colors));
+    // The field keeps the focus; leaving it later takes nothing twice.
+    w.view.PressTab();
+    EXPECT_TRUE(w.view.Surface().TakeNothingDrawn());
+  }
+}
+
+// With the focus elsewhere there is nothing pending to take.
+TEST(Form1ColorField, AMenuCommandWithTheFocusOutsideTheFieldsTakesNothing) {
   TestWindow w;
   w.StartBesideSampleFiles();
-  w.view.Focus(Control::Field(COLOR_PIANO2));
-  w.view.Type(L"123");
   w.view.AnswerFileDialog(std::nullopt);
   w.view.ChooseMenu(&Form1Events::mnSave_Click);
-  EXPECT_EQ(w.settings.Colors[COLOR_PIANO2], SampleSettings().Colors[COLOR_PIANO2]);
   EXPECT_FALSE(w.form.State().SettingsChanged);
-
-  w.view.PressTab();
-  EXPECT_EQ(w.settings.Colors[COLOR_PIANO2], 0x123);
-  EXPECT_EQ(w.view.ColorFieldText(COLOR_PIANO2), L"000123");
+  EXPECT_TRUE(w.form.State().ColorFieldEdited);
+  EXPECT_TRUE(w.view.Surface().TakeNothingDrawn());
 }
 
 TEST(Form1Chooser, OpensOnTheFieldsColourAndTakesADifferentChoiceAtOnce) {
@@ -135,7 +170,7 @@ TEST(Form1TransformTitle, EachKeystrokeIsTakenAndTheProgramsOwnFillIsNot) {
   EXPECT_TRUE(w.view.Surface().TakeNothingDrawn());
 
   // A switch fills the field with the theme's title and leaves the mark clear.
-  w.view.AnswerMessage(vbNo);
+  w.view.AnswerMessage(MsgBoxAnswer::No);
   w.view.ClickListEntry(1);
   EXPECT_EQ(w.view.TransformTitleText(), L"夜");
   EXPECT_FALSE(w.form.State().SettingsChanged);

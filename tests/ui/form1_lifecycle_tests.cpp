@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "tests/ui/form1_test_support.h"
 #include "themes/color_text.h"
@@ -9,8 +10,8 @@
 
 namespace {
 
-constexpr int kYesNoCancelQuestion = vbYesNoCancel + vbExclamation;
-constexpr int kYesNoQuestion = vbYesNo + vbExclamation;
+constexpr MsgBoxStyle kYesNoCancelQuestion = MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation;
+constexpr MsgBoxStyle kYesNoQuestion = MsgBoxStyle::YesNo | MsgBoxStyle::Exclamation;
 
 TEST(Form1StartUp, ShowsTheSettingsTheStoredThemesAndThePreview) {
   TestWindow w;
@@ -41,17 +42,19 @@ TEST(Form1Close, WithNothingChangedAsksNothingAndWritesNothing) {
   struct Case {
     const char* name;
     bool selectCurrentSettings;
-    int unloadMode;
+    CloseReason reason;
   };
-  for (const Case& c : {Case{"close box", false, 0}, Case{"apply and close", false, 1}, Case{"session end", false, 2},
-                        Case{"current settings selected", true, 0}}) {
+  for (const Case& c : {Case{"close box", false, CloseReason::CloseBox},
+                        Case{"apply and close", false, CloseReason::Program},
+                        Case{"session end", false, CloseReason::SessionEnd},
+                        Case{"current settings selected", true, CloseReason::CloseBox}}) {
     SCOPED_TRACE(c.name);
     TestWindow w;
     w.WriteSettingsFile(SampleSettings());
     w.view.Open();
     const std::string settingsBefore = w.Bytes(L"setting.ini");
     if (c.selectCurrentSettings) w.view.ClickListEntry(0);
-    EXPECT_TRUE(w.view.AskClose(c.unloadMode));
+    EXPECT_TRUE(w.view.AskClose(c.reason));
     EXPECT_TRUE(w.view.Messages().empty());
     EXPECT_EQ(w.Bytes(L"setting.ini"), settingsBefore);
     EXPECT_FALSE(w.folder.Exists(L"lirvacolors.ini"));
@@ -63,19 +66,19 @@ TEST(Form1Close, WithNothingChangedAsksNothingAndWritesNothing) {
 TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
   struct Case {
     const char* name;
-    int unloadMode;
-    std::optional<int> answer;  // nullopt: no question expected
+    CloseReason reason;
+    std::optional<MsgBoxAnswer> answer;  // nullopt: no question expected
     bool settingsWritten;
     bool storeWritten;
     bool closed;
   };
   const Case cases[] = {
-      {"close box, Yes", 0, vbYes, true, true, true},
-      {"close box, No", 0, vbNo, false, true, true},
-      {"close box, Cancel", 0, vbCancel, false, false, false},
-      {"session end, Yes", 2, vbYes, true, true, true},
-      {"session end, Cancel", 2, vbCancel, false, false, false},
-      {"apply and close", 1, std::nullopt, true, true, true},
+      {"close box, Yes", CloseReason::CloseBox, MsgBoxAnswer::Yes, true, true, true},
+      {"close box, No", CloseReason::CloseBox, MsgBoxAnswer::No, false, true, true},
+      {"close box, Cancel", CloseReason::CloseBox, MsgBoxAnswer::Cancel, false, false, false},
+      {"session end, Yes", CloseReason::SessionEnd, MsgBoxAnswer::Yes, true, true, true},
+      {"session end, Cancel", CloseReason::SessionEnd, MsgBoxAnswer::Cancel, false, false, false},
+      {"apply and close", CloseReason::Program, std::nullopt, true, true, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -90,7 +93,7 @@ TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
     const Form1State stateBefore = w.form.State();
 
     if (c.answer) w.view.AnswerMessage(kCloseQuestion, *c.answer);
-    EXPECT_EQ(w.view.AskClose(c.unloadMode), c.closed);
+    EXPECT_EQ(w.view.AskClose(c.reason), c.closed);
     if (c.answer) {
       ASSERT_EQ(w.view.Messages().size(), 1u);
       EXPECT_EQ(w.view.Messages()[0].Style, kYesNoCancelQuestion);
@@ -108,26 +111,45 @@ TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
       EXPECT_EQ(w.form.State().SettingsChanged, stateBefore.SettingsChanged);
       EXPECT_EQ(w.form.State().ThemeListChanged, stateBefore.ThemeListChanged);
       // Closing again asks again.
-      w.view.AnswerMessage(kCloseQuestion, vbNo);
-      EXPECT_TRUE(w.view.AskClose(c.unloadMode));
+      w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::No);
+      EXPECT_TRUE(w.view.AskClose(c.reason));
     }
   }
 }
 
 // A colour still being typed is not taken by the menu: the close writes what was stored.
-TEST(Form1Close, ApplyAndCloseDoesNotTakeAColourStillBeingTyped) {
-  TestWindow w;
-  w.StartBesideSampleFiles();
-  w.view.ClickListEntry(1);
-  w.view.Focus(Control::Field(COLOR_BACK));
-  w.view.Type(L"0000FF");
-  w.view.ChooseMenu(&Form1Events::mnQuit_Click);
+// A menu click does not move the focus, so the field never loses it; the close takes
+// the colour being typed as leaving the field would, and writes what the field shows.
+TEST(Form1Close, TakesAColourStillBeingTyped) {
+  struct Case {
+    const char* name;
+    CloseReason reason;
+    std::optional<MsgBoxAnswer> closeAnswer;
+  };
+  const Case cases[] = {{"apply and close", CloseReason::Program, std::nullopt},
+                        {"close box, Yes", CloseReason::CloseBox, MsgBoxAnswer::Yes}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestWindow w;
+    w.StartBesideSampleFiles();
+    w.view.ClickListEntry(1);
+    w.view.Focus(Control::Field(COLOR_BACK));
+    w.view.Type(L"0000FF");
+    if (c.closeAnswer) w.view.AnswerMessage(kCloseQuestion, *c.closeAnswer);
+    if (c.reason == CloseReason::Program) {
+      w.view.ChooseMenu(&Form1Events::mnQuit_Click);
+    } else {
+      w.view.AskClose(c.reason);
+    }
 
-  ASSERT_TRUE(w.view.Closed());
-  SettingsRecord expected = w.SettingsAsRead();
-  expected.Colors = SampleThemes()[0].Colors;
-  expected.TransformTitle = L"夜";
-  EXPECT_EQ(w.Bytes(L"setting.ini"), TestWindow::SettingsBytes(expected));
+    ASSERT_TRUE(w.view.Closed());
+    EXPECT_EQ(w.view.ColorFieldText(COLOR_BACK), L"0000FF");
+    SettingsRecord expected = w.SettingsAsRead();
+    expected.Colors = SampleThemes()[0].Colors;
+    expected.Colors[COLOR_BACK] = 0xFF;
+    expected.TransformTitle = L"夜";
+    EXPECT_EQ(w.Bytes(L"setting.ini"), TestWindow::SettingsBytes(expected));
+  }
 }
 
 // Themes changed while the close has nothing for setting.ini still reach the store.
@@ -136,12 +158,12 @@ TEST(Form1Close, WritesTheStoreWhenOnlyTheThemeListChanged) {
   w.StartBesideSampleFiles();
   const std::string settingsBefore = w.Bytes(L"setting.ini");
   w.view.ClickListEntry(2);
-  w.view.AnswerMessage(DeleteQuestion(L"Day"), vbOK);
+  w.view.AnswerMessage(DeleteQuestion(L"Day"), MsgBoxAnswer::OK);
   w.view.ChooseMenu(&Form1Events::mnDelete_Click);
   ASSERT_EQ(w.view.ListIndex(), 0);
   ASSERT_FALSE(w.form.State().SettingsChanged);
 
-  EXPECT_TRUE(w.view.AskClose(0));
+  EXPECT_TRUE(w.view.AskClose(CloseReason::CloseBox));
   EXPECT_EQ(w.view.Messages().size(), 1u);  // the delete's question only
   EXPECT_EQ(w.Bytes(L"setting.ini"), settingsBefore);
   ::ThemeList expected{Theme{}, SampleThemes()[0], SampleThemes()[2]};
@@ -153,8 +175,8 @@ TEST(Form1Close, WritesTheStoreWhenOnlyTheThemeListChanged) {
 // A failed write at the close is told with the file and the reason; Yes keeps the
 // window open with nothing lost, No closes without that file.
 TEST(Form1Close, AFailedWriteOfSettingsLetsTheUserChoose) {
-  for (int answer : {vbYes, vbNo}) {
-    SCOPED_TRACE(answer == vbYes ? "keep the window" : "close anyway");
+  for (MsgBoxAnswer answer : {MsgBoxAnswer::Yes, MsgBoxAnswer::No}) {
+    SCOPED_TRACE(answer == MsgBoxAnswer::Yes ? "keep the window" : "close anyway");
     TestWindow w;
     w.StartBesideSampleFiles();
     w.view.ClickListEntry(1);
@@ -163,7 +185,7 @@ TEST(Form1Close, AFailedWriteOfSettingsLetsTheUserChoose) {
     const std::string settingsBefore = w.Bytes(L"setting.ini");
 
     w.view.AnswerMessage(answer);
-    EXPECT_EQ(w.view.AskClose(1), answer == vbNo);
+    EXPECT_EQ(w.view.AskClose(CloseReason::Program), answer == MsgBoxAnswer::No);
 
     // The same write, tried here, gives the reason the user must be told.
     const std::wstring reason = platform::WriteFileSafely(w.folder.File(L"setting.ini"), "").reason();
@@ -172,11 +194,11 @@ TEST(Form1Close, AFailedWriteOfSettingsLetsTheUserChoose) {
     EXPECT_EQ(w.view.Messages()[0].Prompt, CloseWriteFailedQuestion(L"setting.ini", reason));
     EXPECT_EQ(w.view.Messages()[0].Style, kYesNoQuestion);
     EXPECT_EQ(w.Bytes(L"setting.ini"), settingsBefore);
-    if (answer == vbYes) {
+    if (answer == MsgBoxAnswer::Yes) {
       EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), storeBefore);
       // Once the file can be written, closing again writes both.
       MakeWritable(w.folder.File(L"setting.ini"));
-      EXPECT_TRUE(w.view.AskClose(1));
+      EXPECT_TRUE(w.view.AskClose(CloseReason::Program));
       EXPECT_NE(w.Bytes(L"setting.ini"), settingsBefore);
     } else {
       EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), TestWindow::StoreBytes(w.form.Themes()));
@@ -185,8 +207,8 @@ TEST(Form1Close, AFailedWriteOfSettingsLetsTheUserChoose) {
 }
 
 TEST(Form1Close, AFailedWriteOfTheStoreLetsTheUserChoose) {
-  for (int answer : {vbYes, vbNo}) {
-    SCOPED_TRACE(answer == vbYes ? "keep the window" : "close anyway");
+  for (MsgBoxAnswer answer : {MsgBoxAnswer::Yes, MsgBoxAnswer::No}) {
+    SCOPED_TRACE(answer == MsgBoxAnswer::Yes ? "keep the window" : "close anyway");
     TestWindow w;
     w.WriteSettingsFile(SampleSettings());
     // A folder where the store should be: nothing can replace it.
@@ -195,9 +217,9 @@ TEST(Form1Close, AFailedWriteOfTheStoreLetsTheUserChoose) {
     w.view.AnswerNameDialog({ClickOk()});
     w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
 
-    w.view.AnswerMessage(kCloseQuestion, vbYes);
+    w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::Yes);
     w.view.AnswerMessage(answer);
-    EXPECT_EQ(w.view.AskClose(2), answer == vbNo);
+    EXPECT_EQ(w.view.AskClose(CloseReason::SessionEnd), answer == MsgBoxAnswer::No);
     ASSERT_EQ(w.view.Messages().size(), 2u);
     EXPECT_EQ(w.view.Messages()[1].Style, kYesNoQuestion);
     EXPECT_EQ(w.view.Messages()[1].Prompt.rfind(L"lirvacolors.iniを保存できませんでした。\n", 0), 0u);
@@ -229,12 +251,12 @@ TEST(Form1StartUp, UnreadableFilesAreToldOnceAndNeverWritten) {
     }
     const FileIdentity settingsFile = IdentityOf(w.folder.File(L"setting.ini"));
     const FileIdentity storeFile = IdentityOf(w.folder.File(L"lirvacolors.ini"));
-    w.view.AnswerMessage(vbOK);
+    w.view.AnswerMessage(MsgBoxAnswer::OK);
     w.view.Open();
 
     ASSERT_EQ(w.view.Messages().size(), 1u);
     const ShownMessage& told = w.view.Messages()[0];
-    EXPECT_EQ(told.Style, vbOKOnly + vbExclamation);
+    EXPECT_EQ(told.Style, MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     EXPECT_EQ(told.Prompt.find(L"setting.iniを読み込めませんでした。") != std::wstring::npos, c.settingsUnreadable);
     EXPECT_EQ(told.Prompt.find(L"lirvacolors.iniを読み込めませんでした。") != std::wstring::npos, c.storeUnreadable);
     EXPECT_EQ(w.view.ListItems().size(), c.storeUnreadable ? 1u : 4u);
@@ -246,8 +268,8 @@ TEST(Form1StartUp, UnreadableFilesAreToldOnceAndNeverWritten) {
     w.view.Focus(Control::Field(0));
     w.view.Type(L"123456");
     w.view.PressTab();
-    if (!c.settingsUnreadable) w.view.AnswerMessage(kCloseQuestion, vbYes);
-    EXPECT_TRUE(w.view.AskClose(0));
+    if (!c.settingsUnreadable) w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::Yes);
+    EXPECT_TRUE(w.view.AskClose(CloseReason::CloseBox));
 
     if (c.settingsUnreadable) {
       EXPECT_EQ(IdentityOf(w.folder.File(L"setting.ini")), settingsFile) << "setting.ini was replaced";

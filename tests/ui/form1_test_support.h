@@ -9,6 +9,7 @@
 #include "settings/settings_record.h"
 #include "tests/platform/temp_folder.h"
 #include "tests/ui/fake_form1_view.h"
+#include "tests/ui/japanese_texts.h"
 #include "themes/theme.h"
 #include "ui/form1.h"
 
@@ -17,7 +18,9 @@ struct TestWindow {
   platform::ScopedProgramFolder programFolder{folder.folder()};
   FakeForm1View view;
   SettingsRecord settings;
-  Form1 form{settings, view};
+  // The other programs the window sees running from its folder (the host editor).
+  std::vector<std::wstring> programsRunningBeside;
+  Form1 form{settings, view, [this] { return programsRunningBeside; }};
 
   TestWindow() { view.Attach(form); }
 

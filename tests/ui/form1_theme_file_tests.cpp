@@ -58,17 +58,17 @@ TEST(Form1Load, WithoutChangedThemesReplacesTheListAtOnce) {
 TEST(Form1Load, TheSaveQuestionComesFirstWhenThemesChanged) {
   struct Case {
     const char* name;
-    int answer;
+    MsgBoxAnswer answer;
     std::optional<std::wstring> saveTo;  // inside the folder; nullopt: not asked
     bool saveDialogCancelled;
     std::vector<FileDialogKind> dialogs;
     bool loaded;
   };
   const Case cases[] = {
-      {"Cancel", vbCancel, std::nullopt, false, {}, false},
-      {"No", vbNo, std::nullopt, false, {FileDialogKind::Open}, true},
-      {"Yes, save dialog cancelled", vbYes, std::nullopt, true, {FileDialogKind::Save, FileDialogKind::Open}, true},
-      {"Yes, saved", vbYes, L"kept.txt", false, {FileDialogKind::Save, FileDialogKind::Open}, true},
+      {"Cancel", MsgBoxAnswer::Cancel, std::nullopt, false, {}, false},
+      {"No", MsgBoxAnswer::No, std::nullopt, false, {FileDialogKind::Open}, true},
+      {"Yes, save dialog cancelled", MsgBoxAnswer::Yes, std::nullopt, true, {FileDialogKind::Save, FileDialogKind::Open}, true},
+      {"Yes, saved", MsgBoxAnswer::Yes, L"kept.txt", false, {FileDialogKind::Save, FileDialogKind::Open}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -87,7 +87,7 @@ TEST(Form1Load, TheSaveQuestionComesFirstWhenThemesChanged) {
     w.view.ChooseMenu(&Form1Events::mnOpen_Click);
 
     ASSERT_EQ(w.view.Messages().size(), 1u);
-    EXPECT_EQ(w.view.Messages()[0].Style, vbYesNoCancel + vbExclamation);
+    EXPECT_EQ(w.view.Messages()[0].Style, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
     EXPECT_EQ(KindsShown(w.view), c.dialogs);
     if (c.saveTo) {
       EXPECT_EQ(w.Bytes(*c.saveTo), TestWindow::StoreBytes(before));
@@ -104,19 +104,19 @@ TEST(Form1Load, StopsWhenTheSaveItAskedForFails) {
   TestWindow w;
   w.StartBesideSampleFiles();
   w.view.ClickListEntry(2);
-  w.view.AnswerMessage(vbOK);
+  w.view.AnswerMessage(MsgBoxAnswer::OK);
   w.view.ChooseMenu(&Form1Events::mnDelete_Click);
   const std::wstring unwritable = w.folder.File(L"no such folder") + platform::kPathSeparator + L"kept.txt";
   const std::wstring reason = platform::WriteFileSafely(unwritable, "").reason();
   ASSERT_FALSE(reason.empty());
 
-  w.view.AnswerMessage(kSaveBeforeLoadQuestion, vbYes);
+  w.view.AnswerMessage(kSaveBeforeLoadQuestion, MsgBoxAnswer::Yes);
   w.view.AnswerFileDialog(unwritable);
-  w.view.AnswerMessage(SaveBeforeLoadFailedMessage(unwritable, reason), vbOK);
+  w.view.AnswerMessage(SaveBeforeLoadFailedMessage(unwritable, reason), MsgBoxAnswer::OK);
   w.view.ChooseMenu(&Form1Events::mnOpen_Click);
 
   EXPECT_EQ(KindsShown(w.view), std::vector<FileDialogKind>{FileDialogKind::Save});
-  EXPECT_EQ(w.view.Messages().back().Style, vbOKOnly + vbExclamation);
+  EXPECT_EQ(w.view.Messages().back().Style, MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
   EXPECT_EQ(w.view.ListItems(), (std::vector<std::wstring>{L"(現在の設定)", L"Night", L"Sea"}));
   EXPECT_TRUE(w.form.State().ThemeListChanged);
 }
@@ -127,7 +127,7 @@ TEST(Form1Load, CancelledDialogChangesNothing) {
   w.view.ClickListEntry(3);
   w.view.AnswerNameDialog({ClickOk()});
   w.view.ChooseMenu(&Form1Events::mnRename_Click);
-  w.view.AnswerMessage(vbNo);
+  w.view.AnswerMessage(MsgBoxAnswer::No);
   w.view.AnswerFileDialog(std::nullopt);
   w.view.ChooseMenu(&Form1Events::mnOpen_Click);
 
@@ -149,16 +149,18 @@ TEST(Form1Load, AFileThatCannotBeReadIsToldAndTheListStays) {
   std::string ignored;
   const std::wstring reason = platform::ReadFileBytes(path, ignored).reason();
 
-  w.view.AnswerMessage(kSaveBeforeLoadQuestion, vbNo);
+  w.view.AnswerMessage(kSaveBeforeLoadQuestion, MsgBoxAnswer::No);
   w.view.AnswerFileDialog(path);
-  w.view.AnswerMessage(LoadFailedMessage(path, reason), vbOK);
+  w.view.AnswerMessage(LoadFailedMessage(path, reason), MsgBoxAnswer::OK);
   w.view.ChooseMenu(&Form1Events::mnOpen_Click);
 
   const std::vector<std::wstring> list = {L"(現在の設定)", L"Dusk", L"Day", L"Sea"};
   EXPECT_EQ(w.view.ListItems(), list);
   ASSERT_EQ(w.form.Themes().size(), list.size());
   for (std::size_t i = 0; i < list.size(); ++i) EXPECT_EQ(w.form.Themes()[i].Name, list[i]);
-  EXPECT_EQ(w.view.ListIndex(), 0);
+  // The file is read before the switch to the current-settings entry: nothing moved.
+  EXPECT_EQ(w.view.ListIndex(), 1);
+  EXPECT_EQ(w.form.State().CurrentThemeIndex, 1);
   EXPECT_TRUE(w.form.State().ThemeListChanged);
 }
 #endif
@@ -169,13 +171,13 @@ TEST(Form1Load, EditsOfTheCurrentSettingsBecomeTheNewEntryZero) {
   struct Case {
     const char* name;
     int selected;
-    std::optional<int> switchAnswer;
+    std::optional<MsgBoxAnswer> switchAnswer;
     bool editsKept;
   };
   const Case cases[] = {
       {"current settings selected", 0, std::nullopt, true},
-      {"stored theme selected, switch cancelled", 2, vbCancel, true},
-      {"stored theme selected, edits dropped", 2, vbNo, false},
+      {"stored theme selected, switch cancelled", 2, MsgBoxAnswer::Cancel, true},
+      {"stored theme selected, edits dropped", 2, MsgBoxAnswer::No, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -204,7 +206,7 @@ TEST(Form1Save, WritesEveryNamedThemeAndChangesNoFlag) {
   TestWindow w;
   w.StartBesideSampleFiles();
   w.view.ClickListEntry(1);
-  w.view.AnswerMessage(vbOK);
+  w.view.AnswerMessage(MsgBoxAnswer::OK);
   w.view.ChooseMenu(&Form1Events::mnDelete_Click);
   w.view.AnswerFileDialog(w.folder.File(L"mine.txt"));
   w.view.ChooseMenu(&Form1Events::mnSave_Click);
@@ -223,10 +225,10 @@ TEST(Form1Save, AFailedWriteIsTold) {
   const std::wstring unwritable = w.folder.File(L"no such folder") + platform::kPathSeparator + L"mine.txt";
   const std::wstring reason = platform::WriteFileSafely(unwritable, "").reason();
   w.view.AnswerFileDialog(unwritable);
-  w.view.AnswerMessage(SaveFailedMessage(unwritable, reason), vbOK);
+  w.view.AnswerMessage(SaveFailedMessage(unwritable, reason), MsgBoxAnswer::OK);
   w.view.ChooseMenu(&Form1Events::mnSave_Click);
   ASSERT_EQ(w.view.Messages().size(), 1u);
-  EXPECT_EQ(w.view.Messages()[0].Style, vbOKOnly + vbExclamation);
+  EXPECT_EQ(w.view.Messages()[0].Style, MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
   EXPECT_NE(w.view.Messages()[0].Prompt.find(reason), std::wstring::npos);
 }
 

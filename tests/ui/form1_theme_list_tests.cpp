@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kYesNoCancelQuestion = vbYesNoCancel + vbExclamation;
+constexpr MsgBoxStyle kYesNoCancelQuestion = MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation;
 
 const std::vector<std::wstring> kSampleList = {L"(現在の設定)", L"Night", L"Day", L"Sea"};
 
@@ -37,15 +37,15 @@ ColorArray EditedSampleColors() {
 TEST(Form1Switch, TheQuestionsAnswersDecideWhereTheEditsGo) {
   struct Case {
     const char* name;
-    int answer;
+    MsgBoxAnswer answer;
     std::optional<std::vector<NameDialogStep>> nameDialog;
     bool newThemeAdded;
   };
   const Case cases[] = {
-      {"Yes, name confirmed", vbYes, std::vector{TypeName(L"Mine"), ClickOk()}, true},
-      {"Yes, name cancelled", vbYes, std::vector{TypeName(L"Mine"), ClickCancel()}, false},
-      {"Yes, name dialog closed", vbYes, std::vector{CloseBox()}, false},
-      {"No", vbNo, std::nullopt, false},
+      {"Yes, name confirmed", MsgBoxAnswer::Yes, std::vector{TypeName(L"Mine"), ClickOk()}, true},
+      {"Yes, name cancelled", MsgBoxAnswer::Yes, std::vector{TypeName(L"Mine"), ClickCancel()}, false},
+      {"Yes, name dialog closed", MsgBoxAnswer::Yes, std::vector{CloseBox()}, false},
+      {"No", MsgBoxAnswer::No, std::nullopt, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -93,7 +93,7 @@ TEST(Form1Switch, CancelPutsTheSelectionBackAndKeepsTheEdits) {
   w.StartBesideSampleFiles();
   EditColor(w, COLOR_BACK, L"0000FF");
   EXPECT_TRUE(w.view.Surface().TakeOneRedrawShowing(EditedSampleColors()));
-  w.view.AnswerMessage(kSwitchQuestion, vbCancel);
+  w.view.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::Cancel);
   w.view.ClickListEntry(3);
 
   // Nothing was selected before: the current-settings entry, the current theme, is now.
@@ -111,7 +111,7 @@ TEST(Form1Switch, YesStoresTheEditsIntoTheCurrentStoredTheme) {
   w.StartBesideSampleFiles();
   w.view.ClickListEntry(1);
   EditColor(w, COLOR_FORE, L"ABCDEF");
-  w.view.AnswerMessage(kSwitchQuestion, vbYes);
+  w.view.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::Yes);
   w.view.ClickListEntry(3);
 
   ColorArray stored = SampleThemes()[0].Colors;
@@ -130,7 +130,7 @@ TEST(Form1Switch, ArrowKeysThroughTheListAskOnlyOnce) {
   w.StartBesideSampleFiles();
   w.view.ClickListEntry(1);
   EditColor(w, COLOR_PIANO1, L"111111");
-  w.view.AnswerMessage(kSwitchQuestion, vbNo);
+  w.view.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::No);
   w.view.PressDown();
   w.view.PressDown();
   w.view.PressUp();
@@ -149,12 +149,12 @@ TEST(Form1Delete, RemovesTheThemeShiftsTheLaterOnesAndMakesTheCurrentSettingsCur
   w.view.Surface().DiscardDrawing();
   EditColor(w, COLOR_PIANO1, L"111111");
   w.view.Surface().DiscardDrawing();
-  w.view.AnswerMessage(vbOK);
+  w.view.AnswerMessage(MsgBoxAnswer::OK);
   w.view.ChooseMenu(&Form1Events::mnDelete_Click);
 
   ASSERT_EQ(w.view.Messages().size(), 1u);
   EXPECT_EQ(w.view.Messages()[0].Prompt, L"Dayを削除します");
-  EXPECT_EQ(w.view.Messages()[0].Style, vbOKCancel + vbExclamation);
+  EXPECT_EQ(w.view.Messages()[0].Style, MsgBoxStyle::OKCancel | MsgBoxStyle::Exclamation);
   EXPECT_EQ(w.view.ListItems(), (std::vector<std::wstring>{L"(現在の設定)", L"Night", L"Sea"}));
   ASSERT_EQ(w.form.Themes().size(), 3u);
   EXPECT_EQ(w.form.Themes()[2].Name, L"Sea");
@@ -170,7 +170,7 @@ TEST(Form1Delete, RemovesTheThemeShiftsTheLaterOnesAndMakesTheCurrentSettingsCur
 
   // A later switch with edits and Yes makes a new theme; no theme that moved up takes them.
   EditColor(w, COLOR_PIANO1, L"222222");
-  w.view.AnswerMessage(kSwitchQuestion, vbYes);
+  w.view.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::Yes);
   w.view.AnswerNameDialog({ClickOk()});
   w.view.ClickListEntry(2);
   ASSERT_EQ(w.form.Themes().size(), 4u);
@@ -183,10 +183,10 @@ TEST(Form1Delete, DoesNothingWithoutAStoredThemeSelectedOrWhenCancelled) {
   struct Case {
     const char* name;
     int select;  // -1: nothing
-    std::optional<int> answer;
+    std::optional<MsgBoxAnswer> answer;
   };
   for (const Case& c : {Case{"nothing selected", -1, std::nullopt}, Case{"current settings", 0, std::nullopt},
-                        Case{"cancelled", 1, vbCancel}}) {
+                        Case{"cancelled", 1, MsgBoxAnswer::Cancel}}) {
     SCOPED_TRACE(c.name);
     TestWindow w;
     w.StartBesideSampleFiles();
@@ -231,8 +231,8 @@ TEST(Form1Duplicate, NamesTheCopyAfterItsSourceAndMakesItCurrent) {
 }
 
 TEST(Form1Duplicate, WithEditsYesStoresThemFirstAndNoDropsThem) {
-  for (int answer : {vbYes, vbNo}) {
-    SCOPED_TRACE(answer == vbYes ? "Yes" : "No");
+  for (MsgBoxAnswer answer : {MsgBoxAnswer::Yes, MsgBoxAnswer::No}) {
+    SCOPED_TRACE(answer == MsgBoxAnswer::Yes ? "Yes" : "No");
     TestWindow w;
     w.StartBesideSampleFiles();
     w.view.ClickListEntry(1);
@@ -242,12 +242,12 @@ TEST(Form1Duplicate, WithEditsYesStoresThemFirstAndNoDropsThem) {
     w.view.ChooseMenu(&Form1Events::mnDup_Click);
 
     ColorArray expected = SampleThemes()[0].Colors;
-    if (answer == vbYes) expected[COLOR_PIANO2] = 0x333333;
+    if (answer == MsgBoxAnswer::Yes) expected[COLOR_PIANO2] = 0x333333;
     EXPECT_EQ(w.form.Themes()[1].Colors, expected);
     EXPECT_EQ(w.form.Themes()[4].Colors, expected);
     EXPECT_EQ(w.form.Themes()[4].Name, L"Nightの複製");
     ExpectShowing(w, expected, L"夜");
-    EXPECT_EQ(w.form.State().ColorFieldEdited, answer == vbNo);
+    EXPECT_EQ(w.form.State().ColorFieldEdited, answer == MsgBoxAnswer::No);
   }
 }
 
@@ -301,15 +301,15 @@ TEST(Form1NewTheme, WithEditsTheAnswerDecidesTheStartingColours) {
   struct Case {
     const char* name;
     int current;  // the theme current before the edit
-    int answer;
+    MsgBoxAnswer answer;
     bool editsStoredIntoCurrent;
     bool newThemeHoldsEdits;
   };
   const Case cases[] = {
-      {"current settings, Yes", 0, vbYes, false, true},
-      {"current settings, No", 0, vbNo, false, false},
-      {"stored theme, Yes", 1, vbYes, true, false},
-      {"stored theme, No", 1, vbNo, false, true},
+      {"current settings, Yes", 0, MsgBoxAnswer::Yes, false, true},
+      {"current settings, No", 0, MsgBoxAnswer::No, false, false},
+      {"stored theme, Yes", 1, MsgBoxAnswer::Yes, true, false},
+      {"stored theme, No", 1, MsgBoxAnswer::No, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -347,15 +347,15 @@ TEST(Form1NewTheme, CancelledAnywhereChangesNothing) {
     const char* name;
     int current;
     bool edit;
-    std::optional<int> answer;
+    std::optional<MsgBoxAnswer> answer;
     bool nameDialogShown;
   };
   const Case cases[] = {
-      {"question cancelled, current settings", 0, true, vbCancel, false},
-      {"question cancelled, stored theme", 1, true, vbCancel, false},
+      {"question cancelled, current settings", 0, true, MsgBoxAnswer::Cancel, false},
+      {"question cancelled, stored theme", 1, true, MsgBoxAnswer::Cancel, false},
       {"name cancelled without edits", 1, false, std::nullopt, true},
-      {"name cancelled after No", 0, true, vbNo, true},
-      {"name cancelled after Yes to storing", 1, true, vbYes, true},
+      {"name cancelled after No", 0, true, MsgBoxAnswer::No, true},
+      {"name cancelled after Yes to storing", 1, true, MsgBoxAnswer::Yes, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -399,7 +399,7 @@ TEST(Form1Reset, PutsTheStandardColoursKeepsTheTitleAndMarksThemUnsaved) {
   EXPECT_EQ(w.form.Themes()[1].Colors, SampleThemes()[0].Colors);
 
   // The next switch asks.
-  w.view.AnswerMessage(kSwitchQuestion, vbNo);
+  w.view.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::No);
   w.view.ClickListEntry(2);
   EXPECT_EQ(w.view.Messages().size(), 1u);
 }

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/drawing_rules.h"
+
 namespace {
 
 constexpr Color kBackground = 0x00010203;

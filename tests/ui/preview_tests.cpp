@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/ui/recording_surface.h"
 #include "ui/pixel_surface.h"
 
 // Readable failure messages for recorded texts (found by argument-dependent lookup).
@@ -285,6 +286,21 @@ TEST(Preview, NoteTakesItsRowAndWidthAsReals) {
   EXPECT_EQ(surface.At(107, 49), kUntouched);
   const std::vector<RecordedText> expected = {{1605, 540, L"x", 0x00000011}};
   EXPECT_EQ(surface.Texts(), expected);
+}
+
+// The Windows surface keeps only the latest picture's calls, to paint them again at a
+// new DPI: a redraw begins its picture before it paints anything, and only once.
+TEST(Preview, ARedrawBeginsOnePictureBeforeItPaints) {
+  RecordingSurface surface;
+  RedrawPreview(surface, DistinctColors());
+  RedrawPreview(surface, DistinctColors());
+  const std::vector<DrawingCall>& calls = surface.Calls();
+  ASSERT_FALSE(calls.empty());
+  std::vector<std::size_t> begins;
+  for (std::size_t i = 0; i < calls.size(); ++i) {
+    if (calls[i].kind == DrawingCall::Kind::BeginPicture) begins.push_back(i);
+  }
+  EXPECT_EQ(begins, (std::vector<std::size_t>{0, calls.size() / 2}));
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "drop_files.h"
 #include "recording_events.h"
 #include "ui/win32/form1_window.h"
 #include "ui/win32/menu_bar.h"
@@ -59,6 +61,37 @@ TEST_F(Form1EventsTest, RemovingEntriesClearingAndRenamingRaiseNothing) {
   // After the clear, selecting entry 0 of a new list is a change again.
   window.ListAdd(L"x");
   window.SetListIndex(0);
+  EXPECT_EQ(events.log, Log{"List1_Click"});
+}
+
+// The store loader fills the list in one go, with the list box's redraw held off.
+TEST_F(Form1EventsTest, ReplacingEveryEntryKeepsTheirOrderSelectsNothingAndRaisesNothing) {
+  window.SetListIndex(2);
+  events.log.clear();
+  std::vector<std::wstring> names = {L"(現在の設定)", L"夜", L"", L"a]b"};
+  for (int i = 0; i < 500; ++i) names.push_back(L"テーマ " + std::to_wstring(i));
+  window.ListReplaceAll(std::vector<std::wstring_view>(names.begin(), names.end()));
+
+  const HWND list = window.Control(ControlName::List1);
+  RECT update{};
+  EXPECT_TRUE(GetUpdateRect(list, &update, FALSE));  // it will be painted whole again
+  Pump();
+  EXPECT_TRUE(events.log.empty());
+  EXPECT_EQ(window.ListIndex(), -1);
+  ASSERT_EQ(window.ListCount(), static_cast<int>(names.size()));
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    ASSERT_EQ(window.ListItem(static_cast<int>(i)), names[i]) << i;
+  }
+  EXPECT_TRUE(IsWindowVisible(list));
+  EXPECT_FALSE(GetUpdateRect(list, &update, FALSE));
+  // Its scroll bar reaches the last entry.
+  SCROLLINFO scroll{};
+  scroll.cbSize = sizeof scroll;
+  scroll.fMask = SIF_RANGE;
+  ASSERT_TRUE(GetScrollInfo(list, SB_VERT, &scroll));
+  EXPECT_EQ(scroll.nMax, static_cast<int>(names.size()) - 1);
+  // Selecting the entry that was selected before the fill is a change again.
+  window.SetListIndex(2);
   EXPECT_EQ(events.log, Log{"List1_Click"});
 }
 
@@ -134,7 +167,7 @@ TEST_F(Form1EventsTest, TabFromAFieldMovesToItsButtonAndTakesTheEdit) {
 TEST_F(Form1EventsTest, FocusGoingToAMessageBoxAndBackRaisesNoLostFocus) {
   Focus(Field(2));
   DialogAnswerer answer(L"#32770", [](HWND box) { PressButton(box, IDOK); });
-  EXPECT_EQ(window.MsgBox(L"?", vbOKCancel | vbExclamation), vbOK);
+  EXPECT_EQ(window.MsgBox(L"?", MsgBoxStyle::OKCancel | MsgBoxStyle::Exclamation), MsgBoxAnswer::OK);
   EXPECT_TRUE(answer.Found());
   Pump();
   EXPECT_TRUE(events.log.empty());
@@ -156,6 +189,7 @@ TEST_F(Form1EventsTest, EachMenuItemRaisesItsOwnHandler) {
       {MenuCommand::mnQuit, "mnQuit_Click"},         {MenuCommand::mnNewTheme, "mnNewTheme_Click"},
       {MenuCommand::mnDup, "mnDup_Click"},           {MenuCommand::mnRename, "mnRename_Click"},
       {MenuCommand::mnDelete, "mnDelete_Click"},     {MenuCommand::mnInit, "mnInit_Click"},
+      {MenuCommand::mnExportTheme, "mnExportTheme_Click"}, {MenuCommand::mnAddThemes, "mnAddThemes_Click"},
   };
   for (const auto& [command, handler] : items) {
     SCOPED_TRACE(handler);
@@ -169,29 +203,58 @@ TEST_F(Form1EventsTest, EachMenuItemRaisesItsOwnHandler) {
   }
 }
 
+// The logic greys items while the Theme menu drops down; the File menu and the system
+// menu raise nothing.
+TEST_F(Form1EventsTest, TheThemeMenuDroppingDownLetsTheLogicGreyItsItems) {
+  const HMENU bar = GetMenu(window.Handle());
+  const UINT exportId = kFirstMenuId + static_cast<UINT>(MenuCommand::mnExportTheme);
+  bool grey = true;
+  events.onThemeMenu = [&] { window.SetMenuItemEnabled(MenuCommand::mnExportTheme, !grey); };
+  SendMessageW(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(DropDownMenu(bar, L"mnFile")), 0);
+  SendMessageW(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSystemMenu(window.Handle(), FALSE)),
+               MAKELPARAM(0, TRUE));
+  EXPECT_TRUE(events.log.empty());
+  EXPECT_FALSE(GetMenuState(bar, exportId, MF_BYCOMMAND) & MF_GRAYED);
+
+  SendMessageW(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(DropDownMenu(bar, L"mnColor")), 1);
+  EXPECT_EQ(events.log, Log{"mnColor_Click"});
+  EXPECT_TRUE(GetMenuState(bar, exportId, MF_BYCOMMAND) & MF_GRAYED);
+  grey = false;
+  SendMessageW(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(DropDownMenu(bar, L"mnColor")), 1);
+  EXPECT_FALSE(GetMenuState(bar, exportId, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(Form1EventsTest, FilesDroppedOnTheWindowReachTheLogicAsFullPaths) {
+  EXPECT_TRUE(GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  const std::vector<std::wstring> paths = {L"C:\\テーマ\\夜.txt", L"C:\\b.txt"};
+  SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
+  EXPECT_EQ(events.log, Log{"Form_FilesDropped(2)"});
+  EXPECT_EQ(events.dropped, paths);
+}
+
 TEST_F(Form1EventsTest, CloseBoxSystemMenuAndProgramCloseGiveTheirReasons) {
   struct Case {
     const char* how;
     std::function<void(Form1Window&)> close;
-    int reason;
+    CloseReason reason;
   };
   const Case cases[] = {
-      {"WM_CLOSE", [](Form1Window& w) { SendMessageW(w.Handle(), WM_CLOSE, 0, 0); }, 0},
-      {"SC_CLOSE", [](Form1Window& w) { SendMessageW(w.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }, 0},
-      {"RequestClose", [](Form1Window& w) { w.RequestClose(); }, 1},
+      {"WM_CLOSE", [](Form1Window& w) { SendMessageW(w.Handle(), WM_CLOSE, 0, 0); }, CloseReason::CloseBox},
+      {"SC_CLOSE", [](Form1Window& w) { SendMessageW(w.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }, CloseReason::CloseBox},
+      {"RequestClose", [](Form1Window& w) { w.RequestClose(); }, CloseReason::Program},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.how);
     RecordingEvents refusing;
-    refusing.onQueryUnload = [](int) { return true; };
+    refusing.onQueryUnload = [](CloseReason) { return true; };
     Form1Window form;
     form.AttachEvents(refusing);
     c.close(form);
-    const std::string expected = "Form_QueryUnload(" + std::to_string(c.reason) + ")";
+    const std::string expected = "Form_QueryUnload(" + std::to_string(static_cast<int>(c.reason)) + ")";
     EXPECT_EQ(refusing.log, Log{expected});
     EXPECT_TRUE(IsWindow(form.Handle()));  // refused: still open
 
-    refusing.onQueryUnload = [](int) { return false; };
+    refusing.onQueryUnload = [](CloseReason) { return false; };
     c.close(form);
     EXPECT_EQ(refusing.log, (Log{expected, expected}));
     EXPECT_FALSE(IsWindow(form.Handle()));
@@ -199,11 +262,11 @@ TEST_F(Form1EventsTest, CloseBoxSystemMenuAndProgramCloseGiveTheirReasons) {
 }
 
 TEST_F(Form1EventsTest, SessionEndAsksOnceAndASecondShutdownMessageDoesNotAskAgain) {
-  events.onQueryUnload = [](int) { return true; };
+  events.onQueryUnload = [](CloseReason) { return true; };
   EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
   EXPECT_TRUE(IsWindow(window.Handle()));
 
-  events.onQueryUnload = [](int) { return false; };
+  events.onQueryUnload = [](CloseReason) { return false; };
   EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
   EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
   EXPECT_EQ(events.log, (Log{"Form_QueryUnload(2)", "Form_QueryUnload(2)"}));

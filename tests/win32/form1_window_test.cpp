@@ -216,6 +216,27 @@ TEST_F(Form1WindowTest, PictureShowsItsBitmapAndKeepsItWhenRepainted) {
   ReleaseDC(picture, screen);
 }
 
+// A redraw asks the picture box to repaint once, not after every drawing call, and
+// asks again once the box has painted.
+TEST_F(Form1WindowTest, PictureIsAskedToRepaintAgainAfterEveryPaint) {
+  const HWND picture = window.Control(ControlName::Picture1);
+  RECT update{};
+  UpdateWindow(picture);
+  ASSERT_FALSE(GetUpdateRect(picture, &update, FALSE));
+  for (COLORREF shown : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)}) {
+    SCOPED_TRACE(shown);
+    window.Preview().BeginPicture();
+    window.Preview().FillRect(0, 0, 1500, 300, static_cast<Color>(shown));
+    window.Preview().Line(0, 600, 1500, 600, static_cast<Color>(shown));
+    EXPECT_TRUE(GetUpdateRect(picture, &update, FALSE));
+    UpdateWindow(picture);
+    EXPECT_FALSE(GetUpdateRect(picture, &update, FALSE));
+    HDC screen = GetDC(picture);
+    EXPECT_EQ(GetPixel(screen, 50, 10), shown);
+    ReleaseDC(picture, screen);
+  }
+}
+
 TEST_F(Form1WindowTest, DpiChangeLaysOutFontsAndPictureAgain) {
   window.Preview().FillRect(0, 0, 1500, 300, 0x0000FF);
   RECT suggested{};
@@ -236,6 +257,22 @@ TEST_F(Form1WindowTest, DpiChangeLaysOutFontsAndPictureAgain) {
   const HDC bitmap = window.PreviewBitmap().MemoryDC();
   EXPECT_EQ(GetPixel(bitmap, 149, 29), RGB(255, 0, 0));
   EXPECT_NE(GetPixel(bitmap, 150, 29), RGB(255, 0, 0));
+}
+
+// A new DPI paints the latest picture again, and nothing that was drawn before it began.
+TEST_F(Form1WindowTest, DpiChangePaintsOnlyTheLatestPictureAgain) {
+  PreviewSurface& surface = window.Preview();
+  surface.FillRect(0, 0, 1500, 300, 0x0000FF);  // red, in the picture before
+  surface.BeginPicture();
+  surface.FillRect(0, 0, 150, 150, 0x00FF00);  // green, 15 x 15 pixels at 144 DPI
+  RECT suggested{};
+  GetWindowRect(window.Handle(), &suggested);
+  SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  const HDC bitmap = window.PreviewBitmap().MemoryDC();
+  EXPECT_EQ(GetPixel(bitmap, 14, 14), RGB(0, 255, 0));
+  EXPECT_NE(GetPixel(bitmap, 15, 14), RGB(0, 255, 0));
+  EXPECT_NE(GetPixel(bitmap, 100, 20), RGB(255, 0, 0));
 }
 
 }  // namespace

@@ -147,7 +147,8 @@ TEST(Form1Menus, AccessKeysAndSeparatorsAsTheMenusShowThem) {
       {1, L'N', MenuCommand::mnNewTheme}, {1, L'C', MenuCommand::mnDup},
       {1, L'N', MenuCommand::mnRename},   {1, L'\0', MenuCommand::None},
       {1, L'D', MenuCommand::mnDelete},   {1, L'\0', MenuCommand::None},
-      {1, L'I', MenuCommand::mnInit},
+      {1, L'I', MenuCommand::mnInit},     {1, L'\0', MenuCommand::None},
+      {1, L'E', MenuCommand::mnExportTheme}, {1, L'A', MenuCommand::mnAddThemes},
   };
   const auto menus = Form1Menus();
   ASSERT_EQ(menus.size(), std::size(expected));

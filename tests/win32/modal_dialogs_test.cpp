@@ -31,23 +31,23 @@ HWND InputBoxButton(HWND dialog, ControlName name) {
 TEST_F(ModalDialogsTest, CloseQuestionAnswersReachTheCloseAndCancelKeepsTheWindow) {
   struct Case {
     int button;
-    int answer;
+    MsgBoxAnswer answer;
     bool closes;
   };
-  for (const Case& c : {Case{IDCANCEL, vbCancel, false}, Case{IDNO, vbNo, true},
-                        Case{IDYES, vbYes, true}}) {
+  for (const Case& c : {Case{IDCANCEL, MsgBoxAnswer::Cancel, false}, Case{IDNO, MsgBoxAnswer::No, true},
+                        Case{IDYES, MsgBoxAnswer::Yes, true}}) {
     SCOPED_TRACE(c.button);
     RecordingEvents asking;
     Form1Window form;
     form.AttachEvents(asking);
     form.ShowCentred();
-    int answer = 0;
+    MsgBoxAnswer answer{};
     bool ownerDisabled = false;
     HWND boxOwner = nullptr;
     std::wstring boxTitle;
-    asking.onQueryUnload = [&](int) {
-      answer = form.MsgBox(kQuestion, vbYesNoCancel | vbExclamation);
-      return answer == vbCancel;
+    asking.onQueryUnload = [&](CloseReason) {
+      answer = form.MsgBox(kQuestion, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+      return answer == MsgBoxAnswer::Cancel;
     };
     DialogAnswerer press(L"#32770", [&](HWND box) {
       ownerDisabled = !IsWindowEnabled(form.Handle());
@@ -95,8 +95,7 @@ TEST_F(ModalDialogsTest, NameDialogOKReturnsTheTextAndCancelOrTitleBarCloseDoNot
       SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
       selection = start == 0 ? end : 0;
       PostMessageW(field, WM_CHAR, L'x', 1);  // typing replaces the whole proposal
-      Sleep(100);
-      c.close(d);
+      c.close(d);                              // queued after the typing
     });
     const bool confirmed = dialog.InputBox(value, window.Window(), L"名前を入力");
     ASSERT_TRUE(answer.Found());
@@ -121,7 +120,9 @@ TEST_F(ModalDialogsTest, EnterAndEscapeDoNotCloseTheNameDialog) {
       PostMessageW(field, WM_KEYDOWN, key, 1);
       PostMessageW(field, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
     }
-    Sleep(300);
+    // A character typed after the keys shows once the dialog has taken them.
+    PostMessageW(field, WM_CHAR, L'z', 1);
+    WaitFor([&] { return !IsWindow(d) || TextOf(field) == L"z"; });
     openAfterKeys = IsWindowVisible(d) != FALSE;
     PostMessageW(InputBoxButton(d, ControlName::CancelButton), BM_CLICK, 0, 0);
   });

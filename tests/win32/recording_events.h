@@ -11,16 +11,19 @@ class RecordingEvents final : public Form1Events, public InputBoxEvents {
  public:
   std::vector<std::string> log;
   // Form_QueryUnload's answer (true keeps the window open); by default the close goes on.
-  std::function<bool(int)> onQueryUnload = [](int) { return false; };
+  std::function<bool(CloseReason)> onQueryUnload = [](CloseReason) { return false; };
   // Runs inside the handler it is named after, when set.
   std::function<void()> onList1Click;
   std::function<void()> onOKButton;
   std::function<void()> onCancelButton;
+  std::function<void()> onThemeMenu;
+  // The paths of the last drop.
+  std::vector<std::wstring> dropped;
 
   void Form_Load() override { log.push_back("Form_Load"); }
-  bool Form_QueryUnload(int unloadMode) override {
-    log.push_back("Form_QueryUnload(" + std::to_string(unloadMode) + ")");
-    return onQueryUnload(unloadMode);
+  bool Form_QueryUnload(CloseReason reason) override {
+    log.push_back("Form_QueryUnload(" + std::to_string(static_cast<int>(reason)) + ")");
+    return onQueryUnload(reason);
   }
   void List1_Click() override {
     log.push_back("List1_Click");
@@ -38,6 +41,16 @@ class RecordingEvents final : public Form1Events, public InputBoxEvents {
   void mnRename_Click() override { log.push_back("mnRename_Click"); }
   void mnDelete_Click() override { log.push_back("mnDelete_Click"); }
   void mnInit_Click() override { log.push_back("mnInit_Click"); }
+  void mnColor_Click() override {
+    log.push_back("mnColor_Click");
+    if (onThemeMenu) onThemeMenu();
+  }
+  void mnExportTheme_Click() override { log.push_back("mnExportTheme_Click"); }
+  void mnAddThemes_Click() override { log.push_back("mnAddThemes_Click"); }
+  void Form_FilesDropped(const std::vector<std::wstring>& paths) override {
+    log.push_back("Form_FilesDropped(" + std::to_string(paths.size()) + ")");
+    dropped = paths;
+  }
   void OKButton_Click() override {
     log.push_back("OKButton_Click");
     if (onOKButton) onOKButton();

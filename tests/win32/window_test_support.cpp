@@ -69,14 +69,21 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
 
 }  // namespace
 
-HWND WaitForWindow(DWORD threadId, const wchar_t* className, DWORD timeoutMs) {
-  for (DWORD waited = 0; waited <= timeoutMs; waited += 20) {
-    Search search{className, nullptr};
-    EnumThreadWindows(threadId, MatchWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += 20) {
+    if (condition()) return true;
     Sleep(20);
   }
-  return nullptr;
+  return condition();
+}
+
+HWND WaitForWindow(DWORD threadId, const wchar_t* className, DWORD timeoutMs) {
+  Search search{className, nullptr};
+  WaitFor([&] {
+    EnumThreadWindows(threadId, MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+  }, timeoutMs);
+  return search.found;
 }
 
 DialogAnswerer::DialogAnswerer(const wchar_t* className, std::function<void(HWND)> answer) {

@@ -25,6 +25,8 @@ std::wstring ClassOf(HWND window);
 // A visible top-level window of `className` created by thread `threadId`; nullptr
 // after `timeoutMs`.
 HWND WaitForWindow(DWORD threadId, const wchar_t* className, DWORD timeoutMs = 10000);
+// Polls `condition` until it holds; false when it did not within `timeoutMs`.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // Runs `answer` on a thread of its own with the first window of `className` that the
 // calling thread shows (a message box is "#32770"). The thread is joined on

@@ -4,13 +4,25 @@
 
 #include <algorithm>
 
-static_assert(vbOKCancel == MB_OKCANCEL && vbYesNoCancel == MB_YESNOCANCEL &&
-              vbYesNo == MB_YESNO && vbExclamation == MB_ICONEXCLAMATION);
-static_assert(vbOK == IDOK && vbCancel == IDCANCEL && vbYes == IDYES && vbNo == IDNO);
+namespace {
+
+// The typed values carry the system's numbers, so they pass through unchanged.
+constexpr UINT StyleValue(MsgBoxStyle style) { return static_cast<UINT>(style); }
+constexpr int AnswerValue(MsgBoxAnswer answer) { return static_cast<int>(answer); }
+
+}  // namespace
+
+static_assert(StyleValue(MsgBoxStyle::OKOnly) == MB_OK &&
+              StyleValue(MsgBoxStyle::OKCancel) == MB_OKCANCEL &&
+              StyleValue(MsgBoxStyle::YesNoCancel) == MB_YESNOCANCEL &&
+              StyleValue(MsgBoxStyle::YesNo) == MB_YESNO &&
+              StyleValue(MsgBoxStyle::Exclamation) == MB_ICONEXCLAMATION);
+static_assert(AnswerValue(MsgBoxAnswer::OK) == IDOK && AnswerValue(MsgBoxAnswer::Cancel) == IDCANCEL &&
+              AnswerValue(MsgBoxAnswer::Yes) == IDYES && AnswerValue(MsgBoxAnswer::No) == IDNO);
 static_assert(cdlCCRGBInit == CC_RGBINIT && cdlCCFullOpen == CC_FULLOPEN);
 
-int ShowMessageBox(HWND owner, const std::wstring& prompt, int style) {
-  return MessageBoxW(owner, prompt.c_str(), kProgramTitle, static_cast<UINT>(style));
+MsgBoxAnswer ShowMessageBox(HWND owner, const std::wstring& prompt, MsgBoxStyle style) {
+  return static_cast<MsgBoxAnswer>(MessageBoxW(owner, prompt.c_str(), kProgramTitle, StyleValue(style)));
 }
 
 std::optional<Color> ShowColorChooser(HWND owner, Color initial, int flags,

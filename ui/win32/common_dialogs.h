@@ -10,8 +10,9 @@
 
 #include "ui/form1_view.h"
 
-// MessageBoxW with the program's title; style and answer are the vb* values.
-int ShowMessageBox(HWND owner, const std::wstring& prompt, int style);
+// MessageBoxW with the program's title. A failed box answers 0, which is no button:
+// callers treat anything but the button they look for as Cancel.
+MsgBoxAnswer ShowMessageBox(HWND owner, const std::wstring& prompt, MsgBoxStyle style);
 
 // ChooseColorW opened on `initial`. The custom colours live in `customColors`, which
 // the caller keeps for the whole run. nullopt when cancelled or failed.

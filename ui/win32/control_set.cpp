@@ -1,5 +1,6 @@
 #include "ui/win32/control_set.h"
 
+#include "ui/accessibility.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/picture_box.h"
 
@@ -11,21 +12,22 @@ struct WindowKind {
   DWORD exStyle;
 };
 
+// Whether a control is a tab stop comes from the layout table, not from here.
 WindowKind KindOf(ControlKind kind) {
   constexpr DWORD child = WS_CHILD | WS_VISIBLE;
   switch (kind) {
     case ControlKind::ListBox:
       // Single selection, unsorted, exactly as tall as laid out.
-      return {L"LISTBOX", child | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+      return {L"LISTBOX", child | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
               WS_EX_CLIENTEDGE};
     case ControlKind::Picture:
-      return {PictureBox::kClassName, child | WS_TABSTOP, WS_EX_CLIENTEDGE};
+      return {PictureBox::kClassName, child, WS_EX_CLIENTEDGE};
     case ControlKind::TextBox:
-      return {L"EDIT", child | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+      return {L"EDIT", child | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::Label:
       return {L"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
     case ControlKind::Button:
-      return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+      return {L"BUTTON", child | BS_PUSHBUTTON, 0};
   }
   return {L"STATIC", child, 0};
 }
@@ -35,20 +37,22 @@ WindowKind KindOf(ControlKind kind) {
 void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, UINT dpi,
                         const WindowFonts& fonts, PictureBox* picture) {
   specs_ = specs;
-  windows_.clear();
+  windows_.assign(specs.size(), nullptr);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  for (size_t position = 0; position < specs.size(); ++position) {
+  // The z-order is the creation order; a control's id stays its table position.
+  for (const size_t position : CreationOrder(specs)) {
     const ControlSpec& spec = specs[position];
     const WindowKind kind = KindOf(spec.kind);
+    const DWORD style = kind.style | (TakesFocus(spec.kind) ? DWORD{WS_TABSTOP} : DWORD{0});
     const RECT rect = TwipsToPixels(spec.rect, dpi);
     void* parameter = spec.kind == ControlKind::Picture ? picture : nullptr;
     const HWND window = CreateWindowExW(
-        kind.exStyle, kind.className, spec.caption, kind.style, rect.left, rect.top,
+        kind.exStyle, kind.className, spec.caption, style, rect.left, rect.top,
         rect.right - rect.left, rect.bottom - rect.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + position)), instance,
         parameter);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(spec.font)), FALSE);
-    windows_.push_back(window);
+    windows_[position] = window;
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The controls of one window, created from its layout table in table order (which is
-// the tab order) and placed again whenever the DPI changes.
+// the tab order), each label right before the field it names so that screen readers
+// call the field by it, and placed again whenever the DPI changes.
 #include "ui/win32/win32.h"
 
 #include <span>

@@ -3,7 +3,7 @@
 #include "ui/win32/win32.h"
 
 #include "ui/layout.h"
-#include "ui/pixel_surface.h"
+#include "ui/drawing_rules.h"
 
 inline constexpr UINT kDefaultDpi = 96;
 

@@ -1,6 +1,7 @@
 #include "ui/win32/fonts.h"
 
 #include <array>
+#include <initializer_list>
 #include <vector>
 
 #include "ui/win32/dpi.h"
@@ -48,6 +49,13 @@ std::wstring SystemMessageFace() {
   return metrics.lfMessageFont.lfFaceName;
 }
 
+std::wstring FirstInstalledFace(std::initializer_list<const wchar_t*> faces, BYTE charset) {
+  for (const wchar_t* face : faces) {
+    if (FontFaceInstalled(face, charset)) return face;
+  }
+  return L"";
+}
+
 std::wstring ChooseDefaultFace() {
   const std::wstring messageFace = SystemMessageFace();
   for (const std::wstring& face : {std::wstring(L"ＭＳ Ｐゴシック"), std::wstring(L"MS UI Gothic"),
@@ -58,8 +66,8 @@ std::wstring ChooseDefaultFace() {
   return proportional.empty() ? messageFace : proportional;
 }
 
-bool CaptionsFit(const FontChoice& choice) {
-  for (const auto& controls : {Form1Controls(), InputBoxControls()}) {
+bool CaptionsFit(const FontChoice& choice, Language language) {
+  for (const auto& controls : {Form1Controls(language), InputBoxControls(language)}) {
     for (const ControlSpec& spec : controls) {
       int room = TwipsToPixels(spec.rect.width, kDefaultDpi);
       if (spec.kind == ControlKind::Button) {
@@ -73,25 +81,33 @@ bool CaptionsFit(const FontChoice& choice) {
   return true;
 }
 
-FontChoice MakeDefaultFontChoice() {
-  FontChoice choice{ChooseDefaultFace(), kNinePointAt96Dpi};
-  while (choice.pixelHeightAt96Dpi > kSmallestReadableHeight && !CaptionsFit(choice)) {
+FontChoice MakeDefaultFontChoice(Language language) {
+  // An English window speaks in the face the system speaks in; the Japanese one keeps
+  // the faces its layout was drawn with.
+  FontChoice choice =
+      language == Language::Japanese
+          ? FontChoice{ChooseDefaultFace(), kNinePointAt96Dpi, kShiftJisCharset, VARIABLE_PITCH | FF_SWISS}
+          : FontChoice{SystemMessageFace(), kNinePointAt96Dpi, DEFAULT_CHARSET, VARIABLE_PITCH | FF_SWISS};
+  while (choice.pixelHeightAt96Dpi > kSmallestReadableHeight && !CaptionsFit(choice, language)) {
     --choice.pixelHeightAt96Dpi;
   }
   return choice;
 }
 
-FontChoice MakeFieldFontChoice() {
+FontChoice MakeFieldFontChoice(Language language) {
+  if (language != Language::Japanese) {
+    return {FirstInstalledFace({L"Consolas", L"Courier New", L"Lucida Console"}, DEFAULT_CHARSET),
+            kNinePointAt96Dpi, DEFAULT_CHARSET, FIXED_PITCH | FF_MODERN};
+  }
   std::wstring face = kGothicFace;
   if (!FontFaceInstalled(face, kShiftJisCharset)) {
     face = FirstHorizontalFace(kShiftJisCharset, FIXED_PITCH);
   }
-  return {face, kNinePointAt96Dpi};
+  return {face, kNinePointAt96Dpi, kShiftJisCharset, FIXED_PITCH | FF_MODERN};
 }
 
-UniqueFont CreateFontFor(const FontChoice& choice, UINT dpi, BYTE pitchAndFamily) {
-  LOGFONTW font = FontAt(choice, dpi);
-  if (choice.face.empty()) font.lfPitchAndFamily = pitchAndFamily;
+UniqueFont CreateFontFor(const FontChoice& choice, UINT dpi) {
+  const LOGFONTW font = FontAt(choice, dpi);
   return UniqueFont(CreateFontIndirectW(&font));
 }
 
@@ -104,25 +120,28 @@ bool FontFaceInstalled(const std::wstring& face, BYTE charset) {
   return !FacesWithCharset(charset, face).empty();
 }
 
-const FontChoice& FieldFontChoice() {
-  static const FontChoice choice = MakeFieldFontChoice();
-  return choice;
+const FontChoice& FieldFontChoice(Language language) {
+  static const FontChoice japanese = MakeFieldFontChoice(Language::Japanese);
+  static const FontChoice english = MakeFieldFontChoice(Language::English);
+  return language == Language::Japanese ? japanese : english;
 }
 
-const FontChoice& DefaultFontChoice() {
-  static const FontChoice choice = MakeDefaultFontChoice();
-  return choice;
+const FontChoice& DefaultFontChoice(Language language) {
+  static const FontChoice japanese = MakeDefaultFontChoice(Language::Japanese);
+  static const FontChoice english = MakeDefaultFontChoice(Language::English);
+  return language == Language::Japanese ? japanese : english;
 }
 
 LOGFONTW FontAt(const FontChoice& choice, UINT dpi) {
   LOGFONTW font{};
   font.lfHeight = -MulDiv(choice.pixelHeightAt96Dpi, static_cast<int>(dpi), kDefaultDpi);
   font.lfWeight = FW_NORMAL;
-  font.lfCharSet = kShiftJisCharset;
+  font.lfCharSet = choice.charset;
   font.lfOutPrecision = OUT_DEFAULT_PRECIS;
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   font.lfQuality = DEFAULT_QUALITY;
   choice.face.copy(font.lfFaceName, LF_FACESIZE - 1);
+  if (choice.face.empty()) font.lfPitchAndFamily = choice.pitchAndFamily;
   return font;
 }
 
@@ -136,9 +155,9 @@ int TextWidthAt96Dpi(const FontChoice& choice, const std::wstring& text) {
   return size.cx;
 }
 
-WindowFonts::WindowFonts(UINT dpi)
-    : default_(CreateFontFor(DefaultFontChoice(), dpi, VARIABLE_PITCH | FF_SWISS)),
-      gothic_(CreateFontFor(FieldFontChoice(), dpi, FIXED_PITCH | FF_MODERN)) {}
+WindowFonts::WindowFonts(UINT dpi, Language language)
+    : default_(CreateFontFor(DefaultFontChoice(language), dpi)),
+      gothic_(CreateFontFor(FieldFontChoice(language), dpi)) {}
 
 HFONT WindowFonts::For(ControlFont font) const {
   return font == ControlFont::Gothic ? gothic_.Get() : default_.Get();

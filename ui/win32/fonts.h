@@ -1,7 +1,8 @@
 #pragma once
 // The two fonts of the windows: the fields' Gothic face and the user-interface font of
 // every other control and of the preview's texts. Both are made per window at the
-// window's DPI and made again when the DPI changes.
+// window's DPI and made again when the DPI changes. The faces follow the interface
+// language: Japanese faces for Japanese texts, the system's own for English ones.
 #include "ui/win32/win32.h"
 
 #include <string>
@@ -10,19 +11,23 @@
 #include "ui/win32/handles.h"
 
 struct FontChoice {
-  std::wstring face;
+  std::wstring face;       // empty: the one the system's font mapper picks
   int pixelHeightAt96Dpi;  // character height in pixels at 96 DPI
+  BYTE charset;
+  BYTE pitchAndFamily;     // what the font mapper is asked for when no face is named
 };
 
-// "ＭＳ ゴシック" when installed, otherwise the first fixed-pitch face with Japanese
-// characters, 9 point.
-const FontChoice& FieldFontChoice();
+// Japanese: "ＭＳ ゴシック" when installed, otherwise the first fixed-pitch face with
+// Japanese characters. English: Consolas, Courier New or Lucida Console, whichever is
+// installed first, otherwise the system's fixed-pitch face. 9 point.
+const FontChoice& FieldFontChoice(Language language);
 
-// The face these layouts were measured with ("ＭＳ Ｐゴシック") when installed, then
-// "MS UI Gothic", then the system's message face, then any proportional face with
-// Japanese characters; 9 point, or a pixel smaller until every label and button
-// caption of both windows fits its control at 96 DPI.
-const FontChoice& DefaultFontChoice();
+// Japanese: the face these layouts were measured with ("ＭＳ Ｐゴシック") when
+// installed, then "MS UI Gothic", then the system's message face, then any
+// proportional face with Japanese characters. English: the system's message face.
+// 9 point, or a pixel smaller until every label and button caption of both windows
+// fits its control at 96 DPI.
+const FontChoice& DefaultFontChoice(Language language);
 
 // Whether a face of this name is installed with this character set.
 bool FontFaceInstalled(const std::wstring& face, BYTE charset);
@@ -31,7 +36,7 @@ LOGFONTW FontAt(const FontChoice& choice, UINT dpi);
 
 class WindowFonts {
  public:
-  explicit WindowFonts(UINT dpi);
+  WindowFonts(UINT dpi, Language language);
   HFONT For(ControlFont font) const;
   HFONT Default() const { return default_.Get(); }
 

@@ -5,11 +5,14 @@
 // logic asks through Form1View.
 #include "ui/win32/win32.h"
 
+#include <shellapi.h>
+
 #include <array>
 #include <memory>
 #include <vector>
 
 #include "ui/form1_view.h"
+#include "ui/win32/accessible_names.h"
 #include "ui/win32/control_set.h"
 #include "ui/win32/focus_keeper.h"
 #include "ui/win32/input_box_window.h"
@@ -19,8 +22,9 @@ class Form1Window final : public Form1View {
  public:
   static constexpr const wchar_t* kClassName = L"HuebrookForm1";
 
-  // Creates the window hidden, with every control and the menu bar.
-  explicit Form1Window(HICON icon = nullptr);
+  // Creates the window hidden, with every control and the menu bar, captioned in
+  // `language`.
+  explicit Form1Window(HICON icon = nullptr, Language language = Language::Japanese);
   ~Form1Window();
   Form1Window(const Form1Window&) = delete;
   Form1Window& operator=(const Form1Window&) = delete;
@@ -36,15 +40,18 @@ class Form1Window final : public Form1View {
   HWND Handle() const { return window_; }
   HWND Control(ControlName name, int index = -1) const { return controls_.Find(name, index); }
   InputBoxWindow& InputBox() { return inputBox_; }
+  const AccessibleNames& Names() const { return names_; }
   GdiSurface& PreviewBitmap() { return picture_.Surface(); }
   UINT Dpi() const { return dpi_; }
 
   // Form1View.
   WindowRef Window() override { return {window_}; }
+  Language InterfaceLanguage() override { return language_; }
   std::wstring ColorFieldText(int index) override;
   void SetColorFieldText(int index, const std::wstring& text) override;
   std::wstring TransformTitleText() override;
   void SetTransformTitleText(const std::wstring& text) override;
+  int FocusedColorField() override;
   int ListIndex() override;
   void SetListIndex(int index) override;
   int ListCount() override;
@@ -52,13 +59,15 @@ class Form1Window final : public Form1View {
   void SetListItem(int index, const std::wstring& text) override;
   void ListClear() override;
   void ListAdd(const std::wstring& text) override;
+  void ListReplaceAll(const std::vector<std::wstring_view>& entries) override;
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return picture_.Surface(); }
-  int MsgBox(const std::wstring& prompt, int style) override;
+  MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
   std::optional<Color> ChooseColor(Color initial, int flags) override;
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
   InputBoxView& InputBoxDialogView() override { return inputBox_; }
+  void SetMenuItemEnabled(MenuCommand item, bool enabled) override;
   void RequestClose() override;
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -73,21 +82,25 @@ class Form1Window final : public Form1View {
   void OnCommand(int id, int code, HWND control);
   void OnControlNotification(const ControlSpec& spec, int code);
   void OnMenuCommand(MenuCommand command);
+  void OnMenuDropDown(HMENU menu);
+  void OnDropFiles(HDROP drop);
   void OnListSelectionChange();
   void OnDpiChanged(UINT dpi, const RECT& suggested);
   // Runs Form_QueryUnload(reason); false when it refused the close.
-  bool CloseFor(int reason);
+  bool CloseFor(CloseReason reason);
   void SetFieldText(HWND field, const std::wstring& text);
-  // Every handler is raised through here, so a redraw in it starts a new picture.
+  // Every handler is raised through here; none once the logic has gone.
   template <typename Raise>
   void RaiseEvent(Raise raise);
 
   HWND window_ = nullptr;
+  Language language_;
   UINT dpi_ = 96;
   Form1Events* events_ = nullptr;
   std::unique_ptr<WindowFonts> fonts_;
   PictureBox picture_;
   ControlSet controls_;
+  AccessibleNames names_;
   FocusKeeper focus_;
   InputBoxWindow inputBox_;
   // The selection List1 last reported, so only a real change raises List1_Click.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "ui/pixel_surface.h"
+#include "ui/drawing_rules.h"
 
 namespace {
 
@@ -43,10 +43,11 @@ void GdiSurface::Resize(SIZE pixels, UINT dpi, HFONT font, COLORREF background) 
   const RECT all{0, 0, size_.cx, size_.cy};
   UniqueBrush brush(CreateSolidBrush(background));
   ::FillRect(dc_.Get(), &all, brush.Get());
-  for (const Call& call : calls_) Paint(call);
+  for (const DrawingCall& call : calls_) Paint(call);
 }
 
-void GdiSurface::CopyTo(HDC target, const RECT& area) const {
+void GdiSurface::CopyTo(HDC target, const RECT& area) {
+  repaintAsked_ = false;
   if (!dc_.Get()) return;
   BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_.Get(),
          area.left, area.top, SRCCOPY);
@@ -57,63 +58,51 @@ RECT GdiSurface::PixelRect(int x1, int y1, int x2, int y2) const {
   return {box.left, box.top, box.right, box.bottom};
 }
 
-void GdiSurface::Keep(Call call) {
-  if (startNewPicture_) {
+void GdiSurface::Record(DrawingCall call) {
+  if (call.kind == DrawingCall::Kind::BeginPicture) {
     calls_.clear();
-    startNewPicture_ = false;
+    return;
   }
   Paint(call);
   calls_.push_back(std::move(call));
-  // The window copies the bitmap when it next paints; invalidations coalesce, so a
-  // whole redraw costs one WM_PAINT.
-  if (shownIn_) InvalidateRect(shownIn_, nullptr, FALSE);
+  // The window copies the whole bitmap when it next paints, so asking once until then
+  // is enough. Under Wine every InvalidateRect is a round trip to the server: asking
+  // after each of a redraw's some 350 calls took 9 ms of its 9.2.
+  if (shownIn_ && !repaintAsked_) {
+    InvalidateRect(shownIn_, nullptr, FALSE);
+    repaintAsked_ = true;
+  }
 }
 
-void GdiSurface::Paint(const Call& call) {
+void GdiSurface::Paint(const DrawingCall& call) {
   const HDC dc = dc_.Get();
   if (!dc) return;
-  switch (call.operation) {
-    case Operation::Fill: {
+  switch (call.kind) {
+    case DrawingCall::Kind::BeginPicture:
+      break;
+    case DrawingCall::Kind::Fill: {
       const RECT rect = PixelRect(call.x1, call.y1, call.x2, call.y2);
       UniqueBrush brush(CreateSolidBrush(Drawn(call.color)));
       ::FillRect(dc, &rect, brush.Get());
       break;
     }
-    case Operation::Outline: {
+    case DrawingCall::Kind::Outline: {
       const RECT rect = PixelRect(call.x1, call.y1, call.x2, call.y2);
       UniqueBrush brush(CreateSolidBrush(Drawn(call.color)));
       ::FrameRect(dc, &rect, brush.Get());
       break;
     }
-    case Operation::Line:
+    case DrawingCall::Kind::Line:
       SetDCPenColor(dc, Drawn(call.color));
       MoveToEx(dc, Pixel(call.x1, dpi_), Pixel(call.y1, dpi_), nullptr);
       LineTo(dc, Pixel(call.x2, dpi_), Pixel(call.y2, dpi_));
       break;
-    case Operation::TextColor:
+    case DrawingCall::Kind::TextColor:
       ::SetTextColor(dc, Drawn(call.color));
       break;
-    case Operation::Text:
+    case DrawingCall::Kind::Text:
       TextOutW(dc, Pixel(call.x1, dpi_), Pixel(call.y1, dpi_), call.text.c_str(),
                static_cast<int>(call.text.size()));
       break;
   }
-}
-
-void GdiSurface::FillRect(int x1, int y1, int x2, int y2, Color color) {
-  Keep({Operation::Fill, x1, y1, x2, y2, color, {}});
-}
-
-void GdiSurface::OutlineRect(int x1, int y1, int x2, int y2, Color color) {
-  Keep({Operation::Outline, x1, y1, x2, y2, color, {}});
-}
-
-void GdiSurface::Line(int x1, int y1, int x2, int y2, Color color) {
-  Keep({Operation::Line, x1, y1, x2, y2, color, {}});
-}
-
-void GdiSurface::SetTextColor(Color color) { Keep({Operation::TextColor, 0, 0, 0, 0, color, {}}); }
-
-void GdiSurface::DrawText(int x, int y, const std::wstring& text) {
-  Keep({Operation::Text, x, y, 0, 0, 0, text});
 }

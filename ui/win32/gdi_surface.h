@@ -1,22 +1,22 @@
 #pragma once
 // Picture1's drawing surface: GDI into a memory bitmap the size of the drawing area,
-// in twips mapped to pixels at the window's DPI. The rules match the software surface
-// the preview's tests use (ui/pixel_surface.h): a twips coordinate lands on pixel
-// floor(t * dpi / 1440); fills and frames leave out the right and bottom edge; a
-// line leaves out its last point; texts are transparent; colours keep 24 bits.
+// in twips mapped to pixels at the window's DPI by the rules of ui/drawing_rules.h,
+// which the software surface the preview's tests use (ui/pixel_surface.h) follows
+// too. As there, fills and frames leave out the right and bottom edge, a line leaves
+// out its last point and texts are transparent.
 //
 // The picture is what the latest redraw painted. Each drawing call is also kept, from
-// the first call after StartNewPicture() on, so that a change of DPI can paint the
-// same picture again at the new size without asking the window's logic.
+// the picture's BeginPicture() on, so that a change of DPI can paint the same picture
+// again at the new size without asking the window's logic.
 #include "ui/win32/win32.h"
 
 #include <string>
 #include <vector>
 
-#include "ui/preview_surface.h"
+#include "ui/drawing_record.h"
 #include "ui/win32/handles.h"
 
-class GdiSurface final : public PreviewSurface {
+class GdiSurface final : public DrawingCallRecorder {
  public:
   // `widthTwips` x `heightTwips` is the control's outer size that Width()/Height()
   // report; `pixels` the drawing area's size.
@@ -28,31 +28,22 @@ class GdiSurface final : public PreviewSurface {
   // A new bitmap of this size at this DPI, cleared and then painted with the kept
   // drawing calls.
   void Resize(SIZE pixels, UINT dpi, HFONT font, COLORREF background);
-  // The next drawing call starts a new picture: the calls kept so far are dropped then.
-  void StartNewPicture() { startNewPicture_ = true; }
-  void CopyTo(HDC target, const RECT& area) const;
-  // The window that shows the bitmap; it is told to repaint after every drawing call.
-  void ShowIn(HWND window) { shownIn_ = window; }
+  // The window that shows the bitmap; a drawing call tells it to repaint, unless it
+  // was told so since it last painted.
+  void ShowIn(HWND window) {
+    shownIn_ = window;
+    repaintAsked_ = false;
+  }
+  // From that window's WM_PAINT: copies the area of the bitmap to the window's DC.
+  void CopyTo(HDC target, const RECT& area);
   HDC MemoryDC() const { return dc_.Get(); }
 
   int Width() const override { return widthTwips_; }
   int Height() const override { return heightTwips_; }
-  void FillRect(int x1, int y1, int x2, int y2, Color color) override;
-  void OutlineRect(int x1, int y1, int x2, int y2, Color color) override;
-  void Line(int x1, int y1, int x2, int y2, Color color) override;
-  void SetTextColor(Color color) override;
-  void DrawText(int x, int y, const std::wstring& text) override;
 
  private:
-  enum class Operation { Fill, Outline, Line, TextColor, Text };
-  struct Call {
-    Operation operation;
-    int x1, y1, x2, y2;
-    Color color;
-    std::wstring text;
-  };
-  void Keep(Call call);
-  void Paint(const Call& call);
+  void Record(DrawingCall call) override;
+  void Paint(const DrawingCall& call);
   RECT PixelRect(int x1, int y1, int x2, int y2) const;
 
   int widthTwips_;
@@ -63,7 +54,7 @@ class GdiSurface final : public PreviewSurface {
   UniqueBitmap bitmap_;
   HGDIOBJ originalBitmap_ = nullptr;
   HGDIOBJ originalFont_ = nullptr;
-  std::vector<Call> calls_;
-  bool startNewPicture_ = false;
+  std::vector<DrawingCall> calls_;
   HWND shownIn_ = nullptr;
+  bool repaintAsked_ = false;
 };

@@ -46,7 +46,6 @@ struct DestroyOwnedWindow {
 // GDI objects, deleted with DeleteObject.
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
-using UniquePen = UniqueHandle<HPEN, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
 // A memory DC from CreateCompatibleDC, deleted with DeleteDC.
 using UniqueMemoryDC = UniqueHandle<HDC, DeleteMemoryDC>;

@@ -14,8 +14,9 @@ std::wstring WindowText(HWND window) {
 
 }  // namespace
 
-InputBoxWindow::InputBoxWindow() : caption_(kInputBoxInitialCaption) {
-  const ControlSpec* field = FindControl(InputBoxControls(), ControlName::txtInput);
+InputBoxWindow::InputBoxWindow(Language language)
+    : language_(language), caption_(InputBoxInitialCaption(language)) {
+  const ControlSpec* field = FindControl(InputBoxControls(language_), ControlName::txtInput);
   text_ = field ? field->caption : L"";
 }
 
@@ -69,6 +70,7 @@ void InputBoxWindow::Close() {
   // Enable the owner before the dialog goes, so the system activates the owner again.
   if (owner_) EnableWindow(owner_, TRUE);
   focus_.Forget();
+  names_.reset();
   window_.Reset();
   fonts_.reset();
   owner_ = nullptr;
@@ -79,7 +81,7 @@ void InputBoxWindow::Build(HWND owner) {
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   owner_ = owner;
   dpi_ = WindowDpi(owner);
-  fonts_ = std::make_unique<WindowFonts>(dpi_);
+  fonts_ = std::make_unique<WindowFonts>(dpi_, language_);
   const HWND window =
       CreateWindowExW(kExStyle, kClassName, caption_.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                       100, 100, owner, nullptr, GetModuleHandleW(nullptr), this);
@@ -88,9 +90,11 @@ void InputBoxWindow::Build(HWND owner) {
   const UINT windowDpi = WindowDpi(window);
   if (windowDpi != dpi_) {
     dpi_ = windowDpi;
-    fonts_ = std::make_unique<WindowFonts>(dpi_);
+    fonts_ = std::make_unique<WindowFonts>(dpi_, language_);
   }
-  controls_.Create(window, InputBoxControls(), dpi_, *fonts_);
+  controls_.Create(window, InputBoxControls(language_), dpi_, *fonts_);
+  names_ = std::make_unique<AccessibleNames>();
+  names_->Annotate(controls_, InputBoxControls(language_), language_);
   PlaceAll();
   SetInputText(text_);
   SetInputSelection(selectionStart_, selectionLength_);
@@ -152,7 +156,7 @@ LRESULT InputBoxWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, 
     case WM_DPICHANGED:
       dpi_ = LOWORD(wParam);
       {
-        auto fonts = std::make_unique<WindowFonts>(dpi_);
+        auto fonts = std::make_unique<WindowFonts>(dpi_, language_);
         std::swap(fonts, fonts_);
         PlaceAll();
       }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/form1_view.h"
+#include "ui/win32/accessible_names.h"
 #include "ui/win32/control_set.h"
 #include "ui/win32/focus_keeper.h"
 #include "ui/win32/handles.h"
@@ -16,7 +17,7 @@ class InputBoxWindow final : public InputBoxView {
  public:
   static constexpr const wchar_t* kClassName = L"HuebrookInputBox";
 
-  InputBoxWindow();
+  explicit InputBoxWindow(Language language = Language::Japanese);
   ~InputBoxWindow();
   InputBoxWindow(const InputBoxWindow&) = delete;
   InputBoxWindow& operator=(const InputBoxWindow&) = delete;
@@ -31,6 +32,7 @@ class InputBoxWindow final : public InputBoxView {
   // The open dialog's window (nullptr while closed) and its controls, for tests.
   HWND Handle() const { return window_.Get(); }
   HWND Control(ControlName name) const { return controls_.Find(name); }
+  const AccessibleNames* Names() const { return names_.get(); }
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -43,11 +45,13 @@ class InputBoxWindow final : public InputBoxView {
   static constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   static constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
+  Language language_;
   UniqueWindow window_;
   HWND owner_ = nullptr;
   UINT dpi_ = 96;
   std::unique_ptr<WindowFonts> fonts_;
   ControlSet controls_;
+  std::unique_ptr<AccessibleNames> names_;
   FocusKeeper focus_;
   InputBoxEvents* events_ = nullptr;
   bool open_ = false;

@@ -1,9 +1,11 @@
 #include "ui/win32/menu_bar.h"
 
-HMENU CreateForm1MenuBar() {
+#include <string_view>
+
+HMENU CreateForm1MenuBar(Language language) {
   const HMENU bar = CreateMenu();
   HMENU dropDown = nullptr;
-  for (const MenuSpec& item : Form1Menus()) {
+  for (const MenuSpec& item : Form1Menus(language)) {
     if (item.level == 0) {
       dropDown = CreatePopupMenu();
       AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(dropDown), item.caption);
@@ -19,8 +21,18 @@ HMENU CreateForm1MenuBar() {
 MenuCommand MenuCommandOf(int id) {
   const int command = id - kFirstMenuId;
   if (command <= static_cast<int>(MenuCommand::None) ||
-      command > static_cast<int>(MenuCommand::mnInit)) {
+      command > static_cast<int>(MenuCommand::mnAddThemes)) {
     return MenuCommand::None;
   }
   return static_cast<MenuCommand>(command);
+}
+
+HMENU DropDownMenu(HMENU bar, const wchar_t* name) {
+  int position = 0;
+  for (const MenuSpec& item : Form1Menus()) {
+    if (item.level != 0) continue;
+    if (std::wstring_view(item.name) == name) return GetSubMenu(bar, position);
+    ++position;
+  }
+  return nullptr;
 }

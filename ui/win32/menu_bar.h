@@ -7,7 +7,11 @@
 
 inline constexpr int kFirstMenuId = 40000;
 
-HMENU CreateForm1MenuBar();
+HMENU CreateForm1MenuBar(Language language);
 
 // The command of a menu item id; MenuCommand::None for anything else.
 MenuCommand MenuCommandOf(int id);
+
+// The drop-down menu of the bar that the menu table names so ("mnColor"); nullptr when
+// there is none.
+HMENU DropDownMenu(HMENU bar, const wchar_t* name);

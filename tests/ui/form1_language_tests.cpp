@@ -1,0 +1,150 @@
+// The main window's logic speaks the window's language: the same story asks the same
+// things in Japanese and in English, and every English text is English.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/ui/form1_test_support.h"
+#include "tests/ui/japanese_check.h"
+#include "ui/form1_texts.h"
+
+namespace {
+
+// Everything the window showed in one story: prompts, dialog captions and proposals,
+// file filters and, at the end, the list.
+struct Shown {
+  std::vector<ShownMessage> messages;
+  std::vector<ShownNameDialog> nameDialogs;
+  std::vector<ShownFileDialog> fileDialogs;
+  std::vector<std::wstring> list;
+  std::wstring missingPath;
+};
+
+// A story through every kind of text the window shows: the switch question and the
+// name for the edits, a new theme over edits, the copies of entry 0 and of a theme,
+// rename, delete, a save and a load that fail, and the close question.
+Shown RunStory(Language language) {
+  TestWindow w;
+  w.view.SetInterfaceLanguage(language);
+  w.StartBesideSampleFiles();
+  auto edit = [&] {
+    w.view.Focus(Control::Field(COLOR_BACK));
+    w.view.Type(L"0000FF");
+    w.view.Focus(Control::ListBox());
+  };
+
+  edit();
+  w.view.AnswerMessage(MsgBoxAnswer::Yes);
+  w.view.AnswerNameDialog({ClickOk()});
+  w.view.ClickListEntry(2);  // Day; the edits become "New theme (4)"
+  edit();
+  w.view.AnswerMessage(MsgBoxAnswer::No);
+  w.view.AnswerNameDialog({ClickCancel()});
+  w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
+  w.view.AnswerMessage(MsgBoxAnswer::No);
+  w.view.ClickListEntry(0);
+  w.view.ChooseMenu(&Form1Events::mnDup_Click);  // of the current settings
+  w.view.ClickListEntry(1);
+  w.view.ChooseMenu(&Form1Events::mnDup_Click);  // of Night
+  w.view.AnswerNameDialog({ClickCancel()});
+  w.view.ChooseMenu(&Form1Events::mnRename_Click);
+  w.view.AnswerMessage(MsgBoxAnswer::Cancel);
+  w.view.ChooseMenu(&Form1Events::mnDelete_Click);
+
+  const std::wstring missing = platform::PathInFolder(w.folder.File(L"gone"), L"themes.txt");
+  w.view.AnswerFileDialog(missing);
+  w.view.AnswerMessage(MsgBoxAnswer::OK);
+  w.view.ChooseMenu(&Form1Events::mnSave_Click);
+  w.view.AnswerMessage(MsgBoxAnswer::No);
+  w.view.AnswerFileDialog(missing);
+  w.view.AnswerMessage(MsgBoxAnswer::OK);
+  w.view.ChooseMenu(&Form1Events::mnOpen_Click);
+
+  w.view.AnswerMessage(MsgBoxAnswer::Cancel);
+  EXPECT_FALSE(w.view.AskClose(CloseReason::CloseBox));
+  EXPECT_EQ(w.view.PendingAnswers(), 0);
+  return {w.view.Messages(), w.view.NameDialogs(), w.view.FileDialogs(), w.view.ListItems(), missing};
+}
+
+TEST(Form1Languages, TheSameStoryAsksTheSameThingsAndEveryEnglishTextIsEnglish) {
+  const Shown japanese = RunStory(Language::Japanese);
+  const Shown english = RunStory(Language::English);
+
+  ASSERT_EQ(english.messages.size(), japanese.messages.size());
+  ASSERT_EQ(english.messages.size(), 8u);
+  for (size_t i = 0; i < english.messages.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(english.messages[i].Style, japanese.messages[i].Style);
+    EXPECT_FALSE(HoldsJapanese(english.messages[i].Prompt)) << platform::ToUtf8(english.messages[i].Prompt);
+    EXPECT_NE(english.messages[i].Prompt, japanese.messages[i].Prompt);
+  }
+  ASSERT_EQ(english.nameDialogs.size(), japanese.nameDialogs.size());
+  for (size_t i = 0; i < english.nameDialogs.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_FALSE(HoldsJapanese(english.nameDialogs[i].Caption + english.nameDialogs[i].Proposal));
+    EXPECT_NE(english.nameDialogs[i].Caption, japanese.nameDialogs[i].Caption);
+    // Typing replaces the whole proposal, whatever its length in the language.
+    EXPECT_EQ(english.nameDialogs[i].SelectionLength, static_cast<int>(english.nameDialogs[i].Proposal.size()));
+  }
+  ASSERT_EQ(english.fileDialogs.size(), 2u);
+  for (const ShownFileDialog& dialog : english.fileDialogs) EXPECT_FALSE(HoldsJapanese(dialog.Filter));
+  // The filter keeps its patterns: only the descriptions change.
+  EXPECT_NE(english.fileDialogs[0].Filter.find(L"|*.txt|"), std::wstring::npos);
+  EXPECT_NE(english.fileDialogs[0].Filter.find(L"|*.*"), std::wstring::npos);
+
+  // The same entries, named in the language.
+  ASSERT_EQ(english.list.size(), japanese.list.size());
+  for (const std::wstring& entry : english.list) EXPECT_FALSE(HoldsJapanese(entry)) << platform::ToUtf8(entry);
+  EXPECT_EQ(japanese.list[0], L"(現在の設定)");
+  EXPECT_EQ(japanese.list[4], L"新しいテーマ(4)");
+  EXPECT_EQ(japanese.list[5], L"現在の設定の複製");
+  EXPECT_EQ(japanese.list[6], L"Nightの複製");
+}
+
+TEST(Form1Languages, EnglishMessagesNameTheThemeTheFileAndTheReasonTheyAreAbout) {
+  const Shown english = RunStory(Language::English);
+  ASSERT_EQ(english.messages.size(), 8u);
+  ASSERT_EQ(english.list.size(), 7u);
+  // The question before a new theme names the current theme, the delete question the
+  // selected one, as the list shows them.
+  EXPECT_NE(english.messages[1].Prompt.find(english.list[2]), std::wstring::npos);
+  EXPECT_NE(english.messages[3].Prompt.find(english.list[6]), std::wstring::npos);
+  // The copies are named after what they copy.
+  EXPECT_NE(english.list[5].find(L"current settings"), std::wstring::npos);
+  EXPECT_NE(english.list[6].find(L"Night"), std::wstring::npos);
+  EXPECT_NE(english.list[4].find(L"4"), std::wstring::npos);
+  // A failed save and load give the path and the reason, ours in English too.
+  EXPECT_NE(english.messages[4].Prompt.find(english.missingPath), std::wstring::npos);
+  EXPECT_NE(english.messages[6].Prompt.find(english.missingPath), std::wstring::npos);
+  EXPECT_NE(english.messages[6].Prompt.find(FailureReason(
+                platform::IoStatus::NoPlainFile(platform::PathKind::Nothing), Language::English)),
+            std::wstring::npos);
+}
+
+TEST(Form1Languages, TheMessagesBuiltFromPartsAreEnglishWhateverTheirParts) {
+  const std::vector<UnreadFile> both = {{L"setting.ini", L"Access is denied."}, {L"lirvacolors.ini", L""}};
+  const std::wstring texts[] = {
+      UnreadAtStartMessage(both, Language::English),
+      UnreadAtStartMessage({both[0]}, Language::English),
+      CloseWriteFailedQuestion(L"setting.ini", L"Access is denied.", Language::English),
+      HostRunningQuestion({L"lirva.exe", L"resampler.exe"}, Language::English),
+      StoreChangedQuestion(Language::English),
+      SaveBeforeLoadFailedMessage(L"C:\\themes.txt", L"", Language::English),
+      NoThemeInFileMessage(L"C:\\themes.txt", Language::English),
+      FailureReason(platform::IoStatus::NoPlainFile(platform::PathKind::HiddenOrSystemFile), Language::English),
+      DroppedFilesRefusedMessage({{L"C:\\note.txt", NoThemeInFileReason(Language::English)}}, true, Language::English),
+  };
+  for (const std::wstring& text : texts) {
+    SCOPED_TRACE(platform::ToUtf8(text));
+    EXPECT_FALSE(HoldsJapanese(text));
+    EXPECT_FALSE(text.empty());
+    EXPECT_EQ(text.find(L'{'), std::wstring::npos) << "a place left unfilled";
+  }
+  // Several programs are listed apart; the system's reason is kept word for word.
+  EXPECT_NE(texts[3].find(L"lirva.exe, resampler.exe"), std::wstring::npos);
+  EXPECT_NE(texts[0].find(L"\nAccess is denied.\n"), std::wstring::npos);
+  EXPECT_NE(texts[0], texts[1]);
+}
+
+}  // namespace
