@@ -31,8 +31,6 @@ namespace {
 
 std::wstring SystemReason(DWORD error) { return SystemErrorReason(error); }
 
-IoStatus LastError() { return IoStatus::Failed(SystemReason(GetLastError())); }
-
 class FileHandle {
  public:
   explicit FileHandle(HANDLE h, decltype(&::CloseHandle) close = ::CloseHandle) : handle_(h), close_(close) {}
