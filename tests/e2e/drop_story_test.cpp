@@ -14,7 +14,7 @@ TEST_F(Story, FilesDroppedOntoTheListAddTheirThemesAndNameTheFileWithout) {
   Write(L"メモ.txt", note);
   ASSERT_TRUE(StartProgram());
   app_->ClickListEntry(1);
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
 
   // Onto the theme list, a child of the window that takes the files.
   RECT list{};

@@ -37,7 +37,7 @@ TEST_F(Story, EnglishWindowsUserSeesEnglishAndTheFilesStayInTheirCodePage) {
   EXPECT_EQ(app_->Text(app_->Control(ControlName::txtTransformTitle)), L"Façade");
 
   app_->ClickListEntry(1);
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
   app_->TypeReplacing(Field(COLOR_BACK), L"0000FF");
   app_->PressTab(Field(COLOR_BACK));
   EXPECT_TRUE(RulerBandShows(0x0000FF));
@@ -53,11 +53,11 @@ TEST_F(Story, EnglishWindowsUserSeesEnglishAndTheFilesStayInTheirCodePage) {
   EXPECT_EQ(app_->Text(input), L"New theme (3)");
   EXPECT_NE(AppDriver::ChildWithText(dialog, L"Cancel"), nullptr);
   AppDriver::Type(input, L"Nuit d'été");
-  ASSERT_TRUE(app_->WaitUntil(3000, [&] { return app_->Text(input) == L"Nuit d'été"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(input) == L"Nuit d'été"; }));
   ScreenCapture(dialog).SaveBmp(ThisProgramFolder() + L"\\screenshot-english-name-dialog.bmp");
   AppDriver::Press(AppDriver::ChildWithText(dialog, L"OK"));
   ASSERT_TRUE(app_->WaitGone(dialog));
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return ListEntries().size() == 4; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return ListEntries().size() == 4; }));
   EXPECT_EQ(ListEntries().back(), L"Nuit d'été");
   EXPECT_TRUE(RulerBandShows(0x0000FF));
   ScreenCapture(app_->main()).SaveBmp(ThisProgramFolder() + L"\\screenshot-english-main-window.bmp");

@@ -11,8 +11,8 @@ TEST_F(Story, KeysAloneCreateAThemeEditAColourThroughTheChooserAndApply) {
   WriteLirvaFolder();
   ASSERT_TRUE(StartProgram());
   SetForegroundWindow(app_->main());
-  ASSERT_TRUE(app_->WaitUntil(3000, [&] { return GetForegroundWindow() == app_->main(); }));
-  ASSERT_TRUE(app_->WaitUntil(3000, [&] { return app_->FocusedControl() == List(); }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return GetForegroundWindow() == app_->main(); }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->FocusedControl() == List(); }));
 
   // Theme (Alt+C), its first item, New theme; the proposal is selected, typing replaces it.
   ASSERT_TRUE(PressWithAlt(L'C'));
@@ -21,7 +21,7 @@ TEST_F(Story, KeysAloneCreateAThemeEditAColourThroughTheChooserAndApply) {
   const HWND dialog = app_->WaitForModal(L"HuebrookInputBox");
   ASSERT_NE(dialog, nullptr);
   ASSERT_TRUE(TypeKeys(L"キーだけ"));
-  ASSERT_TRUE(app_->WaitUntil(3000, [&] { return app_->Text(AppDriver::ChildOfClass(dialog, L"Edit")) == L"キーだけ"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(AppDriver::ChildOfClass(dialog, L"Edit")) == L"キーだけ"; }));
   ScreenCapture(dialog).SaveBmp(ThisProgramFolder() + L"\\screenshot-japanese-name-dialog.bmp");
   // Tab to Cancel, Tab to OK, Space presses it.
   ASSERT_TRUE(PressKeys({VK_TAB}));
@@ -30,10 +30,10 @@ TEST_F(Story, KeysAloneCreateAThemeEditAColourThroughTheChooserAndApply) {
   EXPECT_EQ(app_->Text(app_->FocusedControl()), L"OK");
   ASSERT_TRUE(PressKeys({VK_SPACE}));
   ASSERT_TRUE(app_->WaitGone(dialog)) << "Space on OK did not close the name dialog";
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return ListEntries().size() == 4; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return ListEntries().size() == 4; }));
   EXPECT_EQ(ListEntries().back(), L"キーだけ");
   EXPECT_EQ(ListSelection(), 3);
-  ASSERT_TRUE(app_->WaitUntil(3000, [&] { return app_->FocusedControl() == List(); }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->FocusedControl() == List(); }));
 
   // Tab to the first colour field, Tab to its "...", Space opens the chooser on it.
   ASSERT_TRUE(PressKeys({VK_TAB}));
@@ -48,12 +48,12 @@ TEST_F(Story, KeysAloneCreateAThemeEditAColourThroughTheChooserAndApply) {
   ASSERT_TRUE(TypeKeys(L"0"));
   ASSERT_TRUE(PressKeys({VK_TAB, VK_RETURN}));
   ASSERT_TRUE(app_->WaitGone(chooser)) << "Enter did not close the chooser";
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_PIANO1)) == L"FFFF00"; }))
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_PIANO1)) == L"FFFF00"; }))
       << "the field shows " << Utf8(app_->Text(Field(COLOR_PIANO1)));
   // The preview's white keys (the B below the ruler band) show it, and the chooser is gone
   // from the screen too.
   const HWND preview = app_->Control(ControlName::Picture1);
-  EXPECT_TRUE(app_->WaitUntil(5000, [&] { return ScreenCapture(app_->main()).PixelInClient(preview, 30, 35) == 0xFFFF00; }));
+  EXPECT_TRUE(app_->WaitUntil([&] { return ScreenCapture(app_->main()).PixelInClient(preview, 30, 35) == 0xFFFF00; }));
   ScreenCapture(app_->main()).SaveBmp(ThisProgramFolder() + L"\\screenshot-japanese-main-window.bmp");
 
   // File (Alt+F) > apply and close (Q).

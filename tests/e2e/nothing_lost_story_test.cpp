@@ -9,10 +9,10 @@ TEST_F(Story, AColourStillBeingTypedIsAppliedByTheMenu) {
   WriteLirvaFolder();
   ASSERT_TRUE(StartProgram());
   app_->ClickListEntry(1);
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
   // Typed, and still in the field when the menu is chosen: a menu takes no focus.
   app_->TypeReplacing(Field(COLOR_BACK), L"0000FF");
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_BACK)) == L"0000FF"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"0000FF"; }));
   ASSERT_EQ(app_->FocusedControl(), Field(COLOR_BACK));
 
   ASSERT_TRUE(app_->ChooseMenuByKeys(L'F', L'Q'));
@@ -28,7 +28,7 @@ TEST_F(Story, AFileWithoutThemesIsNotLoadedAndTheStoreKeepsItsThemes) {
   Write(L"メモ.txt", "just a note\r\nnothing=here\r\n");
   ASSERT_TRUE(StartProgram());
   app_->ClickListEntry(1);
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
 
   ASSERT_TRUE(app_->ChooseMenuByKeys(L'F', L'0'));
   const HWND dialog = app_->WaitForModal(L"#32770");
@@ -49,7 +49,7 @@ TEST_F(Story, ASettingIniTheHostWroteMeanwhileKeepsItsLines) {
   WriteLirvaFolder();
   ASSERT_TRUE(StartProgram());
   app_->ClickListEntry(1);
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
   // The host, still open, saved a new history entry and its window position.
   std::vector<std::wstring> host = SettingLines(folder_.wstring(), StandardColors(), kStartTitle);
   host.insert(host.begin() + 5, L"History2=" + folder_.wstring() + L"\\新曲.ust");

@@ -8,14 +8,14 @@ TEST_F(Story, AThemeExportedThenAddedBackFromItsFile) {
   WriteLirvaFolder();
   ASSERT_TRUE(StartProgram());
   app_->ClickListEntry(1);
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
 
   // Theme (C) > export the selected theme (E).
   ASSERT_TRUE(app_->ChooseMenuByKeys(L'C', L'E'));
   HWND dialog = app_->WaitForModal(L"#32770");
   ASSERT_NE(dialog, nullptr) << "no save dialog";
   ChooseFile(*app_, dialog, File(L"夜空.txt"));
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return Read(L"夜空.txt") == StoreBytes({kNight}); }))
+  ASSERT_TRUE(app_->WaitUntil([&] { return Read(L"夜空.txt") == StoreBytes({kNight}); }))
       << "the exported file holds " << Read(L"夜空.txt");
 
   // Theme (C) > add themes from a file (A).
@@ -23,7 +23,7 @@ TEST_F(Story, AThemeExportedThenAddedBackFromItsFile) {
   dialog = app_->WaitForModal(L"#32770");
   ASSERT_NE(dialog, nullptr) << "no open dialog";
   ChooseFile(*app_, dialog, File(L"夜空.txt"));
-  ASSERT_TRUE(app_->WaitUntil(5000, [&] { return ListEntries().size() == 4; }));
+  ASSERT_TRUE(app_->WaitUntil([&] { return ListEntries().size() == 4; }));
   EXPECT_EQ(ListEntries(), (std::vector<std::wstring>{L"(現在の設定)", L"夜空", L"Standard", L"夜空"}));
   EXPECT_EQ(ListSelection(), 1);
 
