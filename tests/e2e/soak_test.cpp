@@ -328,7 +328,7 @@ class Soak : public Story {
     ++filesChecked_;
     const auto& [path, bytes] = expected_.at(key);
     // The program may still be finishing the write.
-    if (!app_->WaitUntil(5000, [&] { return FileBytes(path) == bytes; })) {
+    if (!app_->WaitUntil([&] { return FileBytes(path) == bytes; }, 5000)) {
       const std::optional<std::string> real = FileBytes(path);
       return Stop(Utf8(path.filename().wstring()) + ": the program's file (" +
                   (real ? std::to_string(real->size()) + " bytes" : "none") + ") is not the logic's (" +
@@ -446,7 +446,7 @@ class Soak : public Story {
       if (!app_->WaitForExit(20000)) return Stop("the logic closed, the program did not end well");
       ++closes_;
     } else {
-      if (!app_->WaitUntil(8000, [&] { return ShowsTheShadow(); })) {
+      if (!app_->WaitUntil([&] { return ShowsTheShadow(); }, 8000)) {
         return Stop("after \"" + step + "\" the program and the logic differ:\n" + Describe());
       }
       if (close) ++closes_;
@@ -506,7 +506,7 @@ TEST_F(Soak, ThousandsOfRandomActionsLoseNothing) {
   while (actions_ < wanted && !stopped) {
     ASSERT_TRUE(StartProgram()) << Stop("the program did not start");
     StartSession();
-    if (!app_->WaitUntil(8000, [&] { return ShowsTheShadow(); })) {
+    if (!app_->WaitUntil([&] { return ShowsTheShadow(); }, 8000)) {
       ADD_FAILURE() << Stop("at start the program and the logic differ:\n" + Describe());
       break;
     }
