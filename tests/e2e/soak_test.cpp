@@ -139,15 +139,17 @@ class Soak : public Story {
     DWORD pid = 0;
     GetWindowThreadProcessId(app_->main(), &pid);
     HWND found = nullptr;
-    app_->WaitUntil(timeoutMs, [&] {
-      found = nullptr;
-      for (HWND w = GetTopWindow(nullptr); w != nullptr && found == nullptr; w = GetNextWindow(w, GW_HWNDNEXT)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner == pid && w != app_->main() && w != except && IsWindowVisible(w) && match(w)) found = w;
-      }
-      return found != nullptr;
-    });
+    app_->WaitUntil(
+        [&] {
+          found = nullptr;
+          for (HWND w = GetTopWindow(nullptr); w != nullptr && found == nullptr; w = GetNextWindow(w, GW_HWNDNEXT)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == pid && w != app_->main() && w != except && IsWindowVisible(w) && match(w)) found = w;
+          }
+          return found != nullptr;
+        },
+        timeoutMs);
     return found;
   }
 
@@ -169,9 +171,9 @@ class Soak : public Story {
     if (!box) return Stop("the logic asks \"" + Utf8(modal.prompt) + "\", the program shows no message box");
     const std::wstring shown = AppDriver::MessageText(box);
     if (shown != modal.prompt) return Stop("message box \"" + Utf8(shown) + "\", the logic asks \"" + Utf8(modal.prompt) + "\"");
-    const HWND button = GetDlgItem(box, modal.answer);
-    if (!button) return Stop("message box without button " + std::to_string(modal.answer));
-    Note("  message \"" + Utf8(shown.substr(0, 40)) + "\" answered " + std::to_string(modal.answer));
+    const HWND button = GetDlgItem(box, static_cast<int>(modal.answer));
+    if (!button) return Stop("message box without button " + std::to_string(static_cast<int>(modal.answer)));
+    Note("  message \"" + Utf8(shown.substr(0, 40)) + "\" answered " + std::to_string(static_cast<int>(modal.answer)));
     AppDriver::Press(button);
     if (!app_->WaitGone(box)) return Stop("the message box stayed");
     return ::testing::AssertionSuccess();
