@@ -83,6 +83,8 @@ FileSnapshot ReadSnapshotInPieces(const std::wstring& path, const std::function<
 
 FileSnapshot TakeSnapshot(const std::wstring& path) {
   std::string bytes;
+  // Room for the whole file at once: growing by doubling would hold twice its size.
+  bytes.reserve(static_cast<std::size_t>(FileSize(path)));
   FileSnapshot snapshot = ReadSnapshotInPieces(path, [&bytes](std::string_view piece) { bytes.append(piece); });
   if (snapshot.HasBytes()) snapshot.Bytes = std::move(bytes);
   return snapshot;

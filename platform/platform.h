@@ -47,7 +47,9 @@ bool PlainFileExists(const std::wstring& path);
 
 // Conversion between the program's texts and the files' 8-bit code page: the system
 // ANSI code page on Windows, code page 932 elsewhere. Characters the code page cannot
-// hold become "?"; bytes that do not decode never stop the conversion.
+// hold become "?". Bytes that are no character of the code page (a file saved as UTF-8,
+// say) never stop the conversion: each stands for itself as a character from U+DC80 to
+// U+DCFF and becomes that byte again, so text read and written back is unchanged.
 std::string ToCodePage(std::wstring_view text);
 std::wstring FromCodePage(std::string_view bytes);
 // The same characters as FromCodePage(bytes), into `text`, whose storage is reused:

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/platform.h"
+#include "platform/write_calls.h"
 
 namespace platform {
 
@@ -13,6 +14,12 @@ std::optional<std::wstring>& ProgramFolderOverride() {
   return folder;
 }
 std::wstring SystemProgramFolder();
+// Each system's own conversion, used below: the whole text, with "?" for a character the
+// code page cannot hold; bytes that decode without a fault, else false; and whether a
+// byte starts a two-byte character.
+std::string EncodeSubstituting(std::wstring_view text);
+bool DecodeStrictly(std::string_view bytes, std::wstring& text);
+bool IsLeadByte(unsigned char b);
 }  // namespace detail
 
 std::wstring PathInFolder(const std::wstring& folder, std::wstring_view name) {
@@ -41,8 +48,119 @@ ScopedProgramFolder::~ScopedProgramFolder() {
   }
 }
 
+namespace {
+const WriteCalls* currentWriteCalls = nullptr;
+}  // namespace
+
+const WriteCalls& CurrentWriteCalls() { return currentWriteCalls ? *currentWriteCalls : SystemWriteCalls(); }
+
+ScopedWriteCalls::ScopedWriteCalls(const WriteCalls& calls) : previous_(currentWriteCalls) {
+  currentWriteCalls = &calls;
+}
+
+ScopedWriteCalls::~ScopedWriteCalls() { currentWriteCalls = previous_; }
+
+namespace {
+
+// A byte that is no character of the code page stands for itself in the text, as one of
+// these characters (lone low surrogates, which no code page gives), and is written back
+// as the very byte: a line of a file in another encoding survives a rewrite unchanged.
+constexpr wchar_t kFirstRawByte = 0xDC80;  // for byte 0x80; the bytes below are ASCII
+constexpr wchar_t kLastRawByte = 0xDCFF;
+
+bool IsAscii(std::string_view bytes) {
+  for (char c : bytes) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+// The bytes decode, and what they decode to is written back as the same bytes.
+bool DecodeExactly(std::string_view bytes, std::wstring& text) {
+  return detail::DecodeStrictly(bytes, text) && detail::EncodeSubstituting(text) == bytes;
+}
+
+// The byte that text[i], a raw byte, stands for; or "?" when it starts a two-byte
+// character and the text that follows it (a name's "]", a typed letter) would make a
+// character of it, which would swallow that text on the next read.
+char RawByte(std::wstring_view text, std::size_t i) {
+  const char raw = static_cast<char>(0x80 + (text[i] - kFirstRawByte));
+  const std::size_t next = i + 1;
+  if (!detail::IsLeadByte(static_cast<unsigned char>(raw)) || next >= text.size()) return raw;
+  if (text[next] >= kFirstRawByte && text[next] <= kLastRawByte) return raw;  // as it was read
+  // Two UTF-16 units for a character beyond the basic plane on Windows.
+  const std::size_t length = text[next] >= 0xD800 && text[next] <= 0xDBFF && next + 1 < text.size() ? 2 : 1;
+  const std::string following = detail::EncodeSubstituting(text.substr(next, length));
+  std::wstring joined;
+  if (!following.empty() && detail::DecodeStrictly(std::string{raw, following[0]}, joined) && joined.size() == 1) {
+    return '?';
+  }
+  return raw;
+}
+
+}  // namespace
+
+std::wstring FromCodePage(std::string_view bytes) {
+  std::wstring text;
+  // Nearly every line of these files is ASCII, which every ANSI code page maps to itself.
+  if (IsAscii(bytes)) return std::wstring(bytes.begin(), bytes.end());
+  if (DecodeExactly(bytes, text)) return text;
+  // Character by character, so that only the bytes that are no character stand for
+  // themselves.
+  text.clear();
+  std::wstring one;
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0x80) {
+      text += static_cast<wchar_t>(b);
+      ++i;
+      continue;
+    }
+    const std::size_t length = detail::IsLeadByte(b) && i + 1 < bytes.size() ? 2 : 1;
+    if (DecodeExactly(bytes.substr(i, length), one) && !one.empty()) {
+      text += one;
+      i += length;
+    } else {
+      text += static_cast<wchar_t>(kFirstRawByte + (b - 0x80));
+      ++i;
+    }
+  }
+  return text;
+}
+
+std::string ToCodePage(std::wstring_view text) {
+  std::string bytes;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    const bool raw = i < text.size() && text[i] >= kFirstRawByte && text[i] <= kLastRawByte;
+    if (i < text.size() && !raw) continue;
+    const std::wstring_view run = text.substr(start, i - start);
+    bool ascii = true;
+    for (wchar_t c : run) ascii = ascii && c < 0x80;
+    if (ascii) {
+      for (wchar_t c : run) bytes += static_cast<char>(c);
+    } else {
+      bytes += detail::EncodeSubstituting(run);
+    }
+    if (raw) bytes += RawByte(text, i);
+    start = i + 1;
+  }
+  return bytes;
+}
+
+void FromCodePage(std::string_view bytes, std::wstring& text) {
+  if (IsAscii(bytes)) {
+    text.assign(bytes.begin(), bytes.end());
+    return;
+  }
+  text = FromCodePage(bytes);
+}
+
 IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
   bytes.clear();
+  // Room for the whole file at once: growing by doubling would hold twice its size.
+  bytes.reserve(static_cast<std::size_t>(FileSize(path)));
   IoStatus status = ReadFilePieces(path, [&bytes](std::string_view piece) { bytes.append(piece); });
   if (!status.ok()) bytes.clear();
   return status;

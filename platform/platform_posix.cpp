@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/write_calls.h"
 
 namespace platform {
 
@@ -28,7 +29,7 @@ std::wstring SystemProgramFolder() {
 
 namespace {
 
-std::wstring ErrnoReason(int error) { return FromUtf8(std::strerror(error)); }
+std::wstring ErrnoReason(int error) { return SystemErrorReason(static_cast<unsigned long>(error)); }
 
 class Iconv {
  public:
@@ -73,23 +74,44 @@ std::string Convert(const Iconv& cd, const char* in, std::size_t inLeft, const s
 
 }  // namespace
 
-std::string ToCodePage(std::wstring_view text) {
+std::wstring SystemErrorReason(unsigned long code) { return FromUtf8(std::strerror(static_cast<int>(code))); }
+
+const WriteCalls& SystemWriteCalls() {
+  static const WriteCalls calls{::mkstemp, ::write, ::fchmod, ::fsync, ::close, ::rename, ::unlink};
+  return calls;
+}
+
+namespace detail {
+
+std::string EncodeSubstituting(std::wstring_view text) {
   static const Iconv cd("CP932", "WCHAR_T");
   if (!cd.valid()) return ToUtf8(text);
   return Convert(cd, reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t), "?",
                  sizeof(wchar_t));
 }
 
-std::wstring FromCodePage(std::string_view bytes) {
+bool DecodeStrictly(std::string_view bytes, std::wstring& text) {
   static const Iconv cd("WCHAR_T", "CP932");
-  if (!cd.valid()) return FromUtf8(bytes);
-  wchar_t replacement = 0xFFFD;
-  std::string raw = Convert(cd, bytes.data(), bytes.size(),
-                            std::string(reinterpret_cast<const char*>(&replacement), sizeof replacement), 1);
-  return std::wstring(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / sizeof(wchar_t));
+  if (!cd.valid()) {
+    text = FromUtf8(bytes);
+    return true;
+  }
+  iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
+  text.resize(bytes.size());
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t inLeft = bytes.size();
+  char* out = reinterpret_cast<char*>(text.data());
+  std::size_t outLeft = text.size() * sizeof(wchar_t);
+  // One byte never gives more than one character, so the output always fits.
+  const bool ok = iconv(cd.get(), &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0;
+  text.resize(text.size() - outLeft / sizeof(wchar_t));
+  return ok;
 }
 
-void FromCodePage(std::string_view bytes, std::wstring& text) { text = FromCodePage(bytes); }
+// Code page 932: these bytes start a two-byte character.
+bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+}  // namespace detail
 
 PathKind KindOfPath(const std::wstring& path) {
   struct stat st;
@@ -128,6 +150,7 @@ IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::
 }
 
 IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes) {
+  const WriteCalls& sys = CurrentWriteCalls();
   const std::string target = ToUtf8(path);
   struct stat st;
   if (stat(target.c_str(), &st) == 0) {
@@ -136,16 +159,16 @@ IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes) {
     if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return IoStatus::Failed(ErrnoReason(EACCES));
   }
   std::string temp = target + ".XXXXXX";
-  int fd = mkstemp(temp.data());
+  int fd = sys.Mkstemp(temp.data());
   if (fd < 0) return IoStatus::Failed(ErrnoReason(errno));
   auto fail = [&](int error) {
-    if (fd >= 0) close(fd);
-    unlink(temp.c_str());
+    if (fd >= 0) sys.Close(fd);
+    sys.Unlink(temp.c_str());
     return IoStatus::Failed(ErrnoReason(error));
   };
   std::size_t done = 0;
   while (done < bytes.size()) {
-    ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    ssize_t n = sys.Write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
       return fail(errno);
@@ -156,12 +179,12 @@ IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes) {
   // The new file keeps the permissions a plain create would have given it.
   mode_t mask = umask(0);
   umask(mask);
-  if (fchmod(fd, 0666 & ~mask) != 0) return fail(errno);
-  if (fsync(fd) != 0) return fail(errno);
+  if (sys.Fchmod(fd, 0666 & ~mask) != 0) return fail(errno);
+  if (sys.Fsync(fd) != 0) return fail(errno);
   int closing = fd;
   fd = -1;
-  if (close(closing) != 0) return fail(errno);
-  if (rename(temp.c_str(), target.c_str()) != 0) return fail(errno);
+  if (sys.Close(closing) != 0) return fail(errno);
+  if (sys.Rename(temp.c_str(), target.c_str()) != 0) return fail(errno);
   return IoStatus::Ok();
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/write_calls.h"
 
 namespace platform {
 
@@ -28,7 +29,50 @@ std::wstring SystemProgramFolder() {
 
 namespace {
 
-std::wstring SystemReason(DWORD error) {
+std::wstring SystemReason(DWORD error) { return SystemErrorReason(error); }
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE h, decltype(&::CloseHandle) close = ::CloseHandle) : handle_(h), close_(close) {}
+  ~FileHandle() { Close(); }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+  void Reset(HANDLE h) {
+    Close();
+    handle_ = h;
+  }
+  BOOL Close() {
+    BOOL ok = TRUE;
+    if (valid()) ok = close_(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+    return ok;
+  }
+
+ private:
+  HANDLE handle_;
+  decltype(&::CloseHandle) close_;
+};
+
+std::wstring FullPath(const std::wstring& path) {
+  DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (n == 0) return path;
+  std::wstring full(n, L'\0');
+  n = GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
+  full.resize(n);
+  return full;
+}
+
+// How long a read or a write waits for a file another program holds: 20 x 100 ms.
+constexpr int kTransientRetries = 20;
+constexpr DWORD kTransientRetryMs = 100;
+
+bool Transient(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
+
+}  // namespace
+
+std::wstring SystemErrorReason(unsigned long error) {
   wchar_t* text = nullptr;
   DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -45,49 +89,15 @@ std::wstring SystemReason(DWORD error) {
   return reason;
 }
 
-IoStatus LastError() { return IoStatus::Failed(SystemReason(GetLastError())); }
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : handle_(h) {}
-  ~FileHandle() { Close(); }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-  void Reset(HANDLE h) {
-    Close();
-    handle_ = h;
-  }
-  BOOL Close() {
-    BOOL ok = TRUE;
-    if (valid()) ok = CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-    return ok;
-  }
-
- private:
-  HANDLE handle_;
-};
-
-std::wstring FullPath(const std::wstring& path) {
-  DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (n == 0) return path;
-  std::wstring full(n, L'\0');
-  n = GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
-  full.resize(n);
-  return full;
+const WriteCalls& SystemWriteCalls() {
+  static const WriteCalls calls{::GetFileAttributesW, ::CreateFileW,  ::WriteFile, ::FlushFileBuffers,
+                                ::CloseHandle,        ::MoveFileExW,  ::DeleteFileW, ::Sleep};
+  return calls;
 }
 
-bool Transient(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
+namespace detail {
 
-// How long a read or a write waits for a file another program holds: 20 x 100 ms.
-constexpr int kTransientRetries = 20;
-constexpr DWORD kTransientRetryMs = 100;
-
-}  // namespace
-
-std::string ToCodePage(std::wstring_view text) {
+std::string EncodeSubstituting(std::wstring_view text) {
   if (text.empty()) return {};
   const int length = static_cast<int>(text.size());
   const char substitute[] = "?";
@@ -97,27 +107,20 @@ std::string ToCodePage(std::wstring_view text) {
   return out;
 }
 
-void FromCodePage(std::string_view bytes, std::wstring& text) {
+bool DecodeStrictly(std::string_view bytes, std::wstring& text) {
+  text.clear();
+  if (bytes.empty()) return true;
   const int length = static_cast<int>(bytes.size());
-  // No ANSI code page gives more UTF-16 units than it has bytes (a double-byte or a
-  // UTF-8 character, or a byte that does not decode, gives one unit, or two for four
-  // bytes), so a buffer of the bytes' length takes them in one call.
-  text.resize(bytes.size());
-  if (bytes.empty()) return;
-  int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), length);
-  if (n == 0 && GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
-    n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
-    text.resize(static_cast<std::size_t>(n));
-    n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), n);
-  }
+  const int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0);
+  if (n == 0) return false;
   text.resize(static_cast<std::size_t>(n));
+  MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), length, text.data(), n);
+  return true;
 }
 
-std::wstring FromCodePage(std::string_view bytes) {
-  std::wstring text;
-  FromCodePage(bytes, text);
-  return text;
-}
+bool IsLeadByte(unsigned char b) { return IsDBCSLeadByteEx(CP_ACP, b) != FALSE; }
+
+}  // namespace detail
 
 PathKind KindOfPath(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -164,10 +167,11 @@ IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::
 }
 
 IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes) {
+  const WriteCalls& sys = CurrentWriteCalls();
   // MoveFileExW wants absolute paths to replace in one step; ReplaceFileW is avoided
   // because Wine moves the old file away first.
   const std::wstring target = FullPath(path);
-  DWORD attributes = GetFileAttributesW(target.c_str());
+  DWORD attributes = sys.GetFileAttributesW(target.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return IoStatus::Failed(SystemReason(ERROR_ACCESS_DENIED));
     // Windows refuses to replace a read-only file and Wine silently does; either way
@@ -176,19 +180,20 @@ IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes) {
   }
 
   std::wstring temp;
-  FileHandle file(INVALID_HANDLE_VALUE);
+  FileHandle file(INVALID_HANDLE_VALUE, sys.CloseHandle);
+  DWORD createError = ERROR_FILE_EXISTS;
   for (int attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
     temp = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) + L".tmp";
-    file.Reset(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid() && GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) {
-      return LastError();
-    }
+    file.Reset(sys.CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.valid()) break;
+    createError = GetLastError();
+    if (createError != ERROR_FILE_EXISTS && createError != ERROR_ALREADY_EXISTS) break;
   }
-  if (!file.valid()) return LastError();
+  if (!file.valid()) return IoStatus::Failed(SystemReason(createError));
 
   auto fail = [&](DWORD error) {
     file.Close();
-    DeleteFileW(temp.c_str());
+    sys.DeleteFileW(temp.c_str());
     return IoStatus::Failed(SystemReason(error));
   };
 
@@ -196,23 +201,23 @@ IoStatus WriteFileSafely(const std::wstring& path, std::string_view bytes) {
   while (done < bytes.size()) {
     DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
     DWORD written = 0;
-    if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr)) return fail(GetLastError());
+    if (!sys.WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr)) return fail(GetLastError());
     // A full disk can report success for a short write.
     if (written != chunk) return fail(ERROR_DISK_FULL);
     done += written;
   }
-  if (!FlushFileBuffers(file.get())) return fail(GetLastError());
+  if (!sys.FlushFileBuffers(file.get())) return fail(GetLastError());
   if (!file.Close()) return fail(GetLastError());
 
   // Another program (the host, an editor, a virus scanner) may hold the file for a
   // moment; try again briefly before giving up.
   for (int attempt = 0;; ++attempt) {
-    if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (sys.MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       return IoStatus::Ok();
     }
     DWORD error = GetLastError();
     if (!Transient(error) || attempt >= kTransientRetries) return fail(error);
-    Sleep(kTransientRetryMs);
+    sys.Sleep(kTransientRetryMs);
   }
 }
 

@@ -81,11 +81,59 @@ std::vector<std::wstring> DecodeLines(std::string_view bytes);
 // valid during the call only.
 IoStatus ReadFileLines(const std::wstring& path, const std::function<void(std::string_view)>& onLine);
 
+// The lines of decoded text (a Unicode file of ours), split as ForEachLine splits bytes.
+template <typename Visit>
+void ForEachTextLine(std::wstring_view text, Visit&& visit) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != L'\r') continue;
+    visit(text.substr(start, i - start));
+    if (i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) visit(text.substr(start));
+}
+
+// What a text file is, as the host's way of reading 8-bit lines sees it.
+enum class TextShape {
+  CodePageLines,  // 8-bit text with CR LF or CR line ends, as the host writes it
+  Utf16,          // saved as Unicode (a UTF-16 byte-order mark): no line reads as meant
+  LoneLineFeeds,  // lines ended by LF alone, which do not end a line for the host
+};
+TextShape ShapeOfText(std::string_view bytes);
+// Why a file of that shape is neither read as meant nor written over, in the user's words.
+std::wstring WhyNotCodePageLines(TextShape shape);
+
+// Files of our own (the theme store, theme files) that an editor saved in a Unicode
+// encoding: marked as UTF-16 or UTF-8, or unmarked UTF-8 with characters beyond ASCII,
+// which code-page text with Japanese in it practically never is.
+enum class UnicodeText { None, Utf8, Utf16 };
+UnicodeText UnicodeEncodingOf(std::string_view bytes);
+// The same, told line by line as a file is read (each line without its line end).
+class UnicodeSniffer {
+ public:
+  void FeedLine(std::string_view line);
+  // A line known to be ASCII, which says only that it is no longer the first.
+  void SkipAsciiLine() { firstLine_ = false; }
+  UnicodeText Encoding() const;
+
+ private:
+  bool firstLine_ = true;
+  bool utf16Mark_ = false;
+  bool utf8Mark_ = false;
+  bool beyondAscii_ = false;
+  bool notUtf8_ = false;
+};
+// The text of such a file, without its mark.
+std::wstring DecodeUnicode(std::string_view bytes, UnicodeText encoding);
+
 // Reads the file and converts each line from the code page.
 IoStatus ReadTextLines(const std::wstring& path, std::vector<std::wstring>& lines);
 
 // Each line converted to the code page and followed by CR LF.
 std::string JoinLinesCrlf(const std::vector<std::wstring>& lines);
+// One such line added to the bytes of a file being made.
+void AppendLineCrlf(std::string& bytes, std::wstring_view line);
 
 // JoinLinesCrlf written through WriteFileSafely.
 IoStatus WriteTextLines(const std::wstring& path, const std::vector<std::wstring>& lines);

@@ -56,8 +56,12 @@ void FillRecord(SettingsRecord& s, const std::string* bytes, const std::wstring&
   s.History.clear();
   s.OtherLines.clear();
   SetDefaultSettings(s);
-  if (bytes) {
-    ReadSettingsLines(s, platform::DecodeLines(*bytes));
+  // A UTF-16 file gives the host no line it knows, so it fills nothing.
+  if (bytes && platform::ShapeOfText(*bytes) != platform::TextShape::Utf16) {
+    // Line by line into the record, so that a huge file costs little more than its own
+    // bytes and what the record keeps of it.
+    platform::ForEachLine(std::string_view(*bytes),
+                          [&](std::string_view line) { ReadSettingsLine(s, platform::FromCodePage(line)); });
     ForgetMissingTool(s.Tool1Path);
     ForgetMissingTool(s.Tool2Path);
   }
@@ -78,11 +82,31 @@ SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view /*mode*/) {
   // the caller hears of the failure. Something other than a plain file under the name
   // is no setting.ini to read either.
   FillRecord(s, file.HasBytes() ? &file.Bytes : nullptr, folder);
+  // The host reads such a file otherwise than its writer meant. It is read as the host
+  // reads it, but never written over: a rewrite would keep only that.
+  if (result.Status.ok() && file.HasBytes()) {
+    const platform::TextShape shape = platform::ShapeOfText(file.Bytes);
+    if (shape != platform::TextShape::CodePageLines) {
+      result.Status = platform::IoStatus::Failed(platform::WhyNotCodePageLines(shape));
+    }
+  }
   return result;
 }
 
+namespace {
+
+// Each line goes into the file's bytes as it is made: a huge record costs its bytes, not
+// a second copy of all its texts.
+std::string SettingsBytes(const SettingsRecord& s) {
+  std::string bytes;
+  WriteSettingsLines(s, [&](std::wstring_view line) { platform::AppendLineCrlf(bytes, line); });
+  return bytes;
+}
+
+}  // namespace
+
 platform::IoStatus SaveSettings(const SettingsRecord& s, std::wstring_view /*mode*/) {
-  return platform::WriteTextLines(SettingsPath(), WriteSettingsLines(s));
+  return platform::WriteFileSafely(SettingsPath(), SettingsBytes(s));
 }
 
 platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::wstring_view /*mode*/,
@@ -91,11 +115,16 @@ platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::w
   const std::wstring path = platform::PathInFolder(folder, kSettingsFileName);
   const platform::FileSnapshot now = platform::TakeSnapshot(path);
   if (!now.Status.ok()) return now.Status;
+  // Saved meanwhile in a shape the host misreads: written over, it would lose what the
+  // host cannot see in it.
+  if (now.HasBytes() && platform::ShapeOfText(now.Bytes) != platform::TextShape::CodePageLines) {
+    return platform::IoStatus::Failed(platform::WhyNotCodePageLines(platform::ShapeOfText(now.Bytes)));
+  }
 
   std::string bytes;
   if (!now.HasBytes() || now.Fingerprint() == asRead) {
     // Unchanged since start-up, or gone: the record is all there is to write.
-    bytes = platform::JoinLinesCrlf(WriteSettingsLines(s));
+    bytes = SettingsBytes(s);
   } else {
     // The host (its history, its window position) or another program wrote the file
     // while we were open: their lines win, ours are the colours and TransformTitle.
@@ -103,7 +132,7 @@ platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::w
     FillRecord(fresh, &now.Bytes, folder);
     fresh.Colors = s.Colors;
     fresh.TransformTitle = s.TransformTitle;
-    bytes = platform::JoinLinesCrlf(WriteSettingsLines(fresh));
+    bytes = SettingsBytes(fresh);
   }
   const platform::IoStatus written = platform::WriteFileSafely(path, bytes);
   if (written.ok()) asRead = platform::FileFingerprint::Of(bytes);

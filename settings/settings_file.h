@@ -1,5 +1,6 @@
 #pragma once
 // Reading and writing Lirva's setting.ini.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,9 +23,14 @@ void SetDefaultSettings(SettingsRecord& s);
 
 struct SettingsLoadResult {
   bool Found = false;           // a file was there under the name
-  platform::IoStatus Status;    // not ok: it was there but could not be read (or was
-                                // no plain file), and the record holds the defaults only
+  platform::IoStatus Status;    // not ok: it was there but could not be read (or was no
+                                // plain file), or not as the host writes it (UTF-16,
+                                // lines ended by LF alone); it must not be written over.
+                                // The record then holds what the host would read from
+                                // it: the defaults only for a file that could not be
+                                // read or is UTF-16.
   platform::FileFingerprint AsRead;  // what the file held; not Present when none was read
+  bool Read() const { return Found && Status.ok(); }
 };
 
 // Fills the record from setting.ini in the program's folder, with standard colours
@@ -50,5 +56,10 @@ platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::w
 // a value without a tab or a second "="; any other OtoList line, a line without "="
 // and a line whose key is outside the key table go to OtherLines as they stand.
 void ReadSettingsLines(SettingsRecord& s, const std::vector<std::wstring>& lines);
+// One line of them.
+void ReadSettingsLine(SettingsRecord& s, std::wstring_view line);
 // The record's own lines in the fixed order, then OtherLines.
 std::vector<std::wstring> WriteSettingsLines(const SettingsRecord& s);
+// The same lines one at a time, without a list of them all.
+using SettingsLineSink = std::function<void(std::wstring_view line)>;
+void WriteSettingsLines(const SettingsRecord& s, const SettingsLineSink& lines);

@@ -67,20 +67,22 @@ void TakeValue(SettingsRecord& s, const SettingsKey& row, const SettingsLine& pi
 
 }  // namespace
 
-void ReadSettingsLines(SettingsRecord& s, const std::vector<std::wstring>& lines) {
-  for (const std::wstring& line : lines) {
-    if (line.empty()) continue;
-    bool held = false;
-    if (const std::optional<SettingsLine> piece = SplitSettingsLine(line)) {
-      if (piece->Key.starts_with(kOtoListPrefix)) {
-        held = TakeOtoListLine(s, *piece);
-      } else if (const SettingsKey* row = FindSettingsKey(piece->Key)) {
-        TakeValue(s, *row, *piece);
-        held = true;
-      }
+void ReadSettingsLine(SettingsRecord& s, std::wstring_view line) {
+  if (line.empty()) return;
+  bool held = false;
+  if (const std::optional<SettingsLine> piece = SplitSettingsLine(line)) {
+    if (piece->Key.starts_with(kOtoListPrefix)) {
+      held = TakeOtoListLine(s, *piece);
+    } else if (const SettingsKey* row = FindSettingsKey(piece->Key)) {
+      TakeValue(s, *row, *piece);
+      held = true;
     }
-    // Lirva may know keys we do not (a newer version writes more); they go back
-    // into the file untouched.
-    if (!held) s.OtherLines.push_back(line);
   }
+  // Lirva may know keys we do not (a newer version writes more); they go back
+  // into the file untouched.
+  if (!held) s.OtherLines.emplace_back(line);
+}
+
+void ReadSettingsLines(SettingsRecord& s, const std::vector<std::wstring>& lines) {
+  for (const std::wstring& line : lines) ReadSettingsLine(s, line);
 }

@@ -14,7 +14,7 @@ std::wstring KeyLine(std::wstring_view key, std::wstring_view value) {
   return line;
 }
 
-void WriteOtoList(const SettingsRecord& s, std::vector<std::wstring>& lines) {
+void WriteOtoList(const SettingsRecord& s, const SettingsLineSink& lines) {
   // The map holds only the positions that were filled, so a lone huge position costs
   // one line, not one step for every position below it.
   for (const auto& [position, entry] : s.OtoList) {
@@ -23,41 +23,41 @@ void WriteOtoList(const SettingsRecord& s, std::vector<std::wstring>& lines) {
     for (wchar_t& c : value) {
       if (c == L'\t') c = L',';
     }
-    lines.push_back(KeyLine(std::wstring(kOtoListPrefix) + DecimalText(position), value));
+    lines(KeyLine(std::wstring(kOtoListPrefix) + DecimalText(position), value));
   }
 }
 
-void WriteHistory(const SettingsRecord& s, std::vector<std::wstring>& lines) {
+void WriteHistory(const SettingsRecord& s, const SettingsLineSink& lines) {
   // Renumbered from 1 in list order, whatever numbers the keys bore when read.
   std::size_t number = 1;
   for (const std::wstring& entry : s.History) {
-    lines.push_back(KeyLine(std::wstring(kHistoryPrefix) + std::to_wstring(number), entry));
+    lines(KeyLine(std::wstring(kHistoryPrefix) + std::to_wstring(number), entry));
     ++number;
   }
 }
 
-void WriteRow(const SettingsRecord& s, const SettingsKey& row, std::vector<std::wstring>& lines) {
+void WriteRow(const SettingsRecord& s, const SettingsKey& row, const SettingsLineSink& lines) {
   switch (row.Kind) {
     case SettingsKeyKind::OtoList:
       WriteOtoList(s, lines);
       break;
     case SettingsKeyKind::Flag:
       if (const wchar_t* value = s.*row.FlagField ? row.WrittenWhenTrue : row.WrittenWhenFalse) {
-        lines.push_back(KeyLine(row.Key, value));
+        lines(KeyLine(row.Key, value));
       }
       break;
     case SettingsKeyKind::Integer:
-      if (s.*row.WrittenWhile) lines.push_back(KeyLine(row.Key, DecimalText(s.*row.IntegerField)));
+      if (s.*row.WrittenWhile) lines(KeyLine(row.Key, DecimalText(s.*row.IntegerField)));
       break;
     case SettingsKeyKind::Text:
-      if (row.WrittenWhenEmpty || !(s.*row.TextField).empty()) lines.push_back(KeyLine(row.Key, s.*row.TextField));
+      if (row.WrittenWhenEmpty || !(s.*row.TextField).empty()) lines(KeyLine(row.Key, s.*row.TextField));
       break;
     case SettingsKeyKind::History:
       WriteHistory(s, lines);
       break;
     case SettingsKeyKind::Colors:
       for (const ColorSlotInfo& info : kColorSlots) {
-        lines.push_back(KeyLine(info.key, L"&H" + UnpaddedHexText(s.Colors[info.slot])));
+        lines(KeyLine(info.key, L"&H" + UnpaddedHexText(s.Colors[info.slot])));
       }
       break;
   }
@@ -65,10 +65,14 @@ void WriteRow(const SettingsRecord& s, const SettingsKey& row, std::vector<std::
 
 }  // namespace
 
-std::vector<std::wstring> WriteSettingsLines(const SettingsRecord& s) {
-  std::vector<std::wstring> lines;
+void WriteSettingsLines(const SettingsRecord& s, const SettingsLineSink& lines) {
   for (const SettingsKey& row : kSettingsKeys) WriteRow(s, row, lines);
   // What Lirva wrote that the record does not hold, as it stood and in its order.
-  lines.insert(lines.end(), s.OtherLines.begin(), s.OtherLines.end());
+  for (const std::wstring& line : s.OtherLines) lines(line);
+}
+
+std::vector<std::wstring> WriteSettingsLines(const SettingsRecord& s) {
+  std::vector<std::wstring> lines;
+  WriteSettingsLines(s, [&](std::wstring_view line) { lines.emplace_back(line); });
   return lines;
 }

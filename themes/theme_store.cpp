@@ -67,10 +67,29 @@ ThemeFileRead ReadThemeFile(const std::wstring& path) {
   read.Found = file.FileFound();
   read.Status = file.Status;
   read.AsRead = file.Fingerprint();
-  if (file.HasBytes()) {
-    bytes.Finish();
+  if (!file.HasBytes()) return read;
+  bytes.Finish();
+  if (bytes.Unicode() == platform::UnicodeText::None) {
     read.Themes = reader.TakeThemes();
+    return read;
   }
+  // No host reads these files but us: one an editor saved as Unicode is read as such
+  // (read as code-page bytes, it would lose its names or all its sections), and written
+  // back in the code page like any other. Such a file is read again, whole, to decode.
+  const platform::FileSnapshot whole = platform::TakeSnapshot(path);
+  read.Found = whole.FileFound();
+  read.Status = whole.Status;
+  read.AsRead = whole.Fingerprint();
+  if (!whole.HasBytes()) return read;
+  ThemeStoreReader unicodeReader;
+  const platform::UnicodeText unicode = platform::UnicodeEncodingOf(whole.Bytes);
+  if (unicode == platform::UnicodeText::None) {
+    ReadThemeStoreBytes(whole.Bytes, unicodeReader);  // saved in the code page meanwhile
+  } else {
+    const std::wstring text = platform::DecodeUnicode(whole.Bytes, unicode);
+    platform::ForEachTextLine(text, [&unicodeReader](std::wstring_view line) { unicodeReader.ReadLine(line); });
+  }
+  read.Themes = unicodeReader.TakeThemes();
   return read;
 }
 
@@ -97,5 +116,9 @@ platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current
 }
 
 platform::IoStatus SaveThemeStore(const ThemeList& list, const std::wstring& path) {
-  return platform::WriteTextLines(path, WriteThemeStoreLines(list));
+  // Each line goes into the file's bytes as it is made: a store of a million themes
+  // costs its bytes, not twenty million strings first.
+  std::string bytes;
+  WriteThemeStoreLines(list, [&](std::wstring_view line) { platform::AppendLineCrlf(bytes, line); });
+  return platform::WriteFileSafely(path, bytes);
 }

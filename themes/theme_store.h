@@ -1,5 +1,6 @@
 #pragma once
 // The theme store lirvacolors.ini, and theme text files in the same format.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,3 +62,6 @@ platform::IoStatus SaveThemeStore(const ThemeList& list, const std::wstring& pat
 // Text cores: the named themes read from lines, and the lines written for entries 1..
 std::vector<Theme> ReadThemeStoreLines(const std::vector<std::wstring>& lines);
 std::vector<std::wstring> WriteThemeStoreLines(const ThemeList& list);
+// The same lines one at a time, without a list of them all.
+using ThemeStoreLineSink = std::function<void(std::wstring_view line)>;
+void WriteThemeStoreLines(const ThemeList& list, const ThemeStoreLineSink& lines);

@@ -112,14 +112,22 @@ void ThemeStoreBytesReader::ReadLine(std::string_view line) {
   // through the code page on its own: decoding the whole file in one call would take
   // longer, as it converts the ASCII bytes too.
   if (IsAscii(line)) {
+    unicode_.SkipAsciiLine();
     // Not assign(begin, end): from char iterators it builds a temporary string first,
     // an allocation for every line.
     wide_.resize(line.size());
     std::copy(line.begin(), line.end(), wide_.begin());
   } else {
+    unicode_.FeedLine(line);
     platform::FromCodePage(line, wide_);
   }
   reader_.ReadLine(wide_);
+}
+
+void ReadThemeStoreBytes(std::string_view bytes, ThemeStoreReader& reader) {
+  ThemeStoreBytesReader lines(reader);
+  lines.Feed(bytes);
+  lines.Finish();
 }
 
 std::vector<Theme> ReadThemeStoreLines(const std::vector<std::wstring>& lines) {

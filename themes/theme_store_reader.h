@@ -35,14 +35,20 @@ class ThemeStoreBytesReader {
   void Feed(std::string_view piece);
   // After the last piece: the last line, if it has no line end.
   void Finish();
+  // Whether the lines fed were Unicode text rather than the code page's.
+  platform::UnicodeText Unicode() const { return unicode_.Encoding(); }
 
  private:
   void ReadLine(std::string_view line);
 
   ThemeStoreReader& reader_;
   platform::LineSplitter lines_;
+  platform::UnicodeSniffer unicode_;
   std::wstring wide_;  // one buffer for every line
 };
+
+// Feeds every line of a file's bytes to the reader, as ThemeStoreBytesReader does.
+void ReadThemeStoreBytes(std::string_view bytes, ThemeStoreReader& reader);
 
 // A colour value of a theme file: "&H" and hex digits as 32 bits, else a decimal
 // number rounded half to even, else 0; blanks, tabs and line feeds are ignored.

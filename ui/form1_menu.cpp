@@ -33,3 +33,12 @@ MenuCommand CommandOf(MenuHandler handler) {
   }
   return MenuCommand::None;
 }
+
+bool IsThemeMenuItem(MenuCommand command) {
+  bool inThemeMenu = false;
+  for (const MenuSpec& item : Form1Menus()) {
+    if (item.level == 0) inThemeMenu = std::wstring_view(item.name) == L"mnColor";
+    if (inThemeMenu && item.command == command && command != MenuCommand::None) return true;
+  }
+  return false;
+}

@@ -10,3 +10,6 @@ using MenuHandler = void (Form1Events::*)();
 MenuHandler HandlerOf(MenuCommand command);
 // MenuCommand::None for a handler that is no menu item's.
 MenuCommand CommandOf(MenuHandler handler);
+// Whether the item is one of the Theme menu's, which is opened (raising mnColor_Click)
+// before one of them is chosen.
+bool IsThemeMenuItem(MenuCommand command);

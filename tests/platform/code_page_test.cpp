@@ -37,14 +37,42 @@ TEST(CodePage, CharactersTheCodePageCannotHoldBecomeQuestionMarks) {
   EXPECT_EQ(platform::ToCodePage(L"a\uD55Cb\u00E9c"), "a?b?c");
 }
 
-TEST(CodePage, UndecodableBytesDoNotStopTheConversion) {
-  // A lead byte at the very end and a lead byte followed by an invalid trail byte.
-  std::wstring tail = platform::FromCodePage("abc\x82");
-  EXPECT_EQ(tail.substr(0, 3), L"abc");
-  std::wstring middle = platform::FromCodePage("a\x82\x20z");
-  ASSERT_FALSE(middle.empty());
-  EXPECT_EQ(middle.front(), L'a');
-  EXPECT_EQ(middle.back(), L'z');
+// Bytes that are no Shift-JIS text (a file saved as UTF-8, a cut-off character, a byte
+// no table maps) come back unchanged from a read and a rewrite, whatever surrounds them.
+TEST(CodePage, BytesThatAreNoCharacterComeBackUnchanged) {
+  const std::string cases[] = {
+      "abc\x82",                                  // a lead byte at the very end
+      "a\x82\x20z",                               // a lead byte before a byte that cannot follow it
+      "TransformTitle=\xE6\xAD\x8C\xE5\xA3\xB0",  // UTF-8 text read as Shift-JIS
+      "\xEF\xBB\xBFOtoList0=a",                   // a UTF-8 byte-order mark
+      "\x80\xA0\xFD\xFE\xFF",                     // bytes no character starts with
+      "\x89\xCC\x82\x20\x90\xBA",                 // good characters around a bad one
+  };
+  for (const std::string& bytes : cases) {
+    SCOPED_TRACE(::testing::PrintToString(bytes));
+    const std::wstring text = platform::FromCodePage(bytes);
+    EXPECT_EQ(platform::ToCodePage(text), bytes);
+  }
+  // Good characters stay good characters around a bad byte.
+  const std::wstring mixed = platform::FromCodePage("\x89\xCC\x82\x20\x90\xBA");
+  EXPECT_EQ(mixed.front(), L'歌');
+  EXPECT_EQ(mixed.back(), L'声');
+}
+
+// A stray first byte of a two-byte character, read from a file, would join whatever the
+// program writes after it (a section's "]", a letter typed onto a name) into one
+// character and swallow it on the next read: it is written as "?" there instead.
+TEST(CodePage, AStrayFirstByteNeverSwallowsWhatFollowsIt) {
+  const std::wstring name = platform::FromCodePage("Night\x8F");
+  for (const std::wstring& written : {L"[" + name + L"]", name + L"b", name + L"歌"}) {
+    SCOPED_TRACE(platform::ToUtf8(written));
+    const std::string bytes = platform::ToCodePage(written);
+    EXPECT_EQ(platform::FromCodePage(bytes).size(), written.size());
+    EXPECT_EQ(platform::ToCodePage(platform::FromCodePage(bytes)), bytes);
+  }
+  EXPECT_EQ(platform::ToCodePage(L"[" + name + L"]"), "[Night?]");
+  // Where nothing can join it, the byte itself is written.
+  EXPECT_EQ(platform::ToCodePage(name + L"\r"), "Night\x8F\r");
 }
 
 // A reader decodes line after line into one buffer: each line must come out exactly

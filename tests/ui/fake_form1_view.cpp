@@ -43,16 +43,6 @@ const char* KindName(int kind) {
 
 bool InRange(int index, int count) { return index >= 0 && index < count; }
 
-// The items of the Theme menu, by the menu table.
-bool IsThemeMenuItem(MenuCommand command) {
-  bool inThemeMenu = false;
-  for (const MenuSpec& item : Form1Menus()) {
-    if (item.level == 0) inThemeMenu = std::wstring_view(item.name) == L"mnColor";
-    if (inThemeMenu && item.command == command && command != MenuCommand::None) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 FakeForm1View::FakeForm1View() : colorTexts_(kColorSlotCount, L"Text1"), nameDialog_(*this) {}

@@ -1,0 +1,447 @@
+// The main window's logic driven by a random user: clicks on list entries and arrow
+// keys, typing into the colour and title fields, the colour chooser, every menu
+// command, any answer to any question, and closes, some of whose writes fail. After
+// every action the window must be consistent with itself, and every file written must
+// read back to what the logic holds.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fuzz/fuzz_form1_view.h"
+#include "fuzz/fuzz_input.h"
+#include "platform/platform.h"
+#include "platform/text_file.h"
+#include "platform/write_calls.h"
+#include "settings/settings_file.h"
+#include "themes/color_text.h"
+#include "themes/theme_store.h"
+#include "themes/theme_store_reader.h"
+#include "ui/form1.h"
+
+namespace {
+
+// No host runs beside the program here.
+std::vector<std::wstring> NoProgramsRunning() { return {}; }
+
+namespace fs = std::filesystem;
+
+// --- The folder the program runs in ----------------------------------------------------
+
+void WriteFile(const std::wstring& path, const std::string& bytes, bool present) {
+  std::error_code ignored;
+  fs::remove(fs::path(path), ignored);
+  if (present) std::ofstream(fs::path(path), std::ios::binary) << bytes;
+}
+
+
+struct Folder {
+  fs::path root;
+  std::wstring settings, store;
+  std::vector<std::wstring> themeFiles;
+  std::vector<std::string> settingSeeds, storeSeeds;
+  // What each file holds now (nullopt: no file), as the runs wrote it or saw it written.
+  std::map<std::wstring, std::optional<std::string>> onDisk;
+
+  Folder() {
+    // Memory-backed where there is such a place: the runs write many small files.
+    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    root = base / ("huebrook-fuzz-" + std::to_string(::getpid()));
+    fs::remove_all(root);
+    fs::create_directories(root / "themes");
+    for (const char* tool : {"wavtool.exe", "resampler.exe"}) std::ofstream(root / tool) << "MZ";
+    settings = (root / "setting.ini").wstring();
+    store = (root / "lirvacolors.ini").wstring();
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) themeFiles.push_back((root / "themes" / name).wstring());
+    MakeSeeds();
+  }
+  // Makes the file hold `bytes` (nullopt: no file), touching the disk only when it
+  // does not already.
+  void Put(const std::wstring& path, const std::optional<std::string>& bytes) {
+    std::optional<std::string>& known = onDisk[path];
+    if (known == bytes) return;
+    WriteFile(path, bytes.value_or(""), bytes.has_value());
+    known = bytes;
+  }
+
+  ~Folder() {
+    std::error_code ignored;
+    fs::remove_all(root, ignored);
+  }
+
+  void MakeSeeds() {
+    SettingsRecord host;
+    SetStandardColors(host);
+    SetDefaultSettings(host);
+    host.Tool1Path = (root / "wavtool.exe").wstring();
+    host.Tool2Path = (root / "resampler.exe").wstring();
+    host.OtoList = {{0, L"voice\tあ\t0"}};
+    host.History = {L"a.ust", L""};
+    host.TransformTitle = L"歌声";
+    host.MainWindow = L"10,20,800,600";
+    host.OtherLines = {L"FutureKey=7", L"[odd]"};
+    settingSeeds.push_back("");  // no setting.ini
+    settingSeeds.push_back(platform::JoinLinesCrlf(WriteSettingsLines(host)));
+    for (int s = 0; s < kColorSlotCount; ++s) host.Colors[s] = static_cast<Color>(0x1000000 * s + 0x8000 + s);
+    host.TransformTitle.clear();
+    settingSeeds.push_back(platform::JoinLinesCrlf(WriteSettingsLines(host)));
+
+    ThemeList themes(4);
+    themes[1].Name = L"夜";
+    themes[1].TransformTitle = L"夜の歌";
+    themes[2].Name = L"a]b";
+    themes[3].Name = L"";
+    for (int s = 0; s < kColorSlotCount; ++s) {
+      themes[1].Colors[s] = 0x101010 * (s % 15);
+      themes[2].Colors[s] = 0x8000 + s;
+      themes[3].Colors[s] = 0xFFFFFF - s;
+    }
+    storeSeeds.push_back("");  // no store
+    storeSeeds.push_back(platform::JoinLinesCrlf(WriteThemeStoreLines(themes)));
+    themes.resize(2);
+    storeSeeds.push_back(platform::JoinLinesCrlf(WriteThemeStoreLines(themes)));
+  }
+};
+
+Folder& TheFolder() {
+  static Folder folder;
+  return folder;
+}
+
+std::optional<std::string> ReadFile(const std::wstring& path) {
+  std::string bytes;
+  if (!platform::PlainFileExists(path) || !platform::ReadFileBytes(path, bytes).ok()) return std::nullopt;
+  return bytes;
+}
+
+int CountEntries(const fs::path& folder) {
+  int n = 0;
+  for (const auto& entry : fs::directory_iterator(folder)) n += entry.is_regular_file() ? 1 : 0;
+  return n;
+}
+
+// --- What the files can hold --------------------------------------------------------------
+
+// A text as it comes back from a file: through the code page, and cut at an "=", which
+// a value of these files cannot carry.
+std::wstring AsStored(const std::wstring& text, bool cutAtEquals) {
+  std::wstring back = platform::FromCodePage(platform::ToCodePage(text));
+  if (cutAtEquals) back = back.substr(0, back.find(L'='));
+  return back;
+}
+
+// The themes read from a file are entries `first`.. of the list (as a file can hold
+// them, when `asStored`); says where they differ when they do.
+bool SameThemes(const std::vector<Theme>& read, const ThemeList& list, std::size_t first, bool asStored) {
+  if (read.size() + first != list.size()) {
+    std::fprintf(stderr, "%zu themes read, %zu held\n", read.size(), list.size() - first);
+    return false;
+  }
+  for (std::size_t i = 0; i < read.size(); ++i) {
+    const Theme& held = list[i + first];
+    const std::wstring name = asStored ? AsStored(held.Name, false) : held.Name;
+    const std::wstring title = asStored ? AsStored(held.TransformTitle, true) : held.TransformTitle;
+    bool same = read[i].Name == name && read[i].TransformTitle == title;
+    for (int s = 0; s < kColorSlotCount; ++s) {
+      same = same && read[i].Colors[s] == (asStored ? held.Colors[s] & 0xFFFFFF : held.Colors[s]);
+    }
+    if (!same) {
+      std::fprintf(stderr, "theme %zu read as \"%s\" \"%s\", held as \"%s\" \"%s\"\n", i + first,
+                   platform::ToUtf8(read[i].Name).c_str(), platform::ToUtf8(read[i].TransformTitle).c_str(),
+                   platform::ToUtf8(held.Name).c_str(), platform::ToUtf8(held.TransformTitle).c_str());
+      return false;
+    }
+  }
+  return true;
+}
+
+std::vector<Theme> ThemesOf(const std::string& bytes) {
+  ThemeStoreReader reader;
+  ReadThemeStoreBytes(bytes, reader);
+  return reader.TakeThemes();
+}
+
+// --- One run ---------------------------------------------------------------------------------
+
+class Run;
+Run* currentRun = nullptr;
+
+struct Written {
+  std::wstring path;
+  bool ok;
+};
+
+class Run : private CloseObserver {
+ public:
+  explicit Run(FuzzInput& in)
+      : in_(in), folder_(TheFolder()), view_(in, folder_.themeFiles, {folder_.store, folder_.settings}), form_(settings_, view_, NoProgramsRunning), calls_(StandIns()) {
+    currentRun = this;
+    const int settingSeed = in_.Below(static_cast<int>(folder_.settingSeeds.size()));
+    const int storeSeed = in_.Below(static_cast<int>(folder_.storeSeeds.size()));
+    auto seed = [](const std::vector<std::string>& seeds, int i) {
+      return i == 0 ? std::nullopt : std::optional<std::string>(seeds[static_cast<std::size_t>(i)]);
+    };
+    folder_.Put(folder_.settings, seed(folder_.settingSeeds, settingSeed));
+    folder_.Put(folder_.store, seed(folder_.storeSeeds, storeSeed));
+    for (const std::wstring& path : folder_.themeFiles) folder_.Put(path, std::nullopt);
+    view_.Attach(form_, *this);
+  }
+  ~Run() { currentRun = nullptr; }
+
+  void Play() {
+    view_.Open();
+    Check();
+    for (int action = 0; action < 64 && !in_.Empty() && !view_.Closed(); ++action) {
+      Act();
+      if (!view_.Closed()) Check();
+    }
+  }
+
+  // The rename of a safe write: fails when the input says so. A file written is
+  // checked at once, against what the logic holds at that moment.
+  static int Rename(const char* from, const char* to) {
+    Run& run = *currentRun;
+    const std::wstring target = platform::FromUtf8(to);
+    if (run.in_.Below(8) == 7) {
+      run.written_.push_back({target, false});
+      errno = EACCES;
+      return -1;
+    }
+    const int result = platform::SystemWriteCalls().Rename(from, to);
+    run.written_.push_back({target, result == 0});
+    if (result == 0) run.CheckWritten(target);
+    return result;
+  }
+
+ private:
+  static platform::WriteCalls StandIns() {
+    platform::WriteCalls calls = platform::SystemWriteCalls();
+    calls.Rename = &Run::Rename;
+    return calls;
+  }
+
+  void Act() {
+    static constexpr std::wstring_view kColorKeys = L"0123456789ABCDEFabcdef &Hxz";
+    static constexpr std::wstring_view kTitleKeys = L"aZ 歌ｱ=?\\é";
+    static constexpr void (Form1Events::*kMenu[])() = {
+        &Form1Events::mnOpen_Click,    &Form1Events::mnSave_Click, &Form1Events::mnQuit_Click,
+        &Form1Events::mnNewTheme_Click, &Form1Events::mnDup_Click,  &Form1Events::mnRename_Click,
+        &Form1Events::mnDelete_Click,  &Form1Events::mnInit_Click, &Form1Events::mnExportTheme_Click,
+        &Form1Events::mnAddThemes_Click,
+    };
+    written_.clear();
+    const int rebuildsBefore = view_.ListRebuilds();
+    const std::size_t promptsBefore = view_.Prompts().size();
+    const int kind = in_.Below(10);
+    Trace(kind);
+    switch (kind) {
+      case 0:
+        view_.ClickListEntry(in_.Below(view_.ListCount()));
+        break;
+      case 1:
+        view_.PressArrow(in_.Bool() ? 1 : -1);
+        break;
+      case 2:
+        view_.Focus({FuzzControl::ColorField, in_.Below(kColorSlotCount)});
+        view_.Type(in_.Text(kColorKeys, 8));
+        break;
+      case 3:
+        view_.Focus({FuzzControl::Title, 0});
+        view_.Type(in_.Text(kTitleKeys, 4));
+        break;
+      case 4:
+        // Elsewhere: takes a pending colour edit.
+        view_.Focus(in_.Bool() ? FuzzControl{FuzzControl::Picture, 0}
+                               : FuzzControl{FuzzControl::ColorField, in_.Below(kColorSlotCount)});
+        break;
+      case 5:
+        view_.ClickBrowse(in_.Below(kColorSlotCount));
+        break;
+      case 6:
+      case 7:
+        view_.ChooseMenu(kMenu[in_.Below(static_cast<int>(std::size(kMenu)))]);
+        break;
+      default:
+        view_.AskClose(in_.Bool() ? CloseReason::CloseBox : CloseReason::SessionEnd);
+        break;
+    }
+    CheckFailedWrites(0, promptsBefore);
+    CheckLoad(rebuildsBefore);
+  }
+
+  // HUEBROOK_FUZZ_TRACE=1 shows what a run does, to follow an input that failed.
+  void Trace(int kind) {
+    if (!tracing_) return;
+    static constexpr const char* kKinds[] = {"click list",  "arrow",  "type colour", "type title", "focus",
+                                             "chooser",     "menu",   "menu",        "close",      "close"};
+    std::fprintf(stderr, "%s (list %d of %d, current %d, changed %d, list changed %d)\n", kKinds[kind],
+                 view_.ListIndex(), view_.ListCount(), form_.State().CurrentThemeIndex, form_.State().SettingsChanged,
+                 form_.State().ThemeListChanged);
+  }
+
+  // --- After every action ---------------------------------------------------------------
+
+  void Check() {
+    const ThemeList& themes = form_.Themes();
+    const Form1State& state = form_.State();
+    const std::vector<std::wstring> items = view_.ListItems();
+    FUZZ_CHECK(!themes.empty());
+    FUZZ_CHECK(items.size() == themes.size());
+    for (std::size_t i = 0; i < items.size() && i < themes.size(); ++i) FUZZ_CHECK(items[i] == themes[i].Name);
+    FUZZ_CHECK(view_.ListIndex() >= -1 && view_.ListIndex() < static_cast<int>(items.size()));
+    FUZZ_CHECK(state.CurrentThemeIndex >= 0 && state.CurrentThemeIndex < static_cast<int>(themes.size()));
+    FUZZ_CHECK(!state.ListClickSuppressed);
+    FUZZ_CHECK(view_.TransformTitleText() == settings_.TransformTitle);
+    // Nothing unsaved: the current values are those of the current theme.
+    if (!state.SettingsChanged) {
+      const Theme& current = themes[static_cast<std::size_t>(state.CurrentThemeIndex)];
+      FUZZ_CHECK(current.Colors == settings_.Colors);
+      FUZZ_CHECK(current.TransformTitle == settings_.TransformTitle);
+    }
+    // No edit pending: every field shows its colour.
+    if (!state.ColorFieldEdited) {
+      for (int s = 0; s < kColorSlotCount; ++s) FUZZ_CHECK(view_.FieldText(s) == ColorToText(settings_.Colors[s]));
+    }
+  }
+
+  // A file just written reads back to what the logic holds: setting.ini to the record
+  // (only at a close with something for it), the store and theme files to the themes.
+  void CheckWritten(const std::wstring& path) {
+    const std::optional<std::string> bytes = ReadFile(path);
+    if (tracing_) std::fprintf(stderr, "  wrote %s\n", platform::ToUtf8(path).c_str());
+    FUZZ_CHECK(bytes.has_value());
+    if (path == folder_.settings) {
+      FUZZ_CHECK(view_.Closing() && before_.condition);
+      SettingsRecord back;
+      FUZZ_CHECK(LoadSettings(back, kNoMainWindow).Read());
+      SettingsRecord expected = settings_;
+      expected.TransformTitle = AsStored(expected.TransformTitle, true);
+      FUZZ_CHECK(back == expected);
+    } else {
+      if (path == folder_.store) FUZZ_CHECK(view_.Closing() && (before_.condition || before_.listChanged));
+      FUZZ_CHECK(SameThemes(ThemesOf(*bytes), form_.Themes(), 1, true));
+    }
+    folder_.onDisk[path] = bytes;
+  }
+
+  // A write that failed left its file as it was, no temporary file beside it, and the
+  // user was told which file.
+  void CheckFailedWrites(std::size_t from, std::size_t promptsBefore) {
+    bool failed = false;
+    for (std::size_t i = from; i < written_.size(); ++i) {
+      if (written_[i].ok) continue;
+      failed = true;
+      FUZZ_CHECK(ReadFile(written_[i].path) == folder_.onDisk[written_[i].path]);
+      FUZZ_CHECK(Told(promptsBefore, written_[i].path));
+    }
+    if (!failed) return;
+    FUZZ_CHECK(CountEntries(folder_.root / "themes") == CountThemeFiles());
+    FUZZ_CHECK(CountEntries(folder_.root) == 2 + (folder_.onDisk[folder_.settings] ? 1 : 0) + (folder_.onDisk[folder_.store] ? 1 : 0));
+  }
+
+  // File > load: after the list was built from a file, it holds the file's themes after
+  // the current values, and counts as unchanged.
+  void CheckLoad(int rebuildsBefore) {
+    if (view_.ListRebuilds() == rebuildsBefore || view_.Closed()) return;
+    FUZZ_CHECK(view_.LastOpened().has_value());
+    const std::optional<std::string> bytes = ReadFile(*view_.LastOpened());
+    FUZZ_CHECK(bytes && SameThemes(ThemesOf(*bytes), form_.Themes(), 1, false));
+    const Theme& entry0 = form_.Themes()[0];
+    FUZZ_CHECK(entry0.Colors == settings_.Colors && entry0.TransformTitle == settings_.TransformTitle);
+    FUZZ_CHECK(!form_.State().ThemeListChanged);
+    FUZZ_CHECK(form_.State().CurrentThemeIndex == 0);
+  }
+
+  int CountThemeFiles() {
+    int n = 0;
+    for (const std::wstring& path : folder_.themeFiles) n += platform::PlainFileExists(path) ? 1 : 0;
+    return n;
+  }
+
+  bool Told(std::size_t promptsBefore, const std::wstring& what) const {
+    const std::wstring name = what.substr(what.find_last_of(L"/\\") + 1);
+    for (std::size_t i = promptsBefore; i < view_.Prompts().size(); ++i) {
+      if (view_.Prompts()[i].find(name) != std::wstring::npos) return true;
+    }
+    return false;
+  }
+
+  // --- The close ---------------------------------------------------------------------------
+
+  struct BeforeTheClose {
+    bool condition = false;
+    bool listChanged = false;
+    Form1State state;
+    std::vector<std::wstring> items;
+    SettingsRecord settings;
+    std::size_t prompts = 0;
+  };
+
+  void BeforeClose(CloseReason /*reason*/) override {
+    before_.condition = view_.ListIndex() > 0 || form_.State().SettingsChanged;
+    before_.listChanged = form_.State().ThemeListChanged;
+    before_.state = form_.State();
+    before_.items = view_.ListItems();
+    before_.settings = settings_;
+    before_.prompts = view_.Prompts().size();
+    closeWritesFrom_ = written_.size();
+  }
+
+  void AfterClose(CloseReason /*reason*/, bool closed) override {
+    bool settingsWritten = false;
+    bool storeWritten = false;
+    for (std::size_t i = closeWritesFrom_; i < written_.size(); ++i) {
+      if (!written_[i].ok) continue;
+      settingsWritten = settingsWritten || written_[i].path == folder_.settings;
+      storeWritten = storeWritten || written_[i].path == folder_.store;
+    }
+    CheckFailedWrites(closeWritesFrom_, before_.prompts);
+
+    const bool asked = view_.Prompts().size() > before_.prompts;
+    if (closed) {
+      // Nothing is dropped without the user's word.
+      if (before_.condition && !settingsWritten) FUZZ_CHECK(asked);
+      if ((before_.condition || before_.listChanged) && !storeWritten) FUZZ_CHECK(asked);
+    } else {
+      // A close that stays open changes nothing.
+      FUZZ_CHECK(asked);
+      const Form1State& state = form_.State();
+      FUZZ_CHECK(state.CurrentThemeIndex == before_.state.CurrentThemeIndex);
+      FUZZ_CHECK(state.SettingsChanged == before_.state.SettingsChanged);
+      FUZZ_CHECK(state.ThemeListChanged == before_.state.ThemeListChanged);
+      FUZZ_CHECK(view_.ListItems() == before_.items);
+      FUZZ_CHECK(settings_ == before_.settings);
+    }
+  }
+
+  const bool tracing_ = std::getenv("HUEBROOK_FUZZ_TRACE") != nullptr;
+  FuzzInput& in_;
+  Folder& folder_;
+  SettingsRecord settings_;
+  FuzzForm1View view_;
+  Form1 form_;
+  platform::WriteCalls calls_;
+  platform::ScopedWriteCalls useStandIns_{calls_};
+  platform::ScopedProgramFolder programFolder_{folder_.root.wstring()};
+  std::vector<Written> written_;
+  std::size_t closeWritesFrom_ = 0;
+  BeforeTheClose before_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzInput in(data, size);
+  Run run(in);
+  run.Play();
+  return 0;
+}
