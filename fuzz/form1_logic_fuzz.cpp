@@ -322,7 +322,8 @@ class Run : private CloseObserver {
     if (path == folder_.settings) {
       FUZZ_CHECK(view_.Closing() && before_.condition);
       SettingsRecord back;
-      FUZZ_CHECK(LoadSettings(back, kNoMainWindow).Read());
+      const SettingsLoadResult read = LoadSettings(back, kNoMainWindow);
+      FUZZ_CHECK(read.Found && read.Status.ok());
       SettingsRecord expected = settings_;
       expected.TransformTitle = AsStored(expected.TransformTitle, true);
       FUZZ_CHECK(back == expected);

@@ -30,7 +30,6 @@ struct SettingsLoadResult {
                                 // it: the defaults only for a file that could not be
                                 // read or is UTF-16.
   platform::FileFingerprint AsRead;  // what the file held; not Present when none was read
-  bool Read() const { return Found && Status.ok(); }
 };
 
 // Fills the record from setting.ini in the program's folder, with standard colours

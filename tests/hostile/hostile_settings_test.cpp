@@ -73,7 +73,8 @@ TEST(HostileSettings, OddLinesAreKeptOrChangedOnlyAsTheFormatSays) {
     folder.WriteSettings(c.bytes);
     SettingsLoadResult result;
     folder.Load(&result);
-    EXPECT_TRUE(result.Read());
+    EXPECT_TRUE(result.Found);
+    EXPECT_TRUE(result.Status.ok());
     const std::string first = Rewrite(folder);
     const std::vector<std::string> lines = CrLfLines(first);
     for (const std::string& line : c.kept) EXPECT_TRUE(HasLine(lines, line)) << ::testing::PrintToString(line);
