@@ -270,9 +270,13 @@ void FuzzForm1View::ShowModal(WindowRef /*owner*/, InputBoxEvents& events) {
     switch (in_.Below(5)) {
       case 0: {
         const std::wstring typed = in_.Text(kNameKeys, 4);
-        nameText_.replace(static_cast<std::size_t>(selectionStart_), static_cast<std::size_t>(selectionLength_), typed);
-        selectionStart_ += static_cast<int>(typed.size());
-        selectionLength_ = 0;
+        // No key pressed leaves the selection as it was: only a typed character replaces it.
+        if (!typed.empty()) {
+          nameText_.replace(static_cast<std::size_t>(selectionStart_), static_cast<std::size_t>(selectionLength_),
+                            typed);
+          selectionStart_ += static_cast<int>(typed.size());
+          selectionLength_ = 0;
+        }
         note(Step::Type, typed);
         break;
       }
