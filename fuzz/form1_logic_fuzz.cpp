@@ -268,8 +268,13 @@ class Run : private CloseObserver {
         break;
       case 6:
       case 7:
-        view_.ChooseMenu(kMenu[in_.Below(static_cast<int>(std::size(kMenu)))]);
+      {
+        const auto item = kMenu[in_.Below(static_cast<int>(std::size(kMenu)))];
+        exporting_ = item == &Form1Events::mnExportTheme_Click;
+        view_.ChooseMenu(item);
+        exporting_ = false;
         break;
+      }
       default:
         view_.AskClose(in_.Bool() ? CloseReason::CloseBox : CloseReason::SessionEnd);
         break;
@@ -329,7 +334,14 @@ class Run : private CloseObserver {
       FUZZ_CHECK(back == expected);
     } else {
       if (path == folder_.store) FUZZ_CHECK(view_.Closing() && (before_.condition || before_.listChanged));
-      FUZZ_CHECK(SameThemes(ThemesOf(*bytes), form_.Themes(), 1, true));
+      if (exporting_) {
+        // The selected theme alone, as File > save writes a list holding only it.
+        FUZZ_CHECK(view_.ListIndex() > 0);
+        const ThemeList one = {form_.Themes()[0], form_.Themes()[static_cast<std::size_t>(view_.ListIndex())]};
+        FUZZ_CHECK(SameThemes(ThemesOf(*bytes), one, 1, true));
+      } else {
+        FUZZ_CHECK(SameThemes(ThemesOf(*bytes), form_.Themes(), 1, true));
+      }
     }
     folder_.onDisk[path] = bytes;
   }
@@ -381,6 +393,7 @@ class Run : private CloseObserver {
   struct BeforeTheClose {
     bool condition = false;
     bool listChanged = false;
+    int editedField = -1;  // a colour still being typed, which the close takes first
     Form1State state;
     std::vector<std::wstring> items;
     SettingsRecord settings;
@@ -388,7 +401,10 @@ class Run : private CloseObserver {
   };
 
   void BeforeClose(CloseReason /*reason*/) override {
-    before_.condition = view_.ListIndex() > 0 || form_.State().SettingsChanged;
+    // A close first takes a colour still being typed, which marks the settings changed.
+    const bool editPending = view_.FocusedColorField() >= 0 && form_.State().ColorFieldEdited;
+    before_.editedField = editPending ? view_.FocusedColorField() : -1;
+    before_.condition = view_.ListIndex() > 0 || form_.State().SettingsChanged || editPending;
     before_.listChanged = form_.State().ThemeListChanged;
     before_.state = form_.State();
     before_.items = view_.ListItems();
@@ -413,14 +429,20 @@ class Run : private CloseObserver {
       if (before_.condition && !settingsWritten) FUZZ_CHECK(asked);
       if ((before_.condition || before_.listChanged) && !storeWritten) FUZZ_CHECK(asked);
     } else {
-      // A close that stays open changes nothing.
+      // A close that stays open changes nothing but the colour it took from the field.
       FUZZ_CHECK(asked);
       const Form1State& state = form_.State();
+      SettingsRecord expected = before_.settings;
+      if (before_.editedField >= 0) {
+        expected.Colors[before_.editedField] = settings_.Colors[before_.editedField];
+        FUZZ_CHECK(state.SettingsChanged);
+      } else {
+        FUZZ_CHECK(state.SettingsChanged == before_.state.SettingsChanged);
+      }
       FUZZ_CHECK(state.CurrentThemeIndex == before_.state.CurrentThemeIndex);
-      FUZZ_CHECK(state.SettingsChanged == before_.state.SettingsChanged);
       FUZZ_CHECK(state.ThemeListChanged == before_.state.ThemeListChanged);
       FUZZ_CHECK(view_.ListItems() == before_.items);
-      FUZZ_CHECK(settings_ == before_.settings);
+      FUZZ_CHECK(settings_ == expected);
     }
   }
 
@@ -435,6 +457,7 @@ class Run : private CloseObserver {
   platform::ScopedProgramFolder programFolder_{folder_.root.wstring()};
   std::vector<Written> written_;
   std::size_t closeWritesFrom_ = 0;
+  bool exporting_ = false;  // Theme > export is writing the selected theme alone
   BeforeTheClose before_;
 };
 
