@@ -427,7 +427,11 @@ class Soak : public Story {
       step = item.name;
       close = item.handler == &Form1Events::mnQuit_Click;
       view.ChooseMenu(item.handler);
-      real = [&item, this] { return app_->ChooseMenuByKeys(item.menu, item.keys); };
+      real = [&item, this] {
+        const ::testing::AssertionResult chosen = app_->ChooseMenuByKeys(item.menu, item.keys);
+        if (!chosen) whyNotDriven_ = chosen.message();
+        return static_cast<bool>(chosen);
+      };
     } else {
       step = "close box";
       close = true;
@@ -441,7 +445,8 @@ class Soak : public Story {
     ++actions_;
     Note(step);
     TakeShadowWrites();
-    if (!real()) return Stop("the program could not be driven: " + step);
+    whyNotDriven_.clear();
+    if (!real()) return Stop("the program could not be driven: " + step + (whyNotDriven_.empty() ? "" : " (" + whyNotDriven_ + ")"));
     if (auto answered = AnswerModals(view.Modals()); !answered) return answered;
 
     if (view.Closed()) {
@@ -484,6 +489,7 @@ class Soak : public Story {
   std::vector<std::wstring> pending_;
   std::vector<std::string> log_;
   int actions_ = 0;
+  std::string whyNotDriven_;  // what the driver said when it could not play an action
   int closes_ = 0;
   int filesChecked_ = 0;
   int sessions_ = 0;
