@@ -135,7 +135,8 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   SaveResult SaveThemesToFile(const ::ThemeList& themes);
   // File > load's offer to save the themes to a file first: false when the load must
   // stop (Cancel, or the save failed).
-  bool OfferToSaveThemesBeforeLoad();
+  // `saved`, when given, tells whether the themes were written to a file.
+  bool OfferToSaveThemesBeforeLoad(bool* saved = nullptr);
   // The open dialog; nullopt when cancelled.
   std::optional<std::wstring> AskFileToOpen();
   // A theme file the user chose: one that is not there is a failure, unlike the store.

@@ -51,17 +51,18 @@ std::optional<std::vector<Theme>> Form1::ReadThemesOrTell(const std::wstring& pa
   return std::move(read.Themes);
 }
 
-bool Form1::OfferToSaveThemesBeforeLoad() {
+bool Form1::OfferToSaveThemesBeforeLoad(bool* saved) {
   const MsgBoxAnswer answer = view_.MsgBox(SaveBeforeLoadQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
   if (answer == MsgBoxAnswer::No) return true;
   if (answer != MsgBoxAnswer::Yes) return false;
   // A cancelled save dialog lets the load go on, as the user chose; a failed write
   // does not, or the themes the user wanted kept would be replaced.
-  const SaveResult saved = SaveThemesToFile(themeList_);
-  if (saved.Outcome == SaveOutcome::Failed) {
-    view_.MsgBox(SaveBeforeLoadFailedMessage(saved.Path, FailureReason(saved.Status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+  const SaveResult result = SaveThemesToFile(themeList_);
+  if (result.Outcome == SaveOutcome::Failed) {
+    view_.MsgBox(SaveBeforeLoadFailedMessage(result.Path, FailureReason(result.Status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return false;
   }
+  if (saved) *saved = result.Outcome == SaveOutcome::Saved;
   return true;
 }
 
@@ -85,7 +86,14 @@ void Form1::mnOpen_Click() {
   if (view_.ListIndex() != 0) view_.SetListIndex(0);
   // Edits the user just chose to keep went into the list that the load replaces: offer
   // to save the list again, or they would exist nowhere.
-  if (themeListRevision_ != revisionBefore && !OfferToSaveThemesBeforeLoad()) return;
+  bool savedMeanwhile = false;
+  if (themeListRevision_ != revisionBefore && !OfferToSaveThemesBeforeLoad(&savedMeanwhile)) return;
+  // They may have been saved into the very file being loaded: it is read again, so that
+  // the list shows what the file holds now.
+  if (savedMeanwhile) {
+    themes = ReadThemesOrTell(*path);
+    if (!themes) return;
+  }
 
   ReplaceThemeList(themeList_, settings_, *this, std::move(*themes), CurrentSettingsName(InterfaceLanguage()));
   state_.ThemeListChanged = false;

@@ -128,6 +128,27 @@ TEST(Form1Load, EditsKeptByTheSwitchQuestionAreOfferedForSavingBeforeTheLoad) {
   }
 }
 
+TEST(Form1Load, EditsSavedIntoTheFileBeingLoadedAreWhatTheListShows) {
+  TestWindow w;
+  w.StartBesideSampleFiles();
+  EditNight(w);
+  const std::wstring other = WriteOtherThemeFile(w);
+
+  // The user keeps the edits and saves the list over the very file being loaded.
+  w.view.AnswerFileDialog(other);
+  w.view.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::Yes);
+  w.view.AnswerMessage(kSaveBeforeLoadQuestion, MsgBoxAnswer::Yes);
+  w.view.AnswerFileDialog(other);
+  w.view.ChooseMenu(&Form1Events::mnOpen_Click);
+
+  // The list is the file as it is now, edits included, not as it was before the save.
+  EXPECT_EQ(w.view.ListItems(), kSampleList);
+  ASSERT_EQ(w.form.Themes().size(), 4u);
+  EXPECT_EQ(w.form.Themes()[1].Colors[COLOR_BACK], 0xFFu);
+  EXPECT_EQ(TestWindow::StoreBytes(w.form.Themes()), w.Bytes(L"other.txt"));
+  EXPECT_FALSE(w.form.State().ThemeListChanged);
+}
+
 TEST(Form1Load, EditsOfTheCurrentSettingsSavedAsANewThemeAreOfferedForSavingToo) {
   TestWindow w;
   w.StartBesideSampleFiles();
