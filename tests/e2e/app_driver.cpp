@@ -188,9 +188,12 @@ INPUT Key(WORD vk, bool up) {
   // the menu's own window, keys that come after the menu closed are dropped with it
   // instead of reaching the control that has the focus then.
   for (WORD key : keys) {
-    if (!PostMessageW(popup, WM_KEYDOWN, key, 1) || !PostMessageW(popup, WM_KEYUP, key, 0xC0000001)) {
+    if (!PostMessageW(popup, WM_KEYDOWN, key, 1)) {
       return ::testing::AssertionFailure() << "the menu closed before it took its keys";
     }
+    // The key that chooses an item closes the menu as it goes down, which may be before
+    // its up is posted: that up then has nowhere to go, and needs none.
+    PostMessageW(popup, WM_KEYUP, key, 0xC0000001);
   }
   if (!WaitUntil([&] { return !InMenu(); })) return ::testing::AssertionFailure() << "the menu stayed open";
   return ::testing::AssertionSuccess();
