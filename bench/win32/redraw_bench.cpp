@@ -30,7 +30,7 @@ struct Timing {
 Timing MeasureAt(UINT dpi, int redraws) {
   const ControlSpec& spec = *FindControl(Form1Controls(), ControlName::Picture1);
   const RECT rect = TwipsToPixels(spec.rect, dpi);
-  WindowFonts fonts(dpi);
+  WindowFonts fonts(dpi, Language::Japanese);
   PictureBox picture(spec.rect.width, spec.rect.height);
   PictureBox::RegisterClass();
   const HWND window = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_TOOLWINDOW, PictureBox::kClassName, L"",
