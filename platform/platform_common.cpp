@@ -1,4 +1,5 @@
 // Services that are the same on every system.
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -130,6 +131,14 @@ std::wstring FromCodePage(std::string_view bytes) {
 }
 
 std::string ToCodePage(std::wstring_view text) {
+  // Nearly every line of these files is ASCII, which every ANSI code page maps to itself.
+  std::uint32_t bits = 0;
+  for (wchar_t c : text) bits |= static_cast<std::uint32_t>(c);
+  if (bits < 0x80) {
+    std::string ascii(text.size(), '\0');
+    for (std::size_t i = 0; i < text.size(); ++i) ascii[i] = static_cast<char>(text[i]);
+    return ascii;
+  }
   std::string bytes;
   std::size_t start = 0;
   for (std::size_t i = 0; i <= text.size(); ++i) {
@@ -151,7 +160,9 @@ std::string ToCodePage(std::wstring_view text) {
 
 void FromCodePage(std::string_view bytes, std::wstring& text) {
   if (IsAscii(bytes)) {
-    text.assign(bytes.begin(), bytes.end());
+    // Not assign(begin, end): from char iterators it builds a temporary string first.
+    text.resize(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) text[i] = static_cast<unsigned char>(bytes[i]);
     return;
   }
   text = FromCodePage(bytes);
