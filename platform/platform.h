@@ -51,6 +51,8 @@ bool PlainFileExists(const std::wstring& path);
 // say) never stop the conversion: each stands for itself as a character from U+DC80 to
 // U+DCFF and becomes that byte again, so text read and written back is unchanged.
 std::string ToCodePage(std::wstring_view text);
+// The same bytes, added to the end of `bytes`.
+void AppendToCodePage(std::string& bytes, std::wstring_view text);
 std::wstring FromCodePage(std::string_view bytes);
 // The same characters as FromCodePage(bytes), into `text`, whose storage is reused:
 // a reader that decodes line after line needs no allocation per line.

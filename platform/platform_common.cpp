@@ -130,16 +130,16 @@ std::wstring FromCodePage(std::string_view bytes) {
   return text;
 }
 
-std::string ToCodePage(std::wstring_view text) {
+void AppendToCodePage(std::string& bytes, std::wstring_view text) {
   // Nearly every line of these files is ASCII, which every ANSI code page maps to itself.
   std::uint32_t bits = 0;
   for (wchar_t c : text) bits |= static_cast<std::uint32_t>(c);
   if (bits < 0x80) {
-    std::string ascii(text.size(), '\0');
-    for (std::size_t i = 0; i < text.size(); ++i) ascii[i] = static_cast<char>(text[i]);
-    return ascii;
+    const std::size_t at = bytes.size();
+    bytes.resize(at + text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) bytes[at + i] = static_cast<char>(text[i]);
+    return;
   }
-  std::string bytes;
   std::size_t start = 0;
   for (std::size_t i = 0; i <= text.size(); ++i) {
     const bool raw = i < text.size() && text[i] >= kFirstRawByte && text[i] <= kLastRawByte;
@@ -155,6 +155,11 @@ std::string ToCodePage(std::wstring_view text) {
     if (raw) bytes += RawByte(text, i);
     start = i + 1;
   }
+}
+
+std::string ToCodePage(std::wstring_view text) {
+  std::string bytes;
+  AppendToCodePage(bytes, text);
   return bytes;
 }
 

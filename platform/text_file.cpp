@@ -165,7 +165,7 @@ IoStatus ReadTextLines(const std::wstring& path, std::vector<std::wstring>& line
 }
 
 void AppendLineCrlf(std::string& bytes, std::wstring_view line) {
-  bytes += ToCodePage(line);
+  AppendToCodePage(bytes, line);
   bytes += "\r\n";
 }
 
