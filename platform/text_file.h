@@ -113,8 +113,6 @@ UnicodeText UnicodeEncodingOf(std::string_view bytes);
 class UnicodeSniffer {
  public:
   void FeedLine(std::string_view line);
-  // A line known to be ASCII, which says only that it is no longer the first.
-  void SkipAsciiLine() { firstLine_ = false; }
   UnicodeText Encoding() const;
 
  private:

@@ -117,8 +117,9 @@ platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::w
   if (!now.Status.ok()) return now.Status;
   // Saved meanwhile in a shape the host misreads: written over, it would lose what the
   // host cannot see in it.
-  if (now.HasBytes() && platform::ShapeOfText(now.Bytes) != platform::TextShape::CodePageLines) {
-    return platform::IoStatus::Failed(platform::WhyNotCodePageLines(platform::ShapeOfText(now.Bytes)));
+  if (now.HasBytes()) {
+    const platform::TextShape shape = platform::ShapeOfText(now.Bytes);
+    if (shape != platform::TextShape::CodePageLines) return platform::IoStatus::Failed(platform::WhyNotCodePageLines(shape));
   }
 
   std::string bytes;

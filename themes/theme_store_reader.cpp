@@ -37,13 +37,6 @@ int ThemeFieldOfKey(std::wstring_view key, int expected) {
   return kUnknownField;
 }
 
-bool IsAscii(std::string_view bytes) {
-  for (char c : bytes) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
-}
-
 // The first character of `text` at or after `pos` that is not an ignored blank.
 std::size_t SkipBlanks(std::wstring_view text, std::size_t pos) {
   while (pos < text.size() && IsIgnoredBlank(text[pos])) ++pos;
@@ -107,20 +100,10 @@ void ThemeStoreBytesReader::Finish() {
 }
 
 void ThemeStoreBytesReader::ReadLine(std::string_view line) {
-  // Nearly every line of a store is plain ASCII, which every ANSI code page maps to
-  // itself; widening those directly keeps large stores quick. Any other line goes
-  // through the code page on its own: decoding the whole file in one call would take
-  // longer, as it converts the ASCII bytes too.
-  if (IsAscii(line)) {
-    unicode_.SkipAsciiLine();
-    // Not assign(begin, end): from char iterators it builds a temporary string first,
-    // an allocation for every line.
-    wide_.resize(line.size());
-    std::copy(line.begin(), line.end(), wide_.begin());
-  } else {
-    unicode_.FeedLine(line);
-    platform::FromCodePage(line, wide_);
-  }
+  // Line by line, into one reused buffer: decoding the whole file in one call would take
+  // longer, and the code page widens an ASCII line (nearly every line) without a search.
+  unicode_.FeedLine(line);
+  platform::FromCodePage(line, wide_);
   reader_.ReadLine(wide_);
 }
 
