@@ -182,12 +182,6 @@ struct Written {
 
 class Run : private CloseObserver {
  public:
-  // A session's length. Theme > add can double the list each time (add the store's
-  // themes, save, add the file again), and a run with thousands of themes does what one
-  // with dozens does, a hundred times slower: a session ends once the list is crowded.
-  static constexpr int kMostActions = 64;
-  static constexpr std::size_t kMostThemes = 64;
-
   explicit Run(FuzzInput& in)
       : in_(in), folder_(TheFolder()), view_(in, folder_.themeFiles, {folder_.store, folder_.settings}), form_(settings_, view_, NoProgramsRunning), calls_(StandIns()) {
     currentRun = this;
@@ -212,8 +206,6 @@ class Run : private CloseObserver {
     }
   }
 
-  bool Crowded() const { return form_.Themes().size() > kMostThemes; }
-
   // The rename of a safe write: fails when the input says so. A file written is
   // checked at once, against what the logic holds at that moment.
   static int Rename(const char* from, const char* to) {
@@ -231,6 +223,13 @@ class Run : private CloseObserver {
   }
 
  private:
+  // A session's length. Theme > add can double the list each time (add the store's
+  // themes, save, add the file again), and a run with thousands of themes does what one
+  // with dozens does, a hundred times slower: a session ends once the list is crowded.
+  static constexpr int kMostActions = 64;
+  static constexpr std::size_t kMostThemes = 64;
+  bool Crowded() const { return form_.Themes().size() > kMostThemes; }
+
   static platform::WriteCalls StandIns() {
     platform::WriteCalls calls = platform::SystemWriteCalls();
     calls.Rename = &Run::Rename;

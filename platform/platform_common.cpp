@@ -69,10 +69,23 @@ namespace {
 constexpr wchar_t kFirstRawByte = 0xDC80;  // for byte 0x80; the bytes below are ASCII
 constexpr wchar_t kLastRawByte = 0xDCFF;
 
+// Nearly every line of these files is ASCII, which every ANSI code page maps to itself:
+// such text is converted directly, without a search for bytes that stand for themselves.
 bool IsAscii(std::string_view bytes) {
   for (char c : bytes) {
     if (static_cast<unsigned char>(c) >= 0x80) return false;
   }
+  return true;
+}
+
+// Appends `text` when it is ASCII; false, with nothing appended, when it is not.
+bool AppendIfAscii(std::string& bytes, std::wstring_view text) {
+  std::uint32_t bits = 0;
+  for (wchar_t c : text) bits |= static_cast<std::uint32_t>(c);
+  if (bits >= 0x80) return false;
+  const std::size_t at = bytes.size();
+  bytes.resize(at + text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) bytes[at + i] = static_cast<char>(text[i]);
   return true;
 }
 
@@ -99,12 +112,9 @@ char RawByte(std::wstring_view text, std::size_t i) {
   return raw;
 }
 
-}  // namespace
-
-std::wstring FromCodePage(std::string_view bytes) {
+// FromCodePage for bytes that are not all ASCII.
+std::wstring DecodeWithRawBytes(std::string_view bytes) {
   std::wstring text;
-  // Nearly every line of these files is ASCII, which every ANSI code page maps to itself.
-  if (IsAscii(bytes)) return std::wstring(bytes.begin(), bytes.end());
   if (DecodeExactly(bytes, text)) return text;
   // Character by character, so that only the bytes that are no character stand for
   // themselves.
@@ -130,28 +140,32 @@ std::wstring FromCodePage(std::string_view bytes) {
   return text;
 }
 
-void AppendToCodePage(std::string& bytes, std::wstring_view text) {
-  // Nearly every line of these files is ASCII, which every ANSI code page maps to itself.
-  std::uint32_t bits = 0;
-  for (wchar_t c : text) bits |= static_cast<std::uint32_t>(c);
-  if (bits < 0x80) {
-    const std::size_t at = bytes.size();
-    bytes.resize(at + text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) bytes[at + i] = static_cast<char>(text[i]);
+}  // namespace
+
+std::wstring FromCodePage(std::string_view bytes) {
+  std::wstring text;
+  FromCodePage(bytes, text);
+  return text;
+}
+
+void FromCodePage(std::string_view bytes, std::wstring& text) {
+  if (!IsAscii(bytes)) {
+    text = DecodeWithRawBytes(bytes);
     return;
   }
+  // Not assign(begin, end): from char iterators it builds a temporary string first.
+  text.resize(bytes.size());
+  for (std::size_t i = 0; i < bytes.size(); ++i) text[i] = static_cast<unsigned char>(bytes[i]);
+}
+
+void AppendToCodePage(std::string& bytes, std::wstring_view text) {
+  if (AppendIfAscii(bytes, text)) return;
   std::size_t start = 0;
   for (std::size_t i = 0; i <= text.size(); ++i) {
     const bool raw = i < text.size() && text[i] >= kFirstRawByte && text[i] <= kLastRawByte;
     if (i < text.size() && !raw) continue;
     const std::wstring_view run = text.substr(start, i - start);
-    bool ascii = true;
-    for (wchar_t c : run) ascii = ascii && c < 0x80;
-    if (ascii) {
-      for (wchar_t c : run) bytes += static_cast<char>(c);
-    } else {
-      bytes += detail::EncodeSubstituting(run);
-    }
+    if (!AppendIfAscii(bytes, run)) bytes += detail::EncodeSubstituting(run);
     if (raw) bytes += RawByte(text, i);
     start = i + 1;
   }
@@ -161,16 +175,6 @@ std::string ToCodePage(std::wstring_view text) {
   std::string bytes;
   AppendToCodePage(bytes, text);
   return bytes;
-}
-
-void FromCodePage(std::string_view bytes, std::wstring& text) {
-  if (IsAscii(bytes)) {
-    // Not assign(begin, end): from char iterators it builds a temporary string first.
-    text.resize(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) text[i] = static_cast<unsigned char>(bytes[i]);
-    return;
-  }
-  text = FromCodePage(bytes);
 }
 
 IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {

@@ -133,10 +133,10 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   };
   // The save dialog, then these themes (entries 1..) written to the chosen file.
   SaveResult SaveThemesToFile(const ::ThemeList& themes);
-  // File > load's offer to save the themes to a file first: false when the load must
-  // stop (Cancel, or the save failed).
-  // `saved`, when given, tells whether the themes were written to a file.
-  bool OfferToSaveThemesBeforeLoad(bool* saved = nullptr);
+  // File > load's offer to save the themes to a file first, and what became of it: the
+  // load stops on Cancel or a failed save.
+  enum class LoadAfterOffer { Stop, GoOn, GoOnAfterSaving };
+  LoadAfterOffer OfferToSaveThemesBeforeLoad();
   // The open dialog; nullopt when cancelled.
   std::optional<std::wstring> AskFileToOpen();
   // A theme file the user chose: one that is not there is a failure, unlike the store.

@@ -51,24 +51,23 @@ std::optional<std::vector<Theme>> Form1::ReadThemesOrTell(const std::wstring& pa
   return std::move(read.Themes);
 }
 
-bool Form1::OfferToSaveThemesBeforeLoad(bool* saved) {
+Form1::LoadAfterOffer Form1::OfferToSaveThemesBeforeLoad() {
   const MsgBoxAnswer answer = view_.MsgBox(SaveBeforeLoadQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
-  if (answer == MsgBoxAnswer::No) return true;
-  if (answer != MsgBoxAnswer::Yes) return false;
+  if (answer == MsgBoxAnswer::No) return LoadAfterOffer::GoOn;
+  if (answer != MsgBoxAnswer::Yes) return LoadAfterOffer::Stop;
   // A cancelled save dialog lets the load go on, as the user chose; a failed write
   // does not, or the themes the user wanted kept would be replaced.
   const SaveResult result = SaveThemesToFile(themeList_);
   if (result.Outcome == SaveOutcome::Failed) {
     view_.MsgBox(SaveBeforeLoadFailedMessage(result.Path, FailureReason(result.Status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
-    return false;
+    return LoadAfterOffer::Stop;
   }
-  if (saved) *saved = result.Outcome == SaveOutcome::Saved;
-  return true;
+  return result.Outcome == SaveOutcome::Saved ? LoadAfterOffer::GoOnAfterSaving : LoadAfterOffer::GoOn;
 }
 
 void Form1::mnOpen_Click() {
   TakePendingColorEdit();
-  if (state_.ThemeListChanged && !OfferToSaveThemesBeforeLoad()) return;
+  if (state_.ThemeListChanged && OfferToSaveThemesBeforeLoad() == LoadAfterOffer::Stop) return;
 
   const std::optional<std::wstring> path = AskFileToOpen();
   if (!path) return;
@@ -86,13 +85,15 @@ void Form1::mnOpen_Click() {
   if (view_.ListIndex() != 0) view_.SetListIndex(0);
   // Edits the user just chose to keep went into the list that the load replaces: offer
   // to save the list again, or they would exist nowhere.
-  bool savedMeanwhile = false;
-  if (themeListRevision_ != revisionBefore && !OfferToSaveThemesBeforeLoad(&savedMeanwhile)) return;
-  // They may have been saved into the very file being loaded: it is read again, so that
-  // the list shows what the file holds now.
-  if (savedMeanwhile) {
-    themes = ReadThemesOrTell(*path);
-    if (!themes) return;
+  if (themeListRevision_ != revisionBefore) {
+    const LoadAfterOffer offer = OfferToSaveThemesBeforeLoad();
+    if (offer == LoadAfterOffer::Stop) return;
+    // They may have been saved into the very file being loaded: it is read again, so
+    // that the list shows what the file holds now.
+    if (offer == LoadAfterOffer::GoOnAfterSaving) {
+      themes = ReadThemesOrTell(*path);
+      if (!themes) return;
+    }
   }
 
   ReplaceThemeList(themeList_, settings_, *this, std::move(*themes), CurrentSettingsName(InterfaceLanguage()));

@@ -346,7 +346,7 @@ class Soak : public Story {
     FuzzForm1View& view = shadow_->view;
     view.ForgetModals();
     const FuzzControl focus = view.Focused();
-    std::function<bool()> real;  // false when the real program could not be driven
+    std::function<::testing::AssertionResult()> real;  // a failure when the real program could not be driven
     bool close = false;
     std::string step;
 
@@ -365,7 +365,7 @@ class Soak : public Story {
       view.ClickListEntry(entry);
       real = [=, this] {
         app_->Click(list, 10, (entry - top) * height + height / 2);
-        return true;
+        return ::testing::AssertionSuccess();
       };
     } else if (kind < 25) {
       // Arrow keys, while the list has the focus.
@@ -375,7 +375,7 @@ class Soak : public Story {
       view.PressArrow(down ? 1 : -1);
       real = [=, this] {
         AppDriver::PressKey(List(), down ? VK_DOWN : VK_UP);
-        return true;
+        return ::testing::AssertionSuccess();
       };
     } else if (kind < 52) {
       // Typing into a colour field or the title, or only a click into one.
@@ -396,7 +396,7 @@ class Soak : public Story {
       const HWND field = title ? app_->Control(ControlName::txtTransformTitle) : Field(slot);
       real = [=, this] {
         app_->TypeReplacing(field, text);
-        return true;
+        return ::testing::AssertionSuccess();
       };
     } else if (kind < 62) {
       const int slot = static_cast<int>(random_() % kColorSlotCount);
@@ -404,7 +404,7 @@ class Soak : public Story {
       view.ClickBrowse(slot);
       real = [=, this] {
         AppDriver::Press(app_->Control(ControlName::cmdBrows, slot));
-        return true;
+        return ::testing::AssertionSuccess();
       };
     } else if (kind < 96) {
       struct Item {
@@ -427,26 +427,23 @@ class Soak : public Story {
       step = item.name;
       close = item.handler == &Form1Events::mnQuit_Click;
       view.ChooseMenu(item.handler);
-      real = [&item, this] {
-        const ::testing::AssertionResult chosen = app_->ChooseMenuByKeys(item.menu, item.keys);
-        if (!chosen) whyNotDriven_ = chosen.message();
-        return static_cast<bool>(chosen);
-      };
+      real = [&item, this] { return app_->ChooseMenuByKeys(item.menu, item.keys); };
     } else {
       step = "close box";
       close = true;
       view.AskClose(CloseReason::CloseBox);
       real = [this] {
         app_->ClickCloseBox();
-        return true;
+        return ::testing::AssertionSuccess();
       };
     }
 
     ++actions_;
     Note(step);
     TakeShadowWrites();
-    whyNotDriven_.clear();
-    if (!real()) return Stop("the program could not be driven: " + step + (whyNotDriven_.empty() ? "" : " (" + whyNotDriven_ + ")"));
+    if (const ::testing::AssertionResult driven = real(); !driven) {
+      return Stop("the program could not be driven: " + step + " (" + driven.message() + ")");
+    }
     if (auto answered = AnswerModals(view.Modals()); !answered) return answered;
 
     if (view.Closed()) {
@@ -489,7 +486,6 @@ class Soak : public Story {
   std::vector<std::wstring> pending_;
   std::vector<std::string> log_;
   int actions_ = 0;
-  std::string whyNotDriven_;  // what the driver said when it could not play an action
   int closes_ = 0;
   int filesChecked_ = 0;
   int sessions_ = 0;
