@@ -409,8 +409,8 @@ class Run : private CloseObserver {
 
   void BeforeClose(CloseReason /*reason*/) override {
     // A close first takes a colour still being typed, which marks the settings changed.
-    const bool editPending = view_.FocusedColorField() >= 0 && form_.State().ColorFieldEdited;
-    before_.editedField = editPending ? view_.FocusedColorField() : -1;
+    const bool editPending = view_.TypedColorField() >= 0;
+    before_.editedField = view_.TypedColorField();
     before_.condition = view_.ListIndex() > 0 || form_.State().SettingsChanged || editPending;
     before_.listChanged = form_.State().ThemeListChanged;
     before_.state = form_.State();

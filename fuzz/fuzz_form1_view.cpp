@@ -50,7 +50,10 @@ void FuzzForm1View::Focus(FuzzControl control) {
   const FuzzControl leaving = focus_;
   focus_ = control;
   wholeTextSelected_ = control.kind == FuzzControl::ColorField || control.kind == FuzzControl::Title;
-  if (leaving.kind == FuzzControl::ColorField) events_->txtColors_LostFocus(leaving.index);
+  if (leaving.kind == FuzzControl::ColorField) {
+    typedField_ = -1;
+    events_->txtColors_LostFocus(leaving.index);
+  }
 }
 
 void FuzzForm1View::Type(const std::wstring& keys) {
@@ -67,6 +70,7 @@ void FuzzForm1View::Type(const std::wstring& keys) {
       text += key;
     }
     if (focus_.kind == FuzzControl::ColorField) {
+      typedField_ = focus_.index;
       events_->txtColors_Change(focus_.index);
     } else {
       events_->txtTransformTitle_Change();
@@ -101,12 +105,14 @@ void FuzzForm1View::ChooseMenu(void (Form1Events::*item)()) {
     if (closed_ || disabled_.contains(command)) return;
   }
   (events_->*item)();
+  typedField_ = -1;
 }
 
 bool FuzzForm1View::AskClose(CloseReason reason) {
   if (!UserCanAct() || closing_) return false;
   closing_ = true;
   observer_->BeforeClose(reason);
+  typedField_ = -1;
   const bool closed = !events_->Form_QueryUnload(reason);
   closing_ = false;
   observer_->AfterClose(reason, closed);
@@ -173,6 +179,11 @@ void FuzzForm1View::ListReplaceAll(const std::vector<std::wstring_view>& entries
   listItems_.assign(entries.begin(), entries.end());
   listIndex_ = -1;
   ++rebuilds_;
+}
+
+void FuzzForm1View::ListAppendAll(const std::vector<std::wstring_view>& entries) {
+  if (listItems_.empty()) FuzzFailure("entries added to a list without its current-settings entry");
+  listItems_.insert(listItems_.end(), entries.begin(), entries.end());
 }
 
 void FuzzForm1View::SetMenuItemEnabled(MenuCommand item, bool enabled) {

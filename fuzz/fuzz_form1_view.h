@@ -92,7 +92,9 @@ class FuzzForm1View : public Form1View, private InputBoxView {
   void SetColorFieldText(int index, const std::wstring& text) override;
   std::wstring TransformTitleText() override { return titleText_; }
   void SetTransformTitleText(const std::wstring& text) override;
-  int FocusedColorField() override { return focus_.kind == FuzzControl::ColorField ? focus_.index : -1; }
+  // The colour field the user typed into and has not left since; every menu command
+  // and every close takes that edit first.
+  int TypedColorField() const { return typedField_; }
   int ListIndex() override { return listIndex_; }
   void SetListIndex(int index) override;
   int ListCount() override { return static_cast<int>(listItems_.size()); }
@@ -101,6 +103,7 @@ class FuzzForm1View : public Form1View, private InputBoxView {
   void ListClear() override;
   void ListAdd(const std::wstring& text) override;
   void ListReplaceAll(const std::vector<std::wstring_view>& entries) override;
+  void ListAppendAll(const std::vector<std::wstring_view>& entries) override;
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return surface_; }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
@@ -149,6 +152,7 @@ class FuzzForm1View : public Form1View, private InputBoxView {
   std::vector<std::wstring> listItems_;
   int listIndex_ = -1;
   FuzzControl focus_;
+  int typedField_ = -1;
   bool wholeTextSelected_ = false;
   bool closed_ = false;
   bool closing_ = false;

@@ -1,7 +1,8 @@
-// How the theme-file reader cuts bytes into lines: CR LF or a lone CR ends a line, a
-// lone LF stays in it, and nothing else is lost or added; lines joined again with CR LF
-// cut the same way; fed in pieces, as a file is read, they cut as whole. The reader's quick path for ASCII lines reads exactly as the
-// general path through the code page.
+// How bytes are cut into lines: CR LF or a lone CR ends a line, and a lone LF stays in
+// it (the host's rule) or ends it too (the theme files' rule); nothing else is lost or
+// added; lines joined again with CR LF cut the same way; fed in pieces, as a file is
+// read, they cut as whole. The theme-file reader's quick path for ASCII lines reads
+// exactly as the general path through the code page.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -25,10 +26,10 @@ bool SameThemes(const ThemeList& a, const ThemeList& b) {
 }
 
 // The lines of `bytes` fed in pieces whose lengths the bytes themselves choose.
-std::vector<std::string> LinesInPieces(std::string_view bytes) {
+std::vector<std::string> LinesInPieces(std::string_view bytes, platform::LineEnds ends) {
   std::vector<std::string> lines;
   auto keep = [&lines](std::string_view line) { lines.emplace_back(line); };
-  platform::LineSplitter splitter;
+  platform::LineSplitter splitter(ends);
   std::size_t at = 0;
   while (at < bytes.size()) {
     const std::size_t length = std::min<std::size_t>(bytes.size() - at, 1 + static_cast<unsigned char>(bytes[at]) % 7);
@@ -39,30 +40,36 @@ std::vector<std::string> LinesInPieces(std::string_view bytes) {
   return lines;
 }
 
-}  // namespace
+// The lines of `bytes` under one rule, checked against the bytes themselves.
+std::vector<std::string_view> CheckedLines(std::string_view bytes, platform::LineEnds ends) {
+  const bool lfEnds = ends == platform::LineEnds::CrLfCrOrLf;
+  const std::vector<std::string_view> lines = platform::SplitLines(bytes, ends);
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const std::vector<std::string_view> lines = platform::SplitLines(bytes);
-
-  // The lines stand in the bytes in order, each followed by CR LF or a lone CR (the
-  // last one may end the bytes instead), and hold no CR themselves.
+  // The lines stand in the bytes in order, each followed by CR LF, a lone CR or (under
+  // the theme files' rule) a lone LF; the last one may end the bytes instead. No line
+  // holds a character that ends one.
   std::size_t at = 0;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string_view line = lines[i];
     FUZZ_CHECK(line.data() == bytes.data() + at);
     FUZZ_CHECK(line.find('\r') == std::string_view::npos);
+    if (lfEnds) FUZZ_CHECK(line.find('\n') == std::string_view::npos);
     at += line.size();
-    if (at == size) {
+    if (at == bytes.size()) {
       FUZZ_CHECK(i + 1 == lines.size());
       break;
     }
+    if (bytes[at] == '\n') {
+      FUZZ_CHECK(lfEnds);
+      ++at;
+      continue;
+    }
     FUZZ_CHECK(bytes[at] == '\r');
     ++at;
-    if (at < size && bytes[at] == '\n') ++at;
+    if (at < bytes.size() && bytes[at] == '\n') ++at;
   }
-  FUZZ_CHECK(at == size);
-  FUZZ_CHECK(LinesInPieces(bytes) == std::vector<std::string>(lines.begin(), lines.end()));
+  FUZZ_CHECK(at == bytes.size());
+  FUZZ_CHECK(LinesInPieces(bytes, ends) == std::vector<std::string>(lines.begin(), lines.end()));
 
   // Joined with CR LF, the lines cut the same way again.
   std::string joined;
@@ -70,9 +77,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     joined += line;
     joined += "\r\n";
   }
-  const std::vector<std::string_view> again = platform::SplitLines(joined);
+  const std::vector<std::string_view> again = platform::SplitLines(joined, ends);
   FUZZ_CHECK(again.size() == lines.size());
   for (std::size_t i = 0; i < lines.size() && i < again.size(); ++i) FUZZ_CHECK(again[i] == lines[i]);
+  return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  CheckedLines(bytes, platform::LineEnds::CrOrCrLf);
+  const std::vector<std::string_view> lines = CheckedLines(bytes, platform::LineEnds::CrLfCrOrLf);
 
   // The reader's own way through the bytes gives what the lines give, each through the
   // code page.

@@ -73,20 +73,27 @@ FileSnapshot ReadSnapshotInPieces(const std::wstring& path, const std::function<
     return snapshot;
   }
   FingerprintMaker fingerprint;
-  snapshot.Status = ReadFilePieces(path, [&](std::string_view piece) {
-    fingerprint.Add(piece);
-    onPiece(piece);
+  snapshot.Status = CatchingOutOfMemory([&] {
+    return ReadFilePieces(path, [&](std::string_view piece) {
+      fingerprint.Add(piece);
+      onPiece(piece);
+    });
   });
   if (snapshot.Status.ok()) snapshot.AsRead = fingerprint.Made();
   return snapshot;
 }
 
 FileSnapshot TakeSnapshot(const std::wstring& path) {
+  // The bytes grow as they arrive: a size the file claims is no promise, so no room is
+  // taken from it.
   std::string bytes;
-  // Room for the whole file at once: growing by doubling would hold twice its size.
-  bytes.reserve(static_cast<std::size_t>(FileSize(path)));
   FileSnapshot snapshot = ReadSnapshotInPieces(path, [&bytes](std::string_view piece) { bytes.append(piece); });
-  if (snapshot.HasBytes()) snapshot.Bytes = std::move(bytes);
+  if (snapshot.HasBytes()) {
+    // The slack of the last doubling goes before the caller decodes: a file read whole
+    // costs its size, as if its size had been known.
+    bytes.shrink_to_fit();
+    snapshot.Bytes = std::move(bytes);
+  }
   return snapshot;
 }
 

@@ -58,8 +58,17 @@ std::wstring FromCodePage(std::string_view bytes);
 // a reader that decodes line after line needs no allocation per line.
 void FromCodePage(std::string_view bytes, std::wstring& text);
 
+// Whether the two paths name one and the same existing file, however each is spelled
+// (case, short names, links).
+bool SameFile(const std::wstring& a, const std::wstring& b);
+
 // The file's length in bytes; 0 when it cannot be told.
 std::uint64_t FileSize(const std::wstring& path);
+
+// No file the program reads is anywhere near this large: a store of a million themes
+// is about half of it. A larger file is refused before a byte of it is read
+// (IoStatus::TooLarge), so that a file chosen by mistake never takes the program down.
+inline constexpr std::uint64_t kLargestFileRead = std::uint64_t{1} << 30;
 
 // Reads the whole file as bytes. Another program holding the file for a moment (the
 // host, a virus scanner) is waited for briefly, as for a write.
@@ -69,6 +78,8 @@ IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes);
 // passes on each piece read, in order; a piece is valid during the call only. Memory
 // stays the same whatever the file's size: a store of 100,000 themes is some 45 MB,
 // and memory never touched before costs more to fill than the bytes cost to read.
+// A file larger than kLargestFileRead is refused (also one that grows past it while
+// being read); an allocation failure of `onPiece` goes to the caller as thrown.
 inline constexpr std::size_t kFilePieceSize = 65536;
 IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::string_view)>& onPiece);
 

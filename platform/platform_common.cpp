@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/platform.h"
+#include "platform/system_services.h"
 #include "platform/write_calls.h"
 
 namespace platform {
@@ -14,13 +15,6 @@ std::optional<std::wstring>& ProgramFolderOverride() {
   static std::optional<std::wstring> folder;
   return folder;
 }
-std::wstring SystemProgramFolder();
-// Each system's own conversion, used below: the whole text, with "?" for a character the
-// code page cannot hold; bytes that decode without a fault, else false; and whether a
-// byte starts a two-byte character.
-std::string EncodeSubstituting(std::wstring_view text);
-bool DecodeStrictly(std::string_view bytes, std::wstring& text);
-bool IsLeadByte(unsigned char b);
 }  // namespace detail
 
 std::wstring PathInFolder(const std::wstring& folder, std::wstring_view name) {
@@ -177,12 +171,32 @@ std::string ToCodePage(std::wstring_view text) {
   return bytes;
 }
 
+IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::string_view)>& onPiece) {
+  // Told before a byte is read, so that a file chosen by mistake (a video, a disk
+  // image) costs nothing; counted while reading too, since the size the system tells
+  // is only what the file claimed a moment ago.
+  const std::uint64_t claimed = FileSize(path);
+  if (claimed > kLargestFileRead) return IoStatus::TooLarge(claimed);
+  struct GrewTooLarge {};
+  std::uint64_t read = 0;
+  try {
+    return detail::ReadFilePiecesOfSystem(path, [&](std::string_view piece) {
+      read += piece.size();
+      if (read > kLargestFileRead) throw GrewTooLarge{};
+      onPiece(piece);
+    });
+  } catch (const GrewTooLarge&) {
+    return IoStatus::TooLarge(read);
+  }
+}
+
 IoStatus ReadFileBytes(const std::wstring& path, std::string& bytes) {
   bytes.clear();
-  // Room for the whole file at once: growing by doubling would hold twice its size.
-  bytes.reserve(static_cast<std::size_t>(FileSize(path)));
-  IoStatus status = ReadFilePieces(path, [&bytes](std::string_view piece) { bytes.append(piece); });
-  if (!status.ok()) bytes.clear();
+  // The bytes grow as they arrive: a size the file claims is no promise, so no room
+  // is taken from it.
+  IoStatus status = CatchingOutOfMemory(
+      [&] { return ReadFilePieces(path, [&bytes](std::string_view piece) { bytes.append(piece); }); });
+  if (!status.ok()) std::string().swap(bytes);
   return status;
 }
 

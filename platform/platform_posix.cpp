@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/system_services.h"
 #include "platform/write_calls.h"
 
 namespace platform {
@@ -124,13 +125,20 @@ PathKind KindOfPath(const std::wstring& path) {
 
 bool PlainFileExists(const std::wstring& path) { return KindOfPath(path) == PathKind::PlainFile; }
 
+bool SameFile(const std::wstring& a, const std::wstring& b) {
+  struct stat first;
+  struct stat second;
+  if (stat(ToUtf8(a).c_str(), &first) != 0 || stat(ToUtf8(b).c_str(), &second) != 0) return false;
+  return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 std::uint64_t FileSize(const std::wstring& path) {
   struct stat st;
   if (stat(ToUtf8(path).c_str(), &st) != 0 || st.st_size < 0) return 0;
   return static_cast<std::uint64_t>(st.st_size);
 }
 
-IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::string_view)>& onPiece) {
+IoStatus detail::ReadFilePiecesOfSystem(const std::wstring& path, const std::function<void(std::string_view)>& onPiece) {
   int fd = open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return IoStatus::Failed(ErrnoReason(errno));
   char buffer[kFilePieceSize];

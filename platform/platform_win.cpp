@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/system_services.h"
 #include "platform/write_calls.h"
 
 namespace platform {
@@ -132,13 +134,33 @@ PathKind KindOfPath(const std::wstring& path) {
 
 bool PlainFileExists(const std::wstring& path) { return KindOfPath(path) == PathKind::PlainFile; }
 
+namespace {
+
+// The volume and index that name a file whatever path leads to it.
+std::optional<BY_HANDLE_FILE_INFORMATION> FileIdentity(const std::wstring& path) {
+  FileHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!file.valid() || !GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
+  return info;
+}
+
+}  // namespace
+
+bool SameFile(const std::wstring& a, const std::wstring& b) {
+  const auto first = FileIdentity(a);
+  const auto second = FileIdentity(b);
+  return first && second && first->dwVolumeSerialNumber == second->dwVolumeSerialNumber &&
+         first->nFileIndexHigh == second->nFileIndexHigh && first->nFileIndexLow == second->nFileIndexLow;
+}
+
 std::uint64_t FileSize(const std::wstring& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
   return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-IoStatus ReadFilePieces(const std::wstring& path, const std::function<void(std::string_view)>& onPiece) {
+IoStatus detail::ReadFilePiecesOfSystem(const std::wstring& path, const std::function<void(std::string_view)>& onPiece) {
   // The host or a virus scanner may hold the file for a moment, as at a write; a read
   // that gave up at once would make the file count as unreadable for the whole run.
   FileHandle file(INVALID_HANDLE_VALUE);

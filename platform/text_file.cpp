@@ -125,22 +125,18 @@ TextShape ShapeOfText(std::string_view bytes) {
   return TextShape::CodePageLines;
 }
 
-std::wstring WhyNotCodePageLines(TextShape shape) {
+FileTrouble TroubleOfShape(TextShape shape) {
   switch (shape) {
-    case TextShape::Utf16:
-      return L"Unicode（UTF-16）で保存されたファイルです。文字コードを「ANSI」にして保存し直してください。";
-    case TextShape::LoneLineFeeds:
-      return L"行の終わりがLFだけのため、Lirvaはファイル全体を1行として読みます。"
-             L"改行を「CR LF」（Windows）にして保存し直してください。";
-    case TextShape::CodePageLines:
-      break;
+    case TextShape::Utf16: return FileTrouble::Utf16Text;
+    case TextShape::LoneLineFeeds: return FileTrouble::LoneLineFeeds;
+    case TextShape::CodePageLines: break;
   }
-  return {};
+  return FileTrouble::None;
 }
 
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
+std::vector<std::string_view> SplitLines(std::string_view bytes, LineEnds ends) {
   std::vector<std::string_view> lines;
-  ForEachLine(bytes, [&lines](std::string_view line) { lines.push_back(line); });
+  ForEachLine(bytes, [&lines](std::string_view line) { lines.push_back(line); }, ends);
   return lines;
 }
 

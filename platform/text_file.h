@@ -9,13 +9,19 @@
 
 namespace platform {
 
+// What ends a line. The host ends one at CR LF or a lone CR only, and a lone LF stays
+// part of the line; the theme files are read by us alone, and one that an editor saved
+// with lines ended by LF alone is read line by line as meant.
+enum class LineEnds { CrOrCrLf, CrLfCrOrLf };
+
 // Splits bytes into lines, also when they arrive in pieces: CR LF or a lone CR ends a
 // line, also when the CR ends one piece and the LF starts the next; a lone LF stays
-// part of the line; a last line without a line end is taken. Each line is passed on
+// part of the line unless LF ends lines too; a last line without a line end is taken. Each line is passed on
 // without its line end, in order, empty lines too (callers decide). A line that lies
 // within one piece is passed on as a part of that piece, without a copy.
 class LineSplitter {
  public:
+  explicit LineSplitter(LineEnds ends = LineEnds::CrOrCrLf) : endChars_(ends == LineEnds::CrOrCrLf ? "\r" : "\r\n") {}
   // Passes on every line that ends in this piece.
   template <typename OnLine>
   void Feed(std::string_view piece, OnLine&& onLine) {
@@ -38,9 +44,12 @@ class LineSplitter {
       lfMayFollow_ = false;
       if (piece.front() == '\n') piece.remove_prefix(1);
     }
-    for (std::size_t end = piece.find('\r'); end != std::string_view::npos; end = piece.find('\r')) {
+    for (std::size_t end = piece.find_first_of(endChars_); end != std::string_view::npos;
+         end = piece.find_first_of(endChars_)) {
+      const bool carriageReturn = piece[end] == '\r';
       PassOn(piece.substr(0, end), onLine);
       piece.remove_prefix(end + 1);
+      if (!carriageReturn) continue;
       if (piece.empty()) {
         lfMayFollow_ = true;  // the LF of this CR LF may start the next piece
       } else if (piece.front() == '\n') {
@@ -61,18 +70,19 @@ class LineSplitter {
     partial_.clear();
   }
 
+  std::string_view endChars_;
   std::string partial_;  // a line begun in earlier pieces
   bool lfMayFollow_ = false;
 };
 
 // Every line of `bytes`, as LineSplitter splits them; each a part of `bytes`.
 template <typename OnLine>
-void ForEachLine(std::string_view bytes, OnLine&& onLine) {
-  LineSplitter().FeedLast(bytes, onLine);
+void ForEachLine(std::string_view bytes, OnLine&& onLine, LineEnds ends = LineEnds::CrOrCrLf) {
+  LineSplitter(ends).FeedLast(bytes, onLine);
 }
 
 // The lines ForEachLine passes on, as a list.
-std::vector<std::string_view> SplitLines(std::string_view bytes);
+std::vector<std::string_view> SplitLines(std::string_view bytes, LineEnds ends = LineEnds::CrOrCrLf);
 
 // The lines of these bytes, each converted from the code page.
 std::vector<std::wstring> DecodeLines(std::string_view bytes);
@@ -83,12 +93,12 @@ IoStatus ReadFileLines(const std::wstring& path, const std::function<void(std::s
 
 // The lines of decoded text (a Unicode file of ours), split as ForEachLine splits bytes.
 template <typename Visit>
-void ForEachTextLine(std::wstring_view text, Visit&& visit) {
+void ForEachTextLine(std::wstring_view text, Visit&& visit, LineEnds ends = LineEnds::CrOrCrLf) {
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != L'\r') continue;
+    if (text[i] != L'\r' && (text[i] != L'\n' || ends == LineEnds::CrOrCrLf)) continue;
     visit(text.substr(start, i - start));
-    if (i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+    if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
     start = i + 1;
   }
   if (start < text.size()) visit(text.substr(start));
@@ -101,8 +111,9 @@ enum class TextShape {
   LoneLineFeeds,  // lines ended by LF alone, which do not end a line for the host
 };
 TextShape ShapeOfText(std::string_view bytes);
-// Why a file of that shape is neither read as meant nor written over, in the user's words.
-std::wstring WhyNotCodePageLines(TextShape shape);
+// Why a file of that shape is neither read as meant nor written over (None for
+// CodePageLines); the caller words it in the user's language.
+FileTrouble TroubleOfShape(TextShape shape);
 
 // Files of our own (the theme store, theme files) that an editor saved in a Unicode
 // encoding: marked as UTF-16 or UTF-8, or unmarked UTF-8 with characters beyond ASCII,

@@ -81,14 +81,20 @@ SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view /*mode*/) {
   // A file that could not be read fills nothing: half a file is worse than none, and
   // the caller hears of the failure. Something other than a plain file under the name
   // is no setting.ini to read either.
-  FillRecord(s, file.HasBytes() ? &file.Bytes : nullptr, folder);
+  // A file the record cannot hold in memory is treated as one that could not be read.
+  result.Status = platform::CatchingOutOfMemory([&] {
+    FillRecord(s, file.HasBytes() ? &file.Bytes : nullptr, folder);
+    return file.Status;
+  });
+  if (!result.Status.ok() && file.Status.ok()) {
+    FillRecord(s, nullptr, folder);
+    return result;
+  }
   // The host reads such a file otherwise than its writer meant. It is read as the host
   // reads it, but never written over: a rewrite would keep only that.
   if (result.Status.ok() && file.HasBytes()) {
-    const platform::TextShape shape = platform::ShapeOfText(file.Bytes);
-    if (shape != platform::TextShape::CodePageLines) {
-      result.Status = platform::IoStatus::Failed(platform::WhyNotCodePageLines(shape));
-    }
+    const platform::FileTrouble trouble = platform::TroubleOfShape(platform::ShapeOfText(file.Bytes));
+    if (trouble != platform::FileTrouble::None) result.Status = platform::IoStatus::Because(trouble);
   }
   return result;
 }
@@ -109,8 +115,9 @@ platform::IoStatus SaveSettings(const SettingsRecord& s, std::wstring_view /*mod
   return platform::WriteFileSafely(SettingsPath(), SettingsBytes(s));
 }
 
-platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::wstring_view /*mode*/,
-                                                 platform::FileFingerprint& asRead) {
+namespace {
+
+platform::IoStatus MergeAndSave(const SettingsRecord& s, platform::FileFingerprint& asRead) {
   const std::wstring folder = platform::ProgramFolder();
   const std::wstring path = platform::PathInFolder(folder, kSettingsFileName);
   const platform::FileSnapshot now = platform::TakeSnapshot(path);
@@ -118,8 +125,8 @@ platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::w
   // Saved meanwhile in a shape the host misreads: written over, it would lose what the
   // host cannot see in it.
   if (now.HasBytes()) {
-    const platform::TextShape shape = platform::ShapeOfText(now.Bytes);
-    if (shape != platform::TextShape::CodePageLines) return platform::IoStatus::Failed(platform::WhyNotCodePageLines(shape));
+    const platform::FileTrouble trouble = platform::TroubleOfShape(platform::ShapeOfText(now.Bytes));
+    if (trouble != platform::FileTrouble::None) return platform::IoStatus::Because(trouble);
   }
 
   std::string bytes;
@@ -138,4 +145,12 @@ platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::w
   const platform::IoStatus written = platform::WriteFileSafely(path, bytes);
   if (written.ok()) asRead = platform::FileFingerprint::Of(bytes);
   return written;
+}
+
+}  // namespace
+
+platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::wstring_view /*mode*/,
+                                                 platform::FileFingerprint& asRead) {
+  // Nothing is written when the file as it is now cannot be held in memory.
+  return platform::CatchingOutOfMemory([&] { return MergeAndSave(s, asRead); });
 }

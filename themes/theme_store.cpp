@@ -2,8 +2,6 @@
 // user's choice in the same format.
 #include "themes/theme_store.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <string_view>
 #include <utility>
 
@@ -22,25 +20,6 @@ Theme CurrentSettingsEntry(const SettingsRecord& current, const wchar_t* name) {
   return entry;
 }
 
-// The fewest bytes a section takes as SaveThemeStore writes it: an empty name, the
-// eighteen colour lines and an empty TransformTitle, each line ended by CR LF.
-constexpr std::size_t FewestSectionBytes() {
-  std::size_t bytes = std::string_view("[]\r\n").size() + kTransformTitleKey.size() + std::string_view("=\r\n").size();
-  for (const ColorSlotInfo& info : kColorSlots) {
-    bytes += std::wstring_view(info.key).size() + std::string_view("=&H000000\r\n").size();
-  }
-  return bytes;
-}
-
-// Room for every theme of a store that we wrote, so that a large one fills the list
-// without moving it again and again as it grows: every move takes memory that was
-// never touched before, which costs more than reading the file. A hand-made store
-// with shorter sections just grows the list further.
-std::size_t ThemesToMakeRoomFor(const std::wstring& path) {
-  const std::uint64_t sections = platform::FileSize(path) / FewestSectionBytes();
-  return static_cast<std::size_t>(std::min<std::uint64_t>(sections, 1u << 24));
-}
-
 void RefillListBox(const ThemeList& list, ThemeListBox& listBox) {
   std::vector<std::wstring_view> names;
   names.reserve(list.size());
@@ -54,17 +33,19 @@ std::wstring ThemeStorePath() {
   return platform::PathInFolder(platform::ProgramFolder(), kThemeStoreFileName);
 }
 
-ThemeFileRead ReadThemeFile(const std::wstring& path) {
-  // The themes are read as the pieces of the file arrive, into a list with room for
-  // all of them and for the entry 0 that ReplaceThemeList puts in front.
-  ThemeList themes;
-  themes.reserve(1 + ThemesToMakeRoomFor(path));
-  ThemeStoreReader reader(std::move(themes));
+namespace {
+
+ThemeFileRead ReadThemes(const std::wstring& path, SectionsTaken taken) {
+  // The themes are read as the pieces of the file arrive. The list grows as they do:
+  // the size the file claims is no promise, and room taken from it could be more than
+  // the system has to give.
+  ThemeStoreReader reader({}, taken);
   ThemeStoreBytesReader bytes(reader);
   const platform::FileSnapshot file =
       platform::ReadSnapshotInPieces(path, [&bytes](std::string_view piece) { bytes.Feed(piece); });
   ThemeFileRead read;
   read.Found = file.FileFound();
+  read.Kind = file.Kind;
   read.Status = file.Status;
   read.AsRead = file.Fingerprint();
   if (!file.HasBytes()) return read;
@@ -78,19 +59,47 @@ ThemeFileRead ReadThemeFile(const std::wstring& path) {
   // back in the code page like any other. Such a file is read again, whole, to decode.
   const platform::FileSnapshot whole = platform::TakeSnapshot(path);
   read.Found = whole.FileFound();
+  read.Kind = whole.Kind;
   read.Status = whole.Status;
   read.AsRead = whole.Fingerprint();
   if (!whole.HasBytes()) return read;
-  ThemeStoreReader unicodeReader;
+  ThemeStoreReader unicodeReader({}, taken);
   const platform::UnicodeText unicode = platform::UnicodeEncodingOf(whole.Bytes);
   if (unicode == platform::UnicodeText::None) {
     ReadThemeStoreBytes(whole.Bytes, unicodeReader);  // saved in the code page meanwhile
   } else {
     const std::wstring text = platform::DecodeUnicode(whole.Bytes, unicode);
-    platform::ForEachTextLine(text, [&unicodeReader](std::wstring_view line) { unicodeReader.ReadLine(line); });
+    platform::ForEachTextLine(text, [&unicodeReader](std::wstring_view line) { unicodeReader.ReadLine(line); },
+                              platform::LineEnds::CrLfCrOrLf);
   }
   read.Themes = unicodeReader.TakeThemes();
   return read;
+}
+
+}  // namespace
+
+ThemeFileRead ReadThemeFile(const std::wstring& path, SectionsTaken taken) {
+  ThemeFileRead read;
+  // A file larger than any store is refused before reading; one that still needs more
+  // memory than there is leaves nothing read, and the caller tells the user.
+  read.Status = platform::CatchingOutOfMemory([&] {
+    read = ReadThemes(path, taken);
+    return read.Status;
+  });
+  if (!read.Status.ok()) read.Themes = {};
+  return read;
+}
+
+ThemeFileRead ReadChosenThemeFile(const std::wstring& path, SectionsTaken taken) {
+  ThemeFileRead read = ReadThemeFile(path, taken);
+  // For the store a missing file is an empty one; a file the user chose that is gone,
+  // or is a folder, is not.
+  if (read.Status.ok() && read.Kind != platform::PathKind::PlainFile) read.Status = platform::IoStatus::NoPlainFile(read.Kind);
+  return read;
+}
+
+ThemeFileRead ReadThemeFileToAdd(const std::wstring& path) {
+  return ReadChosenThemeFile(path, SectionsTaken::OnlyThoseSettingAValue);
 }
 
 void ReplaceThemeList(ThemeList& list, const SettingsRecord& current, ThemeListBox& listBox,
@@ -115,10 +124,41 @@ platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current
   return read.Status;
 }
 
-platform::IoStatus SaveThemeStore(const ThemeList& list, const std::wstring& path) {
+platform::IoStatus SaveThemeStore(const ThemeList& list, const std::wstring& path, platform::FileFingerprint* written) {
   // Each line goes into the file's bytes as it is made: a store of a million themes
   // costs its bytes, not twenty million strings first.
   std::string bytes;
   WriteThemeStoreLines(list, [&](std::wstring_view line) { platform::AppendLineCrlf(bytes, line); });
-  return platform::WriteFileSafely(path, bytes);
+  platform::IoStatus status = platform::WriteFileSafely(path, bytes);
+  if (status.ok() && written) *written = platform::FileFingerprint::Of(bytes);
+  return status;
+}
+
+namespace {
+
+bool ForbiddenInFileName(wchar_t c) {
+  return c < 0x20 || std::wstring_view(L"<>:\"/\\|?*").find(c) != std::wstring_view::npos;
+}
+
+// CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9: Windows takes such a name, with any
+// extension, for a device rather than a file.
+bool IsDeviceName(std::wstring_view stem) {
+  std::wstring upper;
+  for (wchar_t c : stem.substr(0, stem.find(L'.'))) upper += (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c;
+  if (upper == L"CON" || upper == L"PRN" || upper == L"AUX" || upper == L"NUL") return true;
+  return upper.size() == 4 && (upper.starts_with(L"COM") || upper.starts_with(L"LPT")) && upper[3] >= L'1' &&
+         upper[3] <= L'9';
+}
+
+}  // namespace
+
+std::wstring ThemeFileNameFor(std::wstring_view themeName, std::wstring_view unnamed) {
+  std::wstring stem(themeName);
+  for (wchar_t& c : stem) {
+    if (ForbiddenInFileName(c)) c = L'_';
+  }
+  while (!stem.empty() && (stem.back() == L' ' || stem.back() == L'.')) stem.pop_back();
+  if (stem.empty()) stem = unnamed;
+  if (IsDeviceName(stem)) stem += L'_';
+  return stem + L".txt";
 }

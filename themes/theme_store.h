@@ -10,6 +10,7 @@
 #include "platform/io_status.h"
 #include "settings/settings_record.h"
 #include "themes/theme.h"
+#include "themes/theme_store_reader.h"
 
 // The list box that shows the theme list; refilled by LoadThemeStore.
 class ThemeListBox {
@@ -35,13 +36,21 @@ std::wstring ThemeStorePath();
 // A theme file as it was read: the named themes in file order, and what the file held.
 struct ThemeFileRead {
   bool Found = false;           // a file was there under the name
+  platform::PathKind Kind = platform::PathKind::Nothing;  // what was there
   platform::IoStatus Status;    // not ok: it was there but could not be read, or was
                                 // no plain file; no themes then
   platform::FileFingerprint AsRead;  // not Present when no file was read
   std::vector<Theme> Themes;
 };
-// Reads the whole file before anything changes. A missing file is no failure.
-ThemeFileRead ReadThemeFile(const std::wstring& path);
+// Reads the whole file before anything changes. A missing file is no failure; a file
+// too large to be a theme file, or one that needs more memory than there is, is one.
+ThemeFileRead ReadThemeFile(const std::wstring& path, SectionsTaken taken = SectionsTaken::All);
+// A theme file the user chose (File > load, Theme > add, a drop): unlike the store, one
+// that is not there, or is a folder, is a failure.
+ThemeFileRead ReadChosenThemeFile(const std::wstring& path, SectionsTaken taken);
+// A chosen file whose themes are added to the list: only sections that set a colour or
+// the title are themes there.
+ThemeFileRead ReadThemeFileToAdd(const std::wstring& path);
 
 // The list becomes entry 0 from the current values, then `themes`; the list box is
 // refilled with nothing selected. Entry 0 is named as the window's language calls the
@@ -56,8 +65,15 @@ platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current
                                   ThemeListBox& listBox,
                                   const std::optional<std::wstring>& path = std::nullopt);
 
-// Writes entries 1.. safely; a list with entry 0 only gives an empty file.
-platform::IoStatus SaveThemeStore(const ThemeList& list, const std::wstring& path);
+// Writes entries 1.. safely; a list with entry 0 only gives an empty file. `written`,
+// when given, receives the fingerprint of the bytes written.
+platform::IoStatus SaveThemeStore(const ThemeList& list, const std::wstring& path,
+                                  platform::FileFingerprint* written = nullptr);
+
+// A file name for a theme of this name, ".txt" added: every character Windows forbids
+// in a file name becomes "_", trailing blanks and dots go, and a name that would be
+// empty or a device name (CON, NUL, COM1, ...) is `unnamed` or gets a "_".
+std::wstring ThemeFileNameFor(std::wstring_view themeName, std::wstring_view unnamed);
 
 // Text cores: the named themes read from lines, and the lines written for entries 1..
 std::vector<Theme> ReadThemeStoreLines(const std::vector<std::wstring>& lines);

@@ -60,9 +60,17 @@ Color ThemeStoreColorValue(std::wstring_view value) {
   return RoundHalfEven(NumericTextValue(value));
 }
 
+void ThemeStoreReader::DropSectionSettingNothing() {
+  if (taken_ == SectionsTaken::OnlyThoseSettingAValue && !sectionSetAValue_ && themes_.size() > firstSection_) {
+    themes_.pop_back();
+  }
+  sectionSetAValue_ = false;
+}
+
 void ThemeStoreReader::ReadLine(std::wstring_view line) {
   if (line.empty()) return;
   if (line.front() == L'[') {
+    DropSectionSettingNothing();
     // The name drops the first and the last character, whatever the last one is;
     // "[" alone names a theme with an empty name.
     Theme& theme = themes_.emplace_back();
@@ -83,6 +91,7 @@ void ThemeStoreReader::ReadLine(std::wstring_view line) {
     value = line.substr(firstEquals + 1);
     value = value.substr(0, value.find(L'='));  // text after a second "=" is dropped
   }
+  sectionSetAValue_ = true;
   Theme& theme = themes_.back();
   if (field == kTransformTitleField) {
     theme.TransformTitle.assign(value);

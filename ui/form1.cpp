@@ -18,13 +18,30 @@ Form1::Form1(SettingsRecord& settings, Form1View& view, ProgramsRunningBeside ru
       runningBeside_(std::move(runningBeside)) {}
 
 void Form1::TakePendingColorEdit() {
-  const int field = view_.FocusedColorField();
-  if (field >= 0) txtColors_LostFocus(field);
+  if (typedColorField_ >= 0) txtColors_LostFocus(typedColorField_);
+}
+
+void Form1::WriteColorField(int slot, const std::wstring& text) {
+  const bool outer = writingColorField_;
+  writingColorField_ = true;
+  view_.SetColorFieldText(slot, text);
+  writingColorField_ = outer;
+}
+
+Form1::CommandScope::~CommandScope() {
+  if (--form_.commandDepth_ > 0) return;
+  // Each batch is added in a scope of its own, so files dropped while its message is
+  // open wait for that message too.
+  while (form_.DropsWaiting()) {
+    std::vector<std::wstring> paths;
+    paths.swap(form_.dropsWaiting_);
+    form_.Form_FilesDropped(paths);
+  }
 }
 
 std::wstring Form1::ColorFieldText(int slot) { return view_.ColorFieldText(slot); }
 
-void Form1::SetColorFieldText(int slot, const std::wstring& text) { view_.SetColorFieldText(slot, text); }
+void Form1::SetColorFieldText(int slot, const std::wstring& text) { WriteColorField(slot, text); }
 
 std::wstring Form1::TransformTitleText() { return view_.TransformTitleText(); }
 
@@ -33,7 +50,7 @@ void Form1::SetTransformTitleText(const std::wstring& text) { view_.SetTransform
 void Form1::FillColorFields() {
   // Each write raises the field's change handler, so ColorFieldEdited ends up set; the
   // title field finds its text equal to the stored one and changes nothing.
-  for (int i = 0; i < kColorSlotCount; ++i) view_.SetColorFieldText(i, ColorToText(settings_.Colors[i]));
+  for (int i = 0; i < kColorSlotCount; ++i) WriteColorField(i, ColorToText(settings_.Colors[i]));
   view_.SetTransformTitleText(settings_.TransformTitle);
 }
 

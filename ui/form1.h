@@ -100,8 +100,29 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
 
   // A colour field's edit that no focus change has taken yet is taken now, exactly as
   // leaving the field would: every menu command and every close starts with this, so
-  // what the field shows is what the command works with.
+  // what the field shows is what the command works with. Where the keyboard focus is
+  // now says nothing: a close from the taskbar or at the session's end comes while
+  // another program has it.
   void TakePendingColorEdit();
+  // The program writes a colour field: the change it raises is no typing.
+  void WriteColorField(int slot, const std::wstring& text);
+
+  // Every handler that may open a modal window runs inside one of these. Files dropped
+  // meanwhile wait until the outermost one ends, and are added then: a drop never
+  // vanishes into a command that goes on, and never asks in the middle of another
+  // question.
+  class CommandScope {
+   public:
+    explicit CommandScope(Form1& form) : form_(form) { ++form_.commandDepth_; }
+    ~CommandScope();
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+
+   private:
+    Form1& form_;
+  };
+  bool DropsWaiting() const { return !dropsWaiting_.empty(); }
+  void AddDroppedFiles(const std::vector<std::wstring>& paths);
 
   void SelectQuietly(int index);
   // Adds a list entry and a theme of that name holding the current values; the new index.
@@ -131,21 +152,30 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
     std::wstring Path;
     platform::IoStatus Status;
   };
-  // The save dialog, then these themes (entries 1..) written to the chosen file.
-  SaveResult SaveThemesToFile(const ::ThemeList& themes);
+  // The save dialog, then these themes (entries 1..) written to the chosen file. The
+  // dialog starts with the file last chosen in File > load or save, or with
+  // `proposal`, which leaves that choice as it is.
+  SaveResult SaveThemesToFile(const ::ThemeList& themes, const std::optional<std::wstring>& proposal = std::nullopt);
   // File > load's offer to save the themes to a file first, and what became of it: the
-  // load stops on Cancel or a failed save.
+  // load stops on Cancel or a failed save, and on a cancelled save dialog when
+  // `cancelledSaveStops` (the edits the user just chose to keep would be lost).
   enum class LoadAfterOffer { Stop, GoOn, GoOnAfterSaving };
-  LoadAfterOffer OfferToSaveThemesBeforeLoad();
+  LoadAfterOffer OfferToSaveThemesBeforeLoad(bool cancelledSaveStops);
+  // Themes were written to `path`: when it is the store itself, the close knows them
+  // as its own writing, not another program's.
+  void NoteThemesWritten(const std::wstring& path, const platform::FileFingerprint& written);
   // The open dialog; nullopt when cancelled.
   std::optional<std::wstring> AskFileToOpen();
-  // A theme file the user chose: one that is not there is a failure, unlike the store.
-  ThemeFileRead ReadChosenThemeFile(const std::wstring& path);
-  // Its themes; nullopt, after telling the user, when it cannot be read or holds none.
-  std::optional<std::vector<Theme>> ReadThemesOrTell(const std::wstring& path);
+  // The themes of a theme file the user chose, as read; nullopt, after telling the user,
+  // when it is not there (unlike the store, which may be missing), cannot be read or
+  // holds none.
+  std::optional<std::vector<Theme>> ReadThemesOrTell(const std::wstring& path, ThemeFileRead read);
   // Adds the themes at the end of the list and the list box; the selection and the
   // current values stay as they are.
   void AppendThemes(std::vector<Theme> themes);
+  // Theme > export's question when the selected theme holds unsaved edits; false when
+  // the user cancelled.
+  bool SettleEditsBeforeExport(int selected);
 
   SettingsRecord& settings_;
   Form1View& view_;
@@ -163,5 +193,13 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   platform::FileFingerprint storeAsRead_;
   // Counts every change of the theme list or of a theme in it.
   int themeListRevision_ = 0;
+  // The colour field whose typed text no focus change has taken yet; -1 for none.
+  int typedColorField_ = -1;
+  // Set while the program writes a colour field.
+  bool writingColorField_ = false;
+  // How many handlers that may open a modal window are running, one inside another.
+  int commandDepth_ = 0;
+  // Files dropped while one of them ran, in the order they came.
+  std::vector<std::wstring> dropsWaiting_;
   ProgramsRunningBeside runningBeside_;
 };

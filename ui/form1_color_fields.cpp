@@ -3,9 +3,10 @@
 #include "themes/theme_ops.h"
 #include "ui/form1.h"
 
-void Form1::txtColors_Change(int /*index*/) {
+void Form1::txtColors_Change(int index) {
   // One flag for all eighteen fields: the field that loses the focus next takes it.
   state_.ColorFieldEdited = true;
+  if (!writingColorField_) typedColorField_ = index;
 }
 
 void Form1::txtColors_LostFocus(int index) {
@@ -15,13 +16,15 @@ void Form1::txtColors_LostFocus(int index) {
   RedrawPreview();
   // Writing the field back in six-digit form set it again.
   state_.ColorFieldEdited = false;
+  typedColorField_ = -1;
 }
 
 void Form1::cmdBrows_Click(int index) {
+  const CommandScope command(*this);
   const Color initial = TextToColor(view_.ColorFieldText(index));
   const std::optional<Color> chosen = view_.ChooseColor(initial, cdlCCRGBInit | cdlCCFullOpen);
   if (!chosen || *chosen == initial) return;
-  view_.SetColorFieldText(index, ColorToText(LiftColor(*chosen)));
+  WriteColorField(index, ColorToText(LiftColor(*chosen)));
   ApplyColorField(settings_, index, *this);
   state_.SettingsChanged = true;
 }

@@ -27,7 +27,8 @@ void Form1::Form_Load() {
 }
 
 void Form1::NoteUnreadAtStart(const wchar_t* fileName, const platform::IoStatus& read) {
-  unreadAtStart_.push_back({fileName, FailureReason(read, InterfaceLanguage())});
+  const FileRole role = std::wstring_view(fileName) == kSettingsFileName ? FileRole::HostSettings : FileRole::Themes;
+  unreadAtStart_.push_back({fileName, FailureReason(read, InterfaceLanguage(), role)});
 }
 
 void Form1::TellUnreadFilesAtStart() {
@@ -39,6 +40,7 @@ void Form1::TellUnreadFilesAtStart() {
 bool Form1::CloseCondition() { return view_.ListIndex() > 0 || state_.SettingsChanged; }
 
 bool Form1::Form_QueryUnload(CloseReason reason) {
+  const CommandScope command(*this);
   TakePendingColorEdit();
   const bool condition = CloseCondition();
 
@@ -55,25 +57,33 @@ bool Form1::Form_QueryUnload(CloseReason reason) {
       writeSettings = answer == MsgBoxAnswer::Yes;
     }
   }
+  if (writeSettings && !HostLetsUsWriteSettings()) return true;
+
+  // The themes are written also when only the list changed (a delete or a rename, say),
+  // so that no theme is lost at a close with nothing for setting.ini. Every question
+  // of the close is asked before anything is written, so that going back to the
+  // window from any of them leaves both files as they were.
+  StoreAtClose store = StoreAtClose::Skip;
+  if ((condition || state_.ThemeListChanged) && !themeStoreUnread_) {
+    store = DecideStoreWrite();
+    if (store == StoreAtClose::KeepOpen) return true;
+  }
+  // Files dropped while a question was open: the user is still at work in the window,
+  // and their themes are added once this close has gone back to it.
+  if (DropsWaiting()) return true;
+
   if (writeSettings) {
-    if (!HostLetsUsWriteSettings()) return true;
     if (!CloseGoesOnAfter(kSettingsFileName, SaveSettingsOverOthersChanges(settings_, kNoMainWindow, settingsAsRead_))) {
       return true;
     }
   }
-
-  // The themes are written also when only the list changed (a delete or a rename, say),
-  // so that no theme is lost at a close with nothing for setting.ini.
-  if ((condition || state_.ThemeListChanged) && !themeStoreUnread_) {
-    switch (DecideStoreWrite()) {
-      case StoreAtClose::KeepOpen: return true;
-      case StoreAtClose::Skip: break;
-      case StoreAtClose::Write:
-        if (!CloseGoesOnAfter(kThemeStoreFileName, SaveThemeStore(themeList_, ThemeStorePath()))) return true;
-        break;
-    }
+  if (store == StoreAtClose::Write) {
+    platform::FileFingerprint written;
+    const platform::IoStatus saved = SaveThemeStore(themeList_, ThemeStorePath(), &written);
+    if (saved.ok()) storeAsRead_ = written;
+    if (!CloseGoesOnAfter(kThemeStoreFileName, saved)) return true;
   }
-  return false;
+  return DropsWaiting();
 }
 
 bool Form1::HostLetsUsWriteSettings() {

@@ -1,5 +1,8 @@
 #include "ui/form1_texts.h"
 
+#include <cstdint>
+#include <cwchar>
+
 #include "settings/settings_file.h"
 #include "themes/theme.h"
 #include "themes/theme_store.h"
@@ -105,6 +108,13 @@ std::wstring SaveFailedMessage(const std::wstring& path, const std::wstring& rea
               {path, ReasonLine(reason)});
 }
 
+std::wstring ExportFailedMessage(const std::wstring& path, const std::wstring& reason, Language language) {
+  return Fill({L"{1}に保存できませんでした。{2}", L"The theme could not be exported to {1}.{2}"}, language,
+              {path, ReasonLine(reason)});
+}
+
+const wchar_t* UnnamedThemeFileName(Language language) { return Phrase(L"テーマ", L"Theme").In(language); }
+
 std::wstring SaveBeforeLoadFailedMessage(const std::wstring& path, const std::wstring& reason,
                                          Language language) {
   return SaveFailedMessage(path, reason, language) +
@@ -127,7 +137,13 @@ std::wstring NoThemeInFileMessage(const std::wstring& path, Language language) {
 std::wstring DroppedFilesRefusedMessage(const std::vector<UnreadFile>& files, bool othersAdded, Language language) {
   std::wstring text =
       Phrase(L"次のファイルのテーマは追加できませんでした。\n", L"The themes of these files could not be added:\n").In(language);
-  for (const UnreadFile& file : files) text += L"\n" + file.Name + ReasonLine(file.Reason);
+  // A folder of a hundred files dropped by mistake must not give a message taller than
+  // the screen, whose OK button nobody can reach.
+  constexpr std::size_t kFilesNamed = 10;
+  for (std::size_t i = 0; i < files.size() && i < kFilesNamed; ++i) text += L"\n" + files[i].Name + ReasonLine(files[i].Reason);
+  if (files.size() > kFilesNamed) {
+    text += Fill({L"\n\nほか{1}個のファイル", L"\n\nand {1} more"}, language, {std::to_wstring(files.size() - kFilesNamed)});
+  }
   if (othersAdded) {
     text += Phrase(L"\n\nほかのファイルのテーマは一覧の最後に追加しました。",
                    L"\n\nThe themes of the other files were added at the end of the list.")
@@ -155,14 +171,60 @@ std::wstring StoreChangedQuestion(Language language) {
               language, {kThemeStoreFileName});
 }
 
-std::wstring FailureReason(const platform::IoStatus& status, Language language) {
-  switch (status.found()) {
-    case platform::PathKind::Nothing:
-    case platform::PathKind::Folder:
+namespace {
+
+// A size as a user reads it: "5.0 GB", "12.3 MB", "800 KB".
+std::wstring SizeText(std::uint64_t bytes) {
+  constexpr double kKilo = 1024.0;
+  const double value = static_cast<double>(bytes);
+  wchar_t text[32];
+  if (value >= kKilo * kKilo * kKilo) {
+    std::swprintf(text, 32, L"%.1f GB", value / (kKilo * kKilo * kKilo));
+  } else if (value >= kKilo * kKilo) {
+    std::swprintf(text, 32, L"%.1f MB", value / (kKilo * kKilo));
+  } else {
+    std::swprintf(text, 32, L"%.0f KB", value / kKilo);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::wstring FailureReason(const platform::IoStatus& status, Language language, FileRole role) {
+  switch (status.trouble()) {
+    case platform::FileTrouble::None:
+      return std::wstring();
+    case platform::FileTrouble::SystemError:
+      return status.reason();
+    case platform::FileTrouble::NoPlainFile:
+      switch (status.found()) {
+        case platform::PathKind::Folder:
+          return Phrase(L"フォルダーです。", L"It is a folder.").In(language);
+        case platform::PathKind::HiddenOrSystemFile:
+          return Phrase(L"隠しファイルかシステムファイルになっています。", L"It is a hidden or a system file.").In(language);
+        case platform::PathKind::Nothing:
+        case platform::PathKind::PlainFile:
+          break;
+      }
       return Phrase(L"ファイルが見つかりません。", L"The file was not found.").In(language);
-    case platform::PathKind::HiddenOrSystemFile:
-      return Phrase(L"隠しファイルかシステムファイルになっています。", L"It is a hidden or a system file.").In(language);
-    case platform::PathKind::PlainFile: break;
+    case platform::FileTrouble::Utf16Text:
+      return Phrase(L"Unicode（UTF-16）で保存されたファイルです。文字コードを「ANSI」にして保存し直してください。",
+                    L"It was saved as Unicode (UTF-16). Save it again with the encoding \"ANSI\".")
+          .In(language);
+    case platform::FileTrouble::LoneLineFeeds:
+      return Phrase(L"行の終わりがLFだけのため、Lirvaはファイル全体を1行として読みます。"
+                    L"改行を「CR LF」（Windows）にして保存し直してください。",
+                    L"Its lines end in LF alone, so Lirva reads the whole file as one line. "
+                    L"Save it again with Windows (CR LF) line endings.")
+          .In(language);
+    case platform::FileTrouble::TooLarge:
+      return role == FileRole::HostSettings
+                 ? Fill({L"{1}あり、Lirvaの設定ファイルとしては大きすぎます。", L"At {1}, it is too large to be Lirva's settings file."},
+                        language, {SizeText(status.size())})
+                 : Fill({L"{1}あり、テーマのファイルとしては大きすぎます。", L"At {1}, it is too large to be a theme file."},
+                        language, {SizeText(status.size())});
+    case platform::FileTrouble::OutOfMemory:
+      return Phrase(L"読み込むためのメモリーが足りません。", L"There is not enough memory to read it.").In(language);
   }
   return status.reason();
 }

@@ -46,6 +46,10 @@ std::wstring CloseWriteFailedQuestion(const std::wstring& fileName, const std::w
                                       Language language);
 // File > save could not write the chosen file (OK only).
 std::wstring SaveFailedMessage(const std::wstring& path, const std::wstring& reason, Language language);
+// Theme > export could not write the chosen file (OK only).
+std::wstring ExportFailedMessage(const std::wstring& path, const std::wstring& reason, Language language);
+// The file name Theme > export proposes for a theme whose name gives none.
+const wchar_t* UnnamedThemeFileName(Language language);
 // The same when that save was asked for before a load; the load then stops.
 std::wstring SaveBeforeLoadFailedMessage(const std::wstring& path, const std::wstring& reason,
                                          Language language);
@@ -53,8 +57,9 @@ std::wstring SaveBeforeLoadFailedMessage(const std::wstring& path, const std::ws
 std::wstring LoadFailedMessage(const std::wstring& path, const std::wstring& reason, Language language);
 // File > load found no theme in the chosen file; nothing changed (OK only).
 std::wstring NoThemeInFileMessage(const std::wstring& path, Language language);
-// Files dropped onto the window whose themes could not be added, each with its reason,
-// and whether the themes of the other files were added (OK only).
+// Files dropped onto the window whose themes could not be added, each with its reason
+// (the first ten, then how many more), and whether the themes of the other files were
+// added (OK only).
 std::wstring DroppedFilesRefusedMessage(const std::vector<UnreadFile>& files, bool othersAdded, Language language);
 // The reason given for such a file that holds no theme.
 const wchar_t* NoThemeInFileReason(Language language);
@@ -66,6 +71,8 @@ std::wstring HostRunningQuestion(const std::vector<std::wstring>& programs, Lang
 // replaces it, No closes leaving it as it is, Cancel goes back to the window.
 std::wstring StoreChangedQuestion(Language language);
 
+// Which kind of file a failure is about, where the words differ.
+enum class FileRole { Themes, HostSettings };
 // The reason a file operation failed, for the messages above: the system's words, or
-// ours where the system has none (no plain file under the name).
-std::wstring FailureReason(const platform::IoStatus& status, Language language);
+// ours where the system has none (no plain file under the name, a file too large, ...).
+std::wstring FailureReason(const platform::IoStatus& status, Language language, FileRole role = FileRole::Themes);

@@ -4,6 +4,7 @@
 #include "ui/form1.h"
 
 void Form1::List1_Click() {
+  const CommandScope command(*this);
   if (state_.ListClickSuppressed) return;
   const int selected = view_.ListIndex();
   if (selected < 0) return;
@@ -39,6 +40,7 @@ void Form1::List1_Click() {
 }
 
 void Form1::mnNewTheme_Click() {
+  const CommandScope command(*this);
   TakePendingColorEdit();
   // Decide first what the new theme starts from, but change nothing before the name
   // is confirmed: a cancelled name leaves the current colours as the fields show them.
@@ -82,6 +84,7 @@ void Form1::mnNewTheme_Click() {
 }
 
 void Form1::mnDup_Click() {
+  const CommandScope command(*this);
   TakePendingColorEdit();
   const int i = view_.ListIndex();
   if (i < 0) return;
@@ -106,6 +109,7 @@ void Form1::mnDup_Click() {
 }
 
 void Form1::mnRename_Click() {
+  const CommandScope command(*this);
   TakePendingColorEdit();
   const int i = view_.ListIndex();
   if (i < 0) return;
@@ -117,6 +121,7 @@ void Form1::mnRename_Click() {
 }
 
 void Form1::mnDelete_Click() {
+  const CommandScope command(*this);
   TakePendingColorEdit();
   const int i = view_.ListIndex();
   if (i <= 0) return;
@@ -140,6 +145,7 @@ void Form1::mnDelete_Click() {
 }
 
 void Form1::mnInit_Click() {
+  const CommandScope command(*this);
   TakePendingColorEdit();
   SetStandardColors(settings_);
   FillColorFields();

@@ -1,20 +1,29 @@
 // File > load and File > save: the whole theme list to and from a text file.
+#include "platform/platform.h"
 #include "themes/theme_store.h"
 #include "ui/form1.h"
 
-Form1::SaveResult Form1::SaveThemesToFile(const ::ThemeList& themes) {
+Form1::SaveResult Form1::SaveThemesToFile(const ::ThemeList& themes, const std::optional<std::wstring>& proposal) {
   SaveResult result;
-  const std::optional<std::wstring> path =
-      view_.ShowFileDialog(FileDialogKind::Save, ThemeFileFilter(InterfaceLanguage()), commonDialogFileName_);
+  const std::optional<std::wstring> path = view_.ShowFileDialog(
+      FileDialogKind::Save, ThemeFileFilter(InterfaceLanguage()), proposal ? *proposal : commonDialogFileName_);
   if (!path) return result;
-  commonDialogFileName_ = *path;
+  if (!proposal) commonDialogFileName_ = *path;
   result.Path = *path;
-  result.Status = SaveThemeStore(themes, *path);
+  platform::FileFingerprint written;
+  result.Status = SaveThemeStore(themes, *path, &written);
   result.Outcome = result.Status.ok() ? SaveOutcome::Saved : SaveOutcome::Failed;
+  if (result.Outcome == SaveOutcome::Saved) NoteThemesWritten(*path, written);
   return result;
 }
 
+void Form1::NoteThemesWritten(const std::wstring& path, const platform::FileFingerprint& written) {
+  // Saved by the user into the store itself: what the close finds there then is ours.
+  if (platform::SameFile(path, ThemeStorePath())) storeAsRead_ = written;
+}
+
 void Form1::mnSave_Click() {
+  const CommandScope command(*this);
   TakePendingColorEdit();
   const SaveResult saved = SaveThemesToFile(themeList_);
   if (saved.Outcome == SaveOutcome::Failed) {
@@ -29,15 +38,7 @@ std::optional<std::wstring> Form1::AskFileToOpen() {
   return path;
 }
 
-ThemeFileRead Form1::ReadChosenThemeFile(const std::wstring& path) {
-  ThemeFileRead read = ReadThemeFile(path);
-  // For the store a missing file is an empty one; a chosen file that is gone is not.
-  if (!read.Found) read.Status = platform::IoStatus::NoPlainFile(platform::PathKind::Nothing);
-  return read;
-}
-
-std::optional<std::vector<Theme>> Form1::ReadThemesOrTell(const std::wstring& path) {
-  ThemeFileRead read = ReadChosenThemeFile(path);
+std::optional<std::vector<Theme>> Form1::ReadThemesOrTell(const std::wstring& path, ThemeFileRead read) {
   if (!read.Status.ok()) {
     view_.MsgBox(LoadFailedMessage(path, FailureReason(read.Status, InterfaceLanguage()), InterfaceLanguage()),
                  MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
@@ -51,23 +52,27 @@ std::optional<std::vector<Theme>> Form1::ReadThemesOrTell(const std::wstring& pa
   return std::move(read.Themes);
 }
 
-Form1::LoadAfterOffer Form1::OfferToSaveThemesBeforeLoad() {
+Form1::LoadAfterOffer Form1::OfferToSaveThemesBeforeLoad(bool cancelledSaveStops) {
   const MsgBoxAnswer answer = view_.MsgBox(SaveBeforeLoadQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
   if (answer == MsgBoxAnswer::No) return LoadAfterOffer::GoOn;
   if (answer != MsgBoxAnswer::Yes) return LoadAfterOffer::Stop;
-  // A cancelled save dialog lets the load go on, as the user chose; a failed write
-  // does not, or the themes the user wanted kept would be replaced.
+  // A failed write stops the load, or the themes the user wanted kept would be
+  // replaced.
   const SaveResult result = SaveThemesToFile(themeList_);
   if (result.Outcome == SaveOutcome::Failed) {
     view_.MsgBox(SaveBeforeLoadFailedMessage(result.Path, FailureReason(result.Status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return LoadAfterOffer::Stop;
   }
-  return result.Outcome == SaveOutcome::Saved ? LoadAfterOffer::GoOnAfterSaving : LoadAfterOffer::GoOn;
+  if (result.Outcome == SaveOutcome::Cancelled) return cancelledSaveStops ? LoadAfterOffer::Stop : LoadAfterOffer::GoOn;
+  return LoadAfterOffer::GoOnAfterSaving;
 }
 
 void Form1::mnOpen_Click() {
+  const CommandScope command(*this);
   TakePendingColorEdit();
-  if (state_.ThemeListChanged && OfferToSaveThemesBeforeLoad() == LoadAfterOffer::Stop) return;
+  // Asked before the file is chosen, the offer lets the load go on when the save
+  // dialog is cancelled: the user may simply not want a copy.
+  if (state_.ThemeListChanged && OfferToSaveThemesBeforeLoad(false) == LoadAfterOffer::Stop) return;
 
   const std::optional<std::wstring> path = AskFileToOpen();
   if (!path) return;
@@ -75,7 +80,7 @@ void Form1::mnOpen_Click() {
   // The file is read before anything changes: a file that vanished or is locked, or
   // one that holds no theme, leaves the list, the selection and the current colours
   // exactly as they were.
-  std::optional<std::vector<Theme>> themes = ReadThemesOrTell(*path);
+  std::optional<std::vector<Theme>> themes = ReadThemesOrTell(*path, ReadChosenThemeFile(*path, SectionsTaken::All));
   if (!themes) return;
 
   // The current-settings entry becomes current through the same handling as a click on
@@ -86,12 +91,14 @@ void Form1::mnOpen_Click() {
   // Edits the user just chose to keep went into the list that the load replaces: offer
   // to save the list again, or they would exist nowhere.
   if (themeListRevision_ != revisionBefore) {
-    const LoadAfterOffer offer = OfferToSaveThemesBeforeLoad();
+    // Here the edits exist in the list alone: a cancelled save dialog keeps them, as
+    // the question's Cancel does.
+    const LoadAfterOffer offer = OfferToSaveThemesBeforeLoad(true);
     if (offer == LoadAfterOffer::Stop) return;
     // They may have been saved into the very file being loaded: it is read again, so
     // that the list shows what the file holds now.
     if (offer == LoadAfterOffer::GoOnAfterSaving) {
-      themes = ReadThemesOrTell(*path);
+      themes = ReadThemesOrTell(*path, ReadChosenThemeFile(*path, SectionsTaken::All));
       if (!themes) return;
     }
   }

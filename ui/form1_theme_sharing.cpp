@@ -1,5 +1,6 @@
 // Single themes passed around: the selected theme exported to a file of its own, and
 // the themes of a file (chosen, or dropped onto the window) added to the list.
+#include "themes/theme_ops.h"
 #include "themes/theme_store.h"
 #include "ui/form1.h"
 
@@ -8,33 +9,59 @@ void Form1::mnColor_Click() {
   view_.SetMenuItemEnabled(MenuCommand::mnExportTheme, view_.ListIndex() > 0);
 }
 
+bool Form1::SettleEditsBeforeExport(int selected) {
+  // The fields show edits of this theme that the theme does not hold yet: exporting it
+  // as stored without a word would hand out something other than what the user sees.
+  if (!state_.SettingsChanged || selected != state_.CurrentThemeIndex) return true;
+  const MsgBoxAnswer answer =
+      view_.MsgBox(SwitchQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+  if (answer == MsgBoxAnswer::Yes) {
+    StoreIntoTheme(themeList_, settings_, selected, *this);
+    state_.SettingsChanged = false;
+    return true;
+  }
+  return answer == MsgBoxAnswer::No;
+}
+
 void Form1::mnExportTheme_Click() {
+  const CommandScope command(*this);
   TakePendingColorEdit();
   const int selected = view_.ListIndex();
   if (selected <= 0) return;
-  // Written as File > save writes a list holding this one theme.
-  const ::ThemeList one = {themeList_.front(), themeList_[static_cast<std::size_t>(selected)]};
-  const SaveResult saved = SaveThemesToFile(one);
+  if (!SettleEditsBeforeExport(selected)) return;
+  const Theme& theme = themeList_[static_cast<std::size_t>(selected)];
+  // Written as File > save writes a list holding this one theme. The dialog proposes
+  // the theme's own name: the file last loaded or saved holds a whole collection, and
+  // one Yes to the overwrite prompt would replace it with this one theme.
+  const ::ThemeList one = {themeList_.front(), theme};
+  const SaveResult saved =
+      SaveThemesToFile(one, ThemeFileNameFor(theme.Name, UnnamedThemeFileName(InterfaceLanguage())));
   if (saved.Outcome == SaveOutcome::Failed) {
-    view_.MsgBox(SaveFailedMessage(saved.Path, FailureReason(saved.Status, InterfaceLanguage()), InterfaceLanguage()),
+    view_.MsgBox(ExportFailedMessage(saved.Path, FailureReason(saved.Status, InterfaceLanguage()), InterfaceLanguage()),
                  MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
   }
 }
 
 void Form1::mnAddThemes_Click() {
+  const CommandScope command(*this);
   TakePendingColorEdit();
   const std::optional<std::wstring> path = AskFileToOpen();
   if (!path) return;
-  std::optional<std::vector<Theme>> themes = ReadThemesOrTell(*path);
+  std::optional<std::vector<Theme>> themes = ReadThemesOrTell(*path, ReadThemeFileToAdd(*path));
   if (themes) AppendThemes(std::move(*themes));
 }
 
 void Form1::Form_FilesDropped(const std::vector<std::wstring>& paths) {
+  if (commandDepth_ > 0) {
+    dropsWaiting_.insert(dropsWaiting_.end(), paths.begin(), paths.end());
+    return;
+  }
+  const CommandScope command(*this);
   // Every file that can be added is; the others are named together afterwards.
   std::vector<UnreadFile> refused;
   bool added = false;
   for (const std::wstring& path : paths) {
-    ThemeFileRead read = ReadChosenThemeFile(path);
+    ThemeFileRead read = ReadThemeFileToAdd(path);
     if (!read.Status.ok()) {
       refused.push_back({path, FailureReason(read.Status, InterfaceLanguage())});
     } else if (read.Themes.empty()) {
@@ -52,9 +79,11 @@ void Form1::Form_FilesDropped(const std::vector<std::wstring>& paths) {
 
 void Form1::AppendThemes(std::vector<Theme> themes) {
   // Equal names are kept as they are: the list allows them, and the user can rename.
-  for (Theme& theme : themes) {
-    view_.ListAdd(theme.Name);
-    themeList_.push_back(std::move(theme));
-  }
+  // The list box takes them all in one call, held from redrawing, as at start-up.
+  std::vector<std::wstring_view> names;
+  names.reserve(themes.size());
+  for (const Theme& theme : themes) names.push_back(theme.Name);
+  view_.ListAppendAll(names);
+  themeList_.insert(themeList_.end(), std::make_move_iterator(themes.begin()), std::make_move_iterator(themes.end()));
   SetThemeListChanged();
 }

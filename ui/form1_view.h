@@ -80,9 +80,6 @@ class Form1View {
   virtual void SetColorFieldText(int index, const std::wstring& text) = 0;
   virtual std::wstring TransformTitleText() = 0;
   virtual void SetTransformTitleText(const std::wstring& text) = 0;
-  // The colour field that has the keyboard focus, or -1. A menu command does not move
-  // the focus, so an edit in this field has not been taken yet.
-  virtual int FocusedColorField() = 0;
 
   // List1. Setting the index raises List1_Click when it changes.
   virtual int ListIndex() = 0;  // -1: nothing selected
@@ -94,6 +91,9 @@ class Form1View {
   virtual void ListAdd(const std::wstring& text) = 0;
   // Every entry replaced by these, in order, with nothing selected; raises nothing.
   virtual void ListReplaceAll(const std::vector<std::wstring_view>& entries) = 0;
+  // These entries added at the end, in order, in one go; the selection stays; raises
+  // nothing.
+  virtual void ListAppendAll(const std::vector<std::wstring_view>& entries) = 0;
   virtual void ListRemove(int index) = 0;
 
   // Picture1.

@@ -118,7 +118,7 @@ TEST(HostileSettings, Utf16AndLoneLineFeedFilesAreReadAsTheHostDoesAndNotToBeWri
     const SettingsRecord s = folder.Load(&result);
     EXPECT_TRUE(result.Found);
     EXPECT_FALSE(result.Status.ok());
-    EXPECT_EQ(result.Status.reason(), platform::WhyNotCodePageLines(c.shape));
+    EXPECT_EQ(result.Status.trouble(), platform::TroubleOfShape(c.shape));
     // Neither gives the host TransformTitle or a true CacheEnable; the tool paths are
     // the defaults in the program's folder, as with no file.
     EXPECT_TRUE(s.TransformTitle.empty());

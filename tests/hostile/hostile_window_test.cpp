@@ -31,7 +31,7 @@ TEST(HostileWindow, ASettingIniTheHostCannotReadAsMeantIsToldAndNeverWritten) {
     w.view.Open();
     ASSERT_EQ(w.view.Messages().size(), 1u);
     EXPECT_EQ(w.view.Messages()[0].Prompt,
-              UnreadAtStartMessage({{kSettingsFileName, platform::WhyNotCodePageLines(c.shape)}}));
+              UnreadAtStartMessage({{kSettingsFileName, FailureReason(platform::IoStatus::Because(platform::TroubleOfShape(c.shape)), Language::Japanese)}}, Language::Japanese));
 
     // A theme chosen and a colour typed: the close has colours for setting.ini, but
     // asks nothing about a file it will not write, and writes the themes.

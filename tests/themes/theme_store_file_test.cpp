@@ -195,7 +195,9 @@ TEST_F(ThemeStoreFile, WithoutAPathTheStoreBesideTheProgramIsRead) {
   EXPECT_EQ(listBox.entries, (std::vector<std::wstring>{L"(現在の設定)", L"夜", L"ｱｲ"}));
 }
 
-TEST_F(ThemeStoreFile, LineEndsAreCrLfOrLoneCrButNeverLoneLf) {
+// An editor that writes LF alone (or a download) leaves such a file; read as one line,
+// it became a single black theme that the close then wrote over every stored theme.
+TEST_F(ThemeStoreFile, LineEndsAreCrLfLoneCrOrLoneLf) {
   WriteBytes("cr.ini", "[a]\rCOLOR_BACK=&HFF\r\n\r\n[b]\rTransformTitle=t\n2\r");
   WriteBytes("lf.ini", "[Night]\nCOLOR_BACK=&HFF\n");
 
@@ -205,12 +207,12 @@ TEST_F(ThemeStoreFile, LineEndsAreCrLfOrLoneCrButNeverLoneLf) {
   ASSERT_EQ(list.size(), 3u);
   EXPECT_EQ(list[1].Colors[COLOR_BACK], 0xFF);
   EXPECT_EQ(list[2].Name, L"b");
-  EXPECT_EQ(list[2].TransformTitle, L"t\n2");
+  EXPECT_EQ(list[2].TransformTitle, L"t");
 
   ASSERT_TRUE(LoadThemeStore(list, CurrentValues(), listBox, Path("lf.ini")).ok());
   ASSERT_EQ(list.size(), 2u);
-  EXPECT_EQ(list[1].Name, L"Night]\nCOLOR_BACK=&HFF");
-  EXPECT_EQ(list[1].Colors, ColorArray{});
+  EXPECT_EQ(list[1].Name, L"Night");
+  EXPECT_EQ(list[1].Colors[COLOR_BACK], 0xFF);
   EXPECT_EQ(listBox.entries.size(), 2u);
 }
 

@@ -286,6 +286,10 @@ void FakeForm1View::ListReplaceAll(const std::vector<std::wstring_view>& entries
   listIndex_ = -1;
 }
 
+void FakeForm1View::ListAppendAll(const std::vector<std::wstring_view>& entries) {
+  listItems_.insert(listItems_.end(), entries.begin(), entries.end());
+}
+
 void FakeForm1View::ListRemove(int index) {
   if (!InRange(index, ListCount())) {
     ADD_FAILURE() << "no list entry " << index;

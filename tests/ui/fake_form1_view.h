@@ -126,7 +126,7 @@ class FakeForm1View : public Form1View {
   void SetColorFieldText(int index, const std::wstring& text) override;
   std::wstring TransformTitleText() override { return titleText_; }
   void SetTransformTitleText(const std::wstring& text) override;
-  int FocusedColorField() override { return focus_.kind == Control::ColorField ? focus_.index : -1; }
+  int FocusedColorField() const { return focus_.kind == Control::ColorField ? focus_.index : -1; }
   int ListIndex() override { return listIndex_; }
   void SetListIndex(int index) override;
   int ListCount() override { return static_cast<int>(listItems_.size()); }
@@ -135,6 +135,7 @@ class FakeForm1View : public Form1View {
   void ListClear() override;
   void ListAdd(const std::wstring& text) override;
   void ListReplaceAll(const std::vector<std::wstring_view>& entries) override;
+  void ListAppendAll(const std::vector<std::wstring_view>& entries) override;
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return surface_; }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;

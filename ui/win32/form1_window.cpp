@@ -149,15 +149,6 @@ void Form1Window::SetColorFieldText(int index, const std::wstring& text) {
   RaiseEvent([index](Form1Events& events) { events.txtColors_Change(index); });
 }
 
-int Form1Window::FocusedColorField() {
-  const HWND focused = GetFocus();
-  if (!focused) return -1;
-  for (int i = 0; i < kColorSlotCount; ++i) {
-    if (Control(ControlName::txtColors, i) == focused) return i;
-  }
-  return -1;
-}
-
 std::wstring Form1Window::TransformTitleText() {
   return WindowText(Control(ControlName::txtTransformTitle));
 }
@@ -227,14 +218,23 @@ void Form1Window::ListAdd(const std::wstring& text) {
 }
 
 void Form1Window::ListReplaceAll(const std::vector<std::wstring_view>& entries) {
-  const HWND list = Control(ControlName::List1);
-  // Held from redrawing, the list box neither repaints nor resets its scroll bar after
-  // every entry: under Wine 100,000 entries took 1.4 s that way even while the window
-  // was hidden, and 5,000 took a minute when it was shown (File > load). Told the count
-  // first, it makes room for all of them at once; Wine's list box undoes that at the
-  // next entry and grows 16 entries at a time.
-  const ListRedrawHeld held(list);
+  const ListRedrawHeld held(Control(ControlName::List1));
   ListClear();
+  AddListEntries(entries);
+}
+
+void Form1Window::ListAppendAll(const std::vector<std::wstring_view>& entries) {
+  const ListRedrawHeld held(Control(ControlName::List1));
+  AddListEntries(entries);
+}
+
+void Form1Window::AddListEntries(const std::vector<std::wstring_view>& entries) {
+  const HWND list = Control(ControlName::List1);
+  // Held from redrawing (by the caller), the list box neither repaints nor resets its
+  // scroll bar after every entry: under Wine 100,000 entries took 1.4 s that way even
+  // while the window was hidden, and 5,000 took a minute when it was shown (File >
+  // load). Told the count first, it makes room for all of them at once; Wine's list box
+  // undoes that at the next entry and grows 16 entries at a time.
   std::size_t characters = 0;
   for (std::wstring_view entry : entries) characters += entry.size() + 1;
   SendMessageW(list, LB_INITSTORAGE, static_cast<WPARAM>(entries.size()),

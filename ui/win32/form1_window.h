@@ -51,7 +51,6 @@ class Form1Window final : public Form1View {
   void SetColorFieldText(int index, const std::wstring& text) override;
   std::wstring TransformTitleText() override;
   void SetTransformTitleText(const std::wstring& text) override;
-  int FocusedColorField() override;
   int ListIndex() override;
   void SetListIndex(int index) override;
   int ListCount() override;
@@ -60,6 +59,7 @@ class Form1Window final : public Form1View {
   void ListClear() override;
   void ListAdd(const std::wstring& text) override;
   void ListReplaceAll(const std::vector<std::wstring_view>& entries) override;
+  void ListAppendAll(const std::vector<std::wstring_view>& entries) override;
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return picture_.Surface(); }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
@@ -89,6 +89,7 @@ class Form1Window final : public Form1View {
   // Runs Form_QueryUnload(reason); false when it refused the close.
   bool CloseFor(CloseReason reason);
   void SetFieldText(HWND field, const std::wstring& text);
+  void AddListEntries(const std::vector<std::wstring_view>& entries);
   // Every handler is raised through here; none once the logic has gone.
   template <typename Raise>
   void RaiseEvent(Raise raise);
