@@ -40,6 +40,9 @@ struct ColorSlotInfo {
   const wchar_t* caption;         // as a Japanese user reads it
   const wchar_t* englishCaption;  // for every other user
   Color standard;
+  // What a screen reader says for the English caption where the label had to shorten
+  // it to fit; nullptr where the caption is whole.
+  const wchar_t* englishSpokenCaption = nullptr;
 };
 
 inline constexpr std::array<ColorSlotInfo, kColorSlotCount> kColorSlots = {{
@@ -56,7 +59,8 @@ inline constexpr std::array<ColorSlotInfo, kColorSlotCount> kColorSlots = {{
     {COLOR_NOTE_TOP, L"COLOR_NOTE_TOP", L"音符の色(選択トップ)", L"Note (selection top)", 0x00FF80FF},
     {COLOR_NOTE_SEL, L"COLOR_NOTE_SEL", L"音符の色(選択領域)", L"Note (selected)", 0x00FF40FF},
     {COLOR_NOTE_TNOR, L"COLOR_NOTE_TNOR", L"音符の文字色(通常)", L"Note text (normal)", 0x00000000},
-    {COLOR_NOTE_TTOP, L"COLOR_NOTE_TTOP", L"音符の文字色(選択トップ)", L"Note text (sel. top)", 0x00800000},
+    {COLOR_NOTE_TTOP, L"COLOR_NOTE_TTOP", L"音符の文字色(選択トップ)", L"Note text (sel. top)", 0x00800000,
+     L"Note text (selection top)"},
     {COLOR_NOTE_TSEL, L"COLOR_NOTE_TSEL", L"音符の文字色(選択領域)", L"Note text (selected)", 0x00800000},
     {COLOR_NOTE_RNOR, L"COLOR_NOTE_RNOR", L"休符の色(通常)", L"Rest (normal)", 0x00FFFFFF},
     {COLOR_NOTE_RTOP, L"COLOR_NOTE_RTOP", L"休符の色(選択トップ)", L"Rest (selection top)", 0x00C0C0C0},

@@ -16,9 +16,11 @@ constexpr std::array<LabelAndField, 2> kLabelledFields = {{
     {ControlName::Label2, ControlName::txtTransformTitle},
 }};
 
+// The slot's caption as a screen reader says it: whole, also where the label shortens it.
 const wchar_t* SlotCaption(int slot, Language language) {
   const ColorSlotInfo& info = kColorSlots[static_cast<std::size_t>(slot)];
-  return language == Language::Japanese ? info.caption : info.englishCaption;
+  if (language == Language::Japanese) return info.caption;
+  return info.englishSpokenCaption ? info.englishSpokenCaption : info.englishCaption;
 }
 
 }  // namespace
@@ -48,6 +50,9 @@ std::optional<AccessibleText> AnnotationFor(const ControlSpec& spec, Language la
     case ControlName::cmdBrows:
       return AccessibleText{
           Fill({L"「{1}」の色を選ぶ", L"Choose color: {1}"}, language, {SlotCaption(spec.index, language)}), L""};
+    case ControlName::txtColors:
+      // Named as the label beside it names it, but never shortened.
+      return AccessibleText{SlotCaption(spec.index, language), L""};
     case ControlName::List1:
       return AccessibleText{Phrase(L"テーマ一覧", L"Themes").In(language), L""};
     case ControlName::Picture1:

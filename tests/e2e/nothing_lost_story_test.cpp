@@ -23,6 +23,51 @@ TEST_F(Story, AColourStillBeingTypedIsAppliedByTheMenu) {
   EXPECT_EQ(Read(L"lirvacolors.ini"), store());
 }
 
+// A window of this test process that takes the activation from the program, as the
+// taskbar or another program does when the user closes us from there.
+class OtherProgramsWindow {
+ public:
+  OtherProgramsWindow() {
+    window_ = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetForegroundWindow(window_);
+    SetFocus(window_);
+  }
+  ~OtherProgramsWindow() { DestroyWindow(window_); }
+  OtherProgramsWindow(const OtherProgramsWindow&) = delete;
+  OtherProgramsWindow& operator=(const OtherProgramsWindow&) = delete;
+
+ private:
+  HWND window_ = nullptr;
+};
+
+// The taskbar's close and the session's end come while another program is active:
+// nothing in the program has the focus then, and the colour being typed is taken all
+// the same.
+TEST_F(Story, AColourTypedIsAppliedWhenTheCloseComesWhileAnotherProgramIsActive) {
+  for (const bool sessionEnd : {false, true}) {
+    SCOPED_TRACE(sessionEnd ? "session end" : "close from the taskbar");
+    WriteLirvaFolder();
+    ASSERT_TRUE(StartProgram());
+    app_->ClickListEntry(1);
+    ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"181010"; }));
+    app_->TypeReplacing(Field(COLOR_BACK), L"0000FF");
+    ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"0000FF"; }));
+
+    const OtherProgramsWindow other;
+    ASSERT_TRUE(app_->WaitUntil([&] { return app_->FocusedControl() == nullptr; }))
+        << "the program kept the focus";
+    PostMessageW(app_->main(), sessionEnd ? WM_QUERYENDSESSION : WM_CLOSE, 0, 0);
+    ASSERT_TRUE(AnswerMessageBox(L"設定が変更されています。setting.iniに反映しますか？", IDYES));
+    if (sessionEnd) PostMessageW(app_->main(), WM_ENDSESSION, TRUE, 0);
+    ASSERT_TRUE(app_->WaitForExit(10000)) << "the program did not close";
+    ColorArray written = kNightColors;
+    written[COLOR_BACK] = 0xFF;
+    EXPECT_EQ(Read(L"setting.ini"), Lines(SettingLines(folder_.wstring(), written, L"夜の歌")));
+    app_.reset();
+  }
+}
+
 TEST_F(Story, AFileWithoutThemesIsNotLoadedAndTheStoreKeepsItsThemes) {
   WriteLirvaFolder();
   Write(L"メモ.txt", "just a note\r\nnothing=here\r\n");

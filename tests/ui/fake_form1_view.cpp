@@ -205,7 +205,15 @@ void FakeForm1View::AnswerFileDialog(std::optional<std::wstring> path) {
   script_.push_back({Answer::FileDialog, {}, std::nullopt, {}, {}, std::move(path)});
 }
 
+void FakeForm1View::ModalOpened() {
+  if (dropDuringModal_.empty() || !events_) return;
+  std::vector<std::wstring> paths;
+  paths.swap(dropDuringModal_);
+  events_->Form_FilesDropped(paths);
+}
+
 std::optional<FakeForm1View::Answer> FakeForm1View::NextAnswer(Answer::Kind kind, const std::wstring& what) {
+  ModalOpened();
   if (script_.empty() || script_.front().kind != kind) {
     ADD_FAILURE() << "unscripted " << KindName(kind) << ": " << what
                   << (script_.empty() ? std::string() : std::string(" (next scripted: ") + KindName(script_.front().kind) + ")");
@@ -279,7 +287,10 @@ void FakeForm1View::ListClear() {
   listIndex_ = -1;
 }
 
-void FakeForm1View::ListAdd(const std::wstring& text) { listItems_.push_back(text); }
+void FakeForm1View::ListAdd(const std::wstring& text) {
+  listItems_.push_back(text);
+  ++singleListAdds_;
+}
 
 void FakeForm1View::ListReplaceAll(const std::vector<std::wstring_view>& entries) {
   listItems_.assign(entries.begin(), entries.end());

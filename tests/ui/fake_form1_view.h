@@ -97,6 +97,12 @@ class FakeForm1View : public Form1View {
   bool MenuItemEnabled(MenuCommand item) const;
   // Files dropped onto the main window.
   void DropFiles(const std::vector<std::wstring>& paths);
+  // The same files dropped onto the main window while the next modal window is open,
+  // before the user answers it.
+  void DropFilesDuringNextModal(std::vector<std::wstring> paths) { dropDuringModal_ = std::move(paths); }
+  // Another program becomes active: the focus leaves the window, and no control of it
+  // loses the focus to another (the toolkit raises no lost-focus handler for that).
+  void Deactivate() { focus_ = Control{}; }
   // The close box, the session ending, ...; true when the window closed.
   bool AskClose(CloseReason reason);
 
@@ -114,6 +120,8 @@ class FakeForm1View : public Form1View {
   const std::vector<ShownChooser>& Choosers() const { return choosers_; }
   const std::vector<ShownFileDialog>& FileDialogs() const { return fileDialogs_; }
   std::vector<std::wstring> ListItems() const { return listItems_; }
+  // Entries added one at a time (ListAdd) rather than all in one call.
+  int SingleListAdds() const { return singleListAdds_; }
   std::vector<std::wstring> ColorFieldTexts() const;
   Control FocusedControl() const { return focus_; }
   bool Closed() const { return closed_; }
@@ -179,6 +187,8 @@ class FakeForm1View : public Form1View {
   };
 
   std::optional<Answer> NextAnswer(Answer::Kind kind, const std::wstring& what);
+  // A modal window opens: files meant to be dropped during it are dropped now.
+  void ModalOpened();
   // User actions need an open window with no modal window over it.
   bool UserCanAct(const char* action);
   void SetListIndexAndNotify(int index);
@@ -199,6 +209,8 @@ class FakeForm1View : public Form1View {
   bool wholeTextSelected_ = false;
   bool closed_ = false;
   std::vector<MenuCommand> greyed_;
+  std::vector<std::wstring> dropDuringModal_;
+  int singleListAdds_ = 0;
   RecordingSurface surface_;
   NameDialogView nameDialog_;
 };

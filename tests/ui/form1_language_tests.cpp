@@ -133,6 +133,14 @@ TEST(Form1Languages, TheMessagesBuiltFromPartsAreEnglishWhateverTheirParts) {
       SaveBeforeLoadFailedMessage(L"C:\\themes.txt", L"", Language::English),
       NoThemeInFileMessage(L"C:\\themes.txt", Language::English),
       FailureReason(platform::IoStatus::NoPlainFile(platform::PathKind::HiddenOrSystemFile), Language::English),
+      // The reasons of our own for files not read as they stand.
+      FailureReason(platform::IoStatus::NoPlainFile(platform::PathKind::Folder), Language::English),
+      FailureReason(platform::IoStatus::Because(platform::FileTrouble::Utf16Text), Language::English),
+      FailureReason(platform::IoStatus::Because(platform::FileTrouble::LoneLineFeeds), Language::English),
+      FailureReason(platform::IoStatus::Because(platform::FileTrouble::OutOfMemory), Language::English),
+      FailureReason(platform::IoStatus::TooLarge(5ull << 30), Language::English),
+      FailureReason(platform::IoStatus::TooLarge(5ull << 30), Language::English, FileRole::HostSettings),
+      ExportFailedMessage(L"C:\\night.txt", L"", Language::English),
       DroppedFilesRefusedMessage({{L"C:\\note.txt", NoThemeInFileReason(Language::English)}}, true, Language::English),
   };
   for (const std::wstring& text : texts) {

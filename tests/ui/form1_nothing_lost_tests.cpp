@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "settings/settings_file.h"
@@ -91,10 +92,14 @@ TEST(Form1Load, EditsKeptByTheSwitchQuestionAreOfferedForSavingBeforeTheLoad) {
     const char* name;
     MsgBoxAnswer offerAnswer;
     bool loaded;
+    bool saveDialogCancelled = false;
   };
+  // A Yes whose save dialog is cancelled keeps the edits as Cancel does: they exist
+  // nowhere but in the list the load would replace.
   const Case cases[] = {{"saved, then loaded", MsgBoxAnswer::Yes, true},
                         {"not saved, loaded", MsgBoxAnswer::No, true},
-                        {"load cancelled", MsgBoxAnswer::Cancel, false}};
+                        {"load cancelled", MsgBoxAnswer::Cancel, false},
+                        {"save dialog cancelled", MsgBoxAnswer::Yes, false, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TestWindow w;
@@ -107,10 +112,10 @@ TEST(Form1Load, EditsKeptByTheSwitchQuestionAreOfferedForSavingBeforeTheLoad) {
     w.view.AnswerFileDialog(other);
     w.view.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::Yes);
     w.view.AnswerMessage(kSaveBeforeLoadQuestion, c.offerAnswer);
-    if (c.offerAnswer == MsgBoxAnswer::Yes) w.view.AnswerFileDialog(saved);
+    if (c.offerAnswer == MsgBoxAnswer::Yes) w.view.AnswerFileDialog(c.saveDialogCancelled ? std::nullopt : std::optional(saved));
     w.view.ChooseMenu(&Form1Events::mnOpen_Click);
 
-    if (c.offerAnswer == MsgBoxAnswer::Yes) {
+    if (c.offerAnswer == MsgBoxAnswer::Yes && !c.saveDialogCancelled) {
       std::vector<Theme> themes = ReadThemeFile(saved).Themes;
       ASSERT_EQ(themes.size(), 3u);
       EXPECT_EQ(themes[0].Name, L"Night");
@@ -318,6 +323,123 @@ TEST(Form1Close, TheHostRunningIsNotAskedAboutWhenSettingIniIsNotWritten) {
   w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::No);
   EXPECT_TRUE(w.view.AskClose(CloseReason::CloseBox));
   EXPECT_EQ(w.view.Messages().size(), 1u);
+}
+
+// The taskbar's close, Task Manager and the session's end come while another program
+// is active: the colour being typed is no less the user's.
+TEST(Form1Close, AColourTypedIsTakenWhenTheCloseComesWhileAnotherProgramIsActive) {
+  for (CloseReason reason : {CloseReason::CloseBox, CloseReason::SessionEnd}) {
+    SCOPED_TRACE(static_cast<int>(reason));
+    TestWindow w;
+    w.StartBesideSampleFiles();
+    w.view.Focus(Control::Field(COLOR_BACK));
+    w.view.Type(L"0000FF");
+    w.view.Deactivate();
+    w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::Yes);
+    ASSERT_TRUE(w.view.AskClose(reason));
+    EXPECT_NE(w.Bytes(L"setting.ini").find("COLOR_BACK=&HFF\r\n"), std::string::npos);
+  }
+}
+
+// A file dropped while one of our dialogs is open waits for the command to end, then
+// is added: a load going on does not throw it away, and no message comes in between.
+TEST(Form1DropFiles, FilesDroppedDuringADialogAreAddedWhenTheCommandEnds) {
+  struct Case {
+    const char* name;
+    std::function<void(TestWindow&, const std::wstring& other)> command;
+    std::vector<std::wstring> listBeforeTheDrop;
+  };
+  const Case cases[] = {
+      {"open dialog of File > load",
+       [](TestWindow& w, const std::wstring& other) {
+         w.view.AnswerFileDialog(other);
+         w.view.ChooseMenu(&Form1Events::mnOpen_Click);
+       },
+       {L"(現在の設定)", L"Other"}},
+      {"delete question",
+       [](TestWindow& w, const std::wstring&) {
+         w.view.ClickListEntry(1);
+         w.view.AnswerMessage(MsgBoxAnswer::OK);
+         w.view.ChooseMenu(&Form1Events::mnDelete_Click);
+       },
+       {L"(現在の設定)", L"Day", L"Sea"}},
+      {"name dialog",
+       [](TestWindow& w, const std::wstring&) {
+         w.view.AnswerNameDialog({TypeName(L"New"), ClickOk()});
+         w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
+       },
+       {L"(現在の設定)", L"Night", L"Day", L"Sea", L"New"}},
+      {"colour chooser",
+       [](TestWindow& w, const std::wstring&) {
+         w.view.AnswerChooser(0x123456);
+         w.view.ClickBrowse(COLOR_BACK);
+       },
+       kSampleList},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestWindow w;
+    w.StartBesideSampleFiles();
+    const std::wstring other = WriteOtherThemeFile(w);
+    w.folder.Write(L"dropped.txt", TestWindow::StoreBytes({Theme{}, MakeTheme(L"Dropped", 0x102030, L"")}));
+    w.view.DropFilesDuringNextModal({w.folder.File(L"dropped.txt")});
+    c.command(w, other);
+    std::vector<std::wstring> expected = c.listBeforeTheDrop;
+    expected.push_back(L"Dropped");
+    EXPECT_EQ(w.view.ListItems(), expected);
+    EXPECT_EQ(w.form.Themes().back(), MakeTheme(L"Dropped", 0x102030, L""));
+    EXPECT_TRUE(w.form.State().ThemeListChanged);
+  }
+}
+
+// An editor that writes LF alone, or a download, leaves such a store: read as one line
+// it was a single black theme, which the close wrote over every theme the user had.
+TEST(Form1StartUp, AStoreWhoseLinesEndInLfAloneIsReadAndWrittenBackWithCrLf) {
+  TestWindow w;
+  w.WriteSettingsFile(SampleSettings());
+  ::ThemeList list{Theme{}};
+  for (const Theme& theme : SampleThemes()) list.push_back(theme);
+  std::string lf = TestWindow::StoreBytes(list);
+  std::erase(lf, '\r');
+  w.folder.Write(L"lirvacolors.ini", lf);
+  w.view.Open();
+  EXPECT_EQ(w.view.ListItems(), kSampleList);
+  w.view.ClickListEntry(1);
+  w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::No);
+  ASSERT_TRUE(w.view.AskClose(CloseReason::CloseBox));
+  EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), TestWindow::StoreBytes(list));
+}
+
+// Every question of the close comes before anything is written: going back to the
+// window from the last of them leaves setting.ini as it was too.
+TEST(Form1Close, GoingBackFromTheStoreQuestionLeavesBothFilesAsTheyWere) {
+  TestWindow w;
+  w.StartBesideSampleFiles();
+  const std::string settingsBefore = w.Bytes(L"setting.ini");
+  w.view.ClickListEntry(1);
+  w.WriteStoreFile({MakeTheme(L"Elsewhere", 0x303030, L"")});
+  const std::string theirs = w.Bytes(L"lirvacolors.ini");
+  w.view.AnswerMessage(StoreChangedQuestion(), MsgBoxAnswer::Cancel);
+  w.view.ChooseMenu(&Form1Events::mnQuit_Click);
+  EXPECT_FALSE(w.view.Closed());
+  EXPECT_EQ(w.Bytes(L"setting.ini"), settingsBefore);
+  EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), theirs);
+}
+
+// The user saved the themes into lirvacolors.ini through File > save: the close finds
+// the user's own file there, not another program's.
+TEST(Form1Close, AStoreTheUserSavedThroughFileSaveIsNoOtherProgramsChange) {
+  TestWindow w;
+  w.StartBesideSampleFiles();
+  w.view.ClickListEntry(2);
+  w.view.AnswerNameDialog({TypeName(L"Dusk"), ClickOk()});
+  w.view.ChooseMenu(&Form1Events::mnRename_Click);
+  w.view.AnswerFileDialog(w.folder.File(L"lirvacolors.ini"));
+  w.view.ChooseMenu(&Form1Events::mnSave_Click);
+  w.view.ChooseMenu(&Form1Events::mnQuit_Click);
+  EXPECT_TRUE(w.view.Closed());
+  EXPECT_TRUE(w.view.Messages().empty());
+  EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), TestWindow::StoreBytes(w.form.Themes()));
 }
 
 }  // namespace

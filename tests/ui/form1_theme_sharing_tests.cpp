@@ -2,6 +2,10 @@
 // to the end of the list (from the Theme menu or dropped onto the window).
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+#include <utility>
+
 #include "tests/ui/form1_test_support.h"
 #include "themes/theme_store.h"
 #include "ui/form1_texts.h"
@@ -157,6 +161,135 @@ TEST(Form1DropFiles, AddsTheThemesOfEveryFileAndNamesTheOthersOnce) {
   v.view.DropFiles({v.folder.File(L"note.txt")});
   EXPECT_EQ(v.view.ListItems(), kSampleList);
   EXPECT_FALSE(v.form.State().ThemeListChanged);
+}
+
+// The fields show edits of the selected theme: export asks, as a switch does, whether
+// they go into the theme first.
+TEST(Form1ExportTheme, UnsavedEditsOfTheThemeAreAskedAboutFirst) {
+  struct Case {
+    const char* name;
+    MsgBoxAnswer answer;
+    std::optional<Color> exportedBack;  // nullopt: nothing written
+    bool stillUnsaved;
+  };
+  const Case cases[] = {{"store the edits and export", MsgBoxAnswer::Yes, 0xFF, false},
+                        {"export as stored", MsgBoxAnswer::No, SampleThemes()[0].Colors[COLOR_BACK], true},
+                        {"cancel", MsgBoxAnswer::Cancel, std::nullopt, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestWindow w;
+    w.StartBesideSampleFiles();
+    w.view.ClickListEntry(1);
+    w.view.Focus(Control::Field(COLOR_BACK));
+    w.view.Type(L"0000FF");
+    w.view.Focus(Control::ListBox());
+    w.view.AnswerMessage(kSwitchQuestion, c.answer);
+    if (c.exportedBack) w.view.AnswerFileDialog(w.folder.File(L"night.txt"));
+    w.view.ChooseMenu(&Form1Events::mnExportTheme_Click);
+    EXPECT_EQ(w.form.State().SettingsChanged, c.stillUnsaved);
+    if (!c.exportedBack) {
+      EXPECT_FALSE(w.folder.Exists(L"night.txt"));
+      continue;
+    }
+    const std::vector<Theme> exported = ReadThemeFile(w.folder.File(L"night.txt")).Themes;
+    ASSERT_EQ(exported.size(), 1u);
+    EXPECT_EQ(exported[0].Colors[COLOR_BACK], *c.exportedBack);
+    EXPECT_EQ(w.form.Themes()[1].Colors[COLOR_BACK], *c.exportedBack);
+  }
+}
+
+// The file last loaded or saved holds a whole collection: export proposes the theme's
+// own name, and load and save keep their file name.
+TEST(Form1ExportTheme, ProposesTheThemesOwnNameAndLeavesTheLoadAndSaveFileName) {
+  TestWindow w;
+  w.StartBesideSampleFiles();
+  const std::wstring collection = w.folder.File(L"collection.txt");
+  w.view.AnswerFileDialog(collection);
+  w.view.ChooseMenu(&Form1Events::mnSave_Click);
+  w.view.ClickListEntry(2);
+  w.view.AnswerNameDialog({TypeName(L"Dusk: \"a/b\" *?"), ClickOk()});
+  w.view.ChooseMenu(&Form1Events::mnRename_Click);
+  w.view.AnswerFileDialog(std::nullopt);
+  w.view.ChooseMenu(&Form1Events::mnExportTheme_Click);
+  w.view.AnswerFileDialog(std::nullopt);
+  w.view.ChooseMenu(&Form1Events::mnSave_Click);
+  ASSERT_EQ(w.view.FileDialogs().size(), 3u);
+  EXPECT_EQ(w.view.FileDialogs()[1].FileName, L"Dusk_ _a_b_ __.txt");
+  EXPECT_EQ(w.view.FileDialogs()[2].FileName, collection);
+}
+
+TEST(ThemeFileNameFor, GivesANameWindowsTakesForAFile) {
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {L"夜の海", L"夜の海.txt"},     {L"a<b>c:d\"e/f\\g|h?i*j", L"a_b_c_d_e_f_g_h_i_j.txt"},
+      {L"tab\there", L"tab_here.txt"}, {L"dots...  ", L"dots.txt"},
+      {L"", L"Theme.txt"},              {L" . ", L"Theme.txt"},
+      {L"con", L"con_.txt"},            {L"LPT1", L"LPT1_.txt"},
+      {L"nul.old", L"nul.old_.txt"},    {L"console", L"console.txt"},
+  };
+  for (const auto& [name, file] : cases) {
+    SCOPED_TRACE(platform::ToUtf8(name));
+    EXPECT_EQ(ThemeFileNameFor(name, L"Theme"), file);
+  }
+}
+
+TEST(Form1ExportTheme, AFailedWriteSpeaksOfOneTheme) {
+  TestWindow w;
+  w.view.SetInterfaceLanguage(Language::English);
+  w.StartBesideSampleFiles();
+  w.view.ClickListEntry(1);
+  const std::wstring nowhere = platform::PathInFolder(w.folder.File(L"missing"), L"night.txt");
+  w.view.AnswerFileDialog(nowhere);
+  w.view.AnswerMessage(MsgBoxAnswer::OK);
+  w.view.ChooseMenu(&Form1Events::mnExportTheme_Click);
+  ASSERT_EQ(w.view.Messages().size(), 1u);
+  EXPECT_EQ(w.view.Messages()[0].Prompt.rfind(L"The theme could not be exported to " + nowhere, 0), 0u);
+}
+
+// A readme or notes file has "[...]" headings too: only sections that set a colour or
+// the title are themes to add, and a file with none is refused. File > load still reads
+// every section, as the store does.
+TEST(Form1AddThemes, OnlySectionsThatSetSomethingAreThemesToAdd) {
+  const std::string readme =
+      "[使い方]\r\nテーマを追加してください。\r\n\r\n[Mine]\r\nCOLOR_BACK=&H0000FF\r\n[注意]\r\n[Title only]\r\nTransformTitle=題\r\n";
+  TestWindow w;
+  w.StartBesideSampleFiles();
+  w.folder.Write(L"readme.txt", readme);
+  w.folder.Write(L"headings.txt", "[使い方]\r\n説明\r\n[その他]\r\n");
+  const std::wstring headings = w.folder.File(L"headings.txt");
+
+  w.view.AnswerFileDialog(w.folder.File(L"readme.txt"));
+  w.view.ChooseMenu(&Form1Events::mnAddThemes_Click);
+  w.view.AnswerMessage(DroppedFilesRefusedMessage({{headings, kNoThemeInFileReason}}, false), MsgBoxAnswer::OK);
+  w.view.DropFiles({headings});
+  w.view.AnswerFileDialog(headings);
+  w.view.AnswerMessage(NoThemeInFileMessage(headings), MsgBoxAnswer::OK);
+  w.view.ChooseMenu(&Form1Events::mnAddThemes_Click);
+  EXPECT_EQ(w.view.ListItems(), (std::vector<std::wstring>{L"(現在の設定)", L"Night", L"Day", L"Sea", L"Mine", L"Title only"}));
+  // Added in one go, as the start-up fills the list, not entry by entry.
+  EXPECT_EQ(w.view.SingleListAdds(), 0);
+
+  w.view.AnswerMessage(kSaveBeforeLoadQuestion, MsgBoxAnswer::No);
+  w.view.AnswerFileDialog(w.folder.File(L"readme.txt"));
+  w.view.ChooseMenu(&Form1Events::mnOpen_Click);
+  EXPECT_EQ(w.view.ListItems(),
+            (std::vector<std::wstring>{L"(現在の設定)", L"使い方", L"Mine", L"注意", L"Title only"}));
+}
+
+TEST(Form1DropFiles, NamesAFolderAsOneAndListsAtMostTenFiles) {
+  TestWindow w;
+  w.view.SetInterfaceLanguage(Language::English);
+  w.StartBesideSampleFiles();
+  std::filesystem::create_directory(std::filesystem::path(w.folder.File(L"themes")));
+  std::vector<std::wstring> dropped = {w.folder.File(L"themes")};
+  for (int i = 0; i < 11; ++i) dropped.push_back(w.folder.File(L"gone" + std::to_wstring(i) + L".txt"));
+  w.view.AnswerMessage(MsgBoxAnswer::OK);
+  w.view.DropFiles(dropped);
+  ASSERT_EQ(w.view.Messages().size(), 1u);
+  const std::wstring& shown = w.view.Messages()[0].Prompt;
+  EXPECT_NE(shown.find(w.folder.File(L"themes") + L"\nIt is a folder."), std::wstring::npos);
+  EXPECT_NE(shown.find(dropped[9]), std::wstring::npos);
+  EXPECT_EQ(shown.find(dropped[10]), std::wstring::npos);
+  EXPECT_NE(shown.find(L"and 2 more"), std::wstring::npos);
 }
 
 }  // namespace

@@ -139,6 +139,9 @@ TEST(ExeImage, IsA32BitGuiProgram) {
   EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
   ASSERT_EQ(nt->OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
   EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+  // Up to 4 GB of address space on 64-bit Windows instead of 2 GB: a store of a million
+  // themes, or a file refused only for its size, leaves room to spare.
+  EXPECT_TRUE(nt->FileHeader.Characteristics & IMAGE_FILE_LARGE_ADDRESS_AWARE);
 }
 
 TEST(ExeImage, ImportsOnlySystemDlls) {
