@@ -99,7 +99,10 @@ new_machine() {
 on_machine() {
   local root="$1" scenario="$2"
   shift 2
-  PATH="$root/machine/bin:$PATH" FAKE_STATE="$root/machine" FAKE_APT="$scenario" \
+  # scripts/test runs this with its own choice of build exported: the stand-in machine
+  # starts without one.
+  env -u HUEBROOK_WINDOWS_ARCH -u HUEBROOK_WINDOWS_ARCH_REASON -u HUEBROOK_WINDOWS_PRESET \
+    PATH="$root/machine/bin:$PATH" FAKE_STATE="$root/machine" FAKE_APT="$scenario" \
     HUEBROOK_SETUP_PAUSE=0 HUEBROOK_SETUP_TRIES=2 HUEBROOK_MACHINE_RUNS_32BIT=1 "$@"
 }
 

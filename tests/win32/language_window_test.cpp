@@ -13,6 +13,7 @@
 #include "recording_events.h"
 #include "ui/accessibility.h"
 #include "ui/win32/control_set.h"
+#include "ui/win32/fonts.h"
 #include "ui/win32/form1_window.h"
 #include "ui/win32/menu_bar.h"
 #include "window_test_support.h"
@@ -107,6 +108,23 @@ TEST(EnglishWindow, ShowsTheEnglishTablesCaptionsMenusAndKeepsTheTabOrder) {
     EXPECT_STREQ(caption, spec.caption);
   }
   EXPECT_EQ(GetMenuItemCount(bar), top + 1);
+}
+
+// The English window takes the face the system speaks in; measured in a stand-in (a
+// machine without that face), captions that fit in the tests could be cut off on the
+// users' screens. The title bars' buttons are glyphs of Marlett, which Windows always
+// has: without it the screenshots show letters where the buttons are.
+TEST(EnglishWindow, IsMeasuredInTheSystemsOwnFaceAndTheTitleBarsHaveTheirGlyphs) {
+  Form1Window window(nullptr, Language::English);
+  ASSERT_NE(window.Handle(), nullptr);
+  const Fit label = Measure(window.Control(ControlName::Label2));
+  const std::wstring asked = DefaultFontChoice(Language::English).face;
+  std::cout << "English default face: asked \"" << Utf8(asked) << "\", drawn in \"" << Utf8(label.face) << "\"\n";
+  // "MS Shell Dlg" is the system's own alias; Windows maps it to one of these.
+  const bool alias = asked == L"MS Shell Dlg" || asked == L"MS Shell Dlg 2";
+  EXPECT_TRUE(label.face == asked || (alias && (label.face == L"Tahoma" || label.face == L"Microsoft Sans Serif")))
+      << "a stand-in face: " << Utf8(label.face);
+  EXPECT_TRUE(FontFaceInstalled(L"Marlett", SYMBOL_CHARSET));
 }
 
 TEST(CaptionsFit, EveryLabelAndButtonOfBothWindowsInBothLanguagesAt96And144Dpi) {
