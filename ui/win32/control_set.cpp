@@ -1,5 +1,7 @@
 #include "ui/win32/control_set.h"
 
+#include <algorithm>
+
 #include "ui/accessibility.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/picture_box.h"
@@ -56,10 +58,31 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, UINT dp
   }
 }
 
+namespace {
+
+// The height of a line of text in this font, in pixels.
+int LineHeight(HWND control, HFONT font) {
+  HDC dc = GetDC(control);
+  const HGDIOBJ previous = SelectObject(dc, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return metrics.tmHeight;
+}
+
+}  // namespace
+
 void ControlSet::Place(UINT dpi, const WindowFonts& fonts) {
   for (size_t position = 0; position < specs_.size(); ++position) {
     const ControlSpec& spec = specs_[position];
-    const RECT rect = TwipsToPixels(spec.rect, dpi);
+    RECT rect = TwipsToPixels(spec.rect, dpi);
+    // A label drawn in a face taller for its size than the one the layout was made
+    // for (Segoe UI or Tahoma at 144 DPI, say) grows downwards into the gap below it
+    // rather than losing the bottom of its letters.
+    if (spec.kind == ControlKind::Label) {
+      rect.bottom = std::max<LONG>(rect.bottom, rect.top + LineHeight(windows_[position], fonts.For(spec.font)));
+    }
     SendMessageW(windows_[position], WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(spec.font)),
                  FALSE);
     SetWindowPos(windows_[position], nullptr, rect.left, rect.top, rect.right - rect.left,
