@@ -17,7 +17,5 @@ struct Theme {
 // A position in the list box List1 is an index into this list.
 using ThemeList = std::vector<Theme>;
 
-inline constexpr wchar_t kCurrentSettingsName[] = L"(現在の設定)";
-
 // Removes entry k (k >= 1), keeping the order of the others; out of range does nothing.
 void RemoveTheme(ThemeList& list, int k);

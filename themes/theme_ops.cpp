@@ -12,35 +12,32 @@ bool IsSlot(int slot) { return slot >= 0 && slot < kColorSlotCount; }
 
 }  // namespace
 
-void StoreIntoTheme(ThemeList& list, const SettingsRecord& current, int index,
-                    ThemeWindow& window) {
-  if (!IsThemeIndex(list, index)) return;
-  Theme& theme = list[index];
+bool StoreIntoTheme(ThemeList& list, const SettingsRecord& current, int index) {
+  if (!IsThemeIndex(list, index)) return false;
+  Theme& theme = list[static_cast<std::size_t>(index)];
   theme.Colors = current.Colors;
   theme.TransformTitle = current.TransformTitle;
-  window.SetThemeListChanged();
+  return true;
 }
 
-void LoadFromTheme(const ThemeList& list, SettingsRecord& current, int index,
-                   ThemeWindow& window) {
-  if (!IsThemeIndex(list, index)) return;
-  const Theme& theme = list[index];
+bool LoadFromTheme(const ThemeList& list, SettingsRecord& current, int index) {
+  if (!IsThemeIndex(list, index)) return false;
+  const Theme& theme = list[static_cast<std::size_t>(index)];
   current.Colors = theme.Colors;
   current.TransformTitle = theme.TransformTitle;
-  window.FillColorFields();
+  return true;
 }
 
-// An out-of-range slot has no field to read, so the window is not asked at all.
-void ApplyColorField(SettingsRecord& current, int slot, ThemeWindow& window) {
-  if (!IsSlot(slot)) return;
-  current.Colors[slot] = TextToColor(window.ColorFieldText(slot));
-  window.RedrawPreview();
+bool ApplyColorField(SettingsRecord& current, int slot, std::wstring_view fieldText) {
+  if (!IsSlot(slot)) return false;
+  current.Colors[slot] = TextToColor(fieldText);
+  return true;
 }
 
-void CommitColorField(SettingsRecord& current, int slot, ThemeWindow& window) {
-  if (!IsSlot(slot)) return;
-  const Color value = LiftColor(TextToColor(window.ColorFieldText(slot)));
-  window.SetColorFieldText(slot, ColorToText(value));
+std::optional<Color> CommitColorField(SettingsRecord& current, int slot, std::wstring_view fieldText) {
+  if (!IsSlot(slot)) return std::nullopt;
   // All 32 bits are kept, so seven typed digits store more than the field shows.
+  const Color value = LiftColor(TextToColor(fieldText));
   current.Colors[slot] = value;
+  return value;
 }

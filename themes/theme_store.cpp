@@ -12,19 +12,12 @@
 
 namespace {
 
-Theme CurrentSettingsEntry(const SettingsRecord& current, const wchar_t* name) {
+Theme CurrentSettingsEntry(const SettingsRecord& current, std::wstring_view name) {
   Theme entry;
   entry.Name = name;
   entry.Colors = current.Colors;
   entry.TransformTitle = current.TransformTitle;
   return entry;
-}
-
-void RefillListBox(const ThemeList& list, ThemeListBox& listBox) {
-  std::vector<std::wstring_view> names;
-  names.reserve(list.size());
-  for (const Theme& theme : list) names.push_back(theme.Name);
-  listBox.ReplaceListEntries(names);
 }
 
 }  // namespace
@@ -102,26 +95,31 @@ ThemeFileRead ReadThemeFileToAdd(const std::wstring& path) {
   return ReadChosenThemeFile(path, SectionsTaken::OnlyThoseSettingAValue);
 }
 
-void ReplaceThemeList(ThemeList& list, const SettingsRecord& current, ThemeListBox& listBox,
-                      std::vector<Theme> themes, const wchar_t* currentSettingsName) {
-  // Entry 0 goes in front of the themes where they lie, in the room ReadThemeFile left
-  // for it: a large store is not moved into a list of its own.
+ThemeList ListWithCurrentSettings(const SettingsRecord& current, std::vector<Theme> themes,
+                                  std::wstring_view currentSettingsName) {
+  // Entry 0 goes in front of the themes where they lie: a large store is not copied
+  // into a list of its own.
   themes.insert(themes.begin(), CurrentSettingsEntry(current, currentSettingsName));
-  list = std::move(themes);
-  RefillListBox(list, listBox);
+  return themes;
 }
 
-platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current,
-                                  ThemeListBox& listBox,
+platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current, std::wstring_view currentSettingsName,
                                   const std::optional<std::wstring>& path) {
   // The whole file is read before anything changes, so a file that cannot be read
-  // leaves the list and the list box as they were: a failed File > load costs the
-  // user nothing. Only at start-up, when there is no list yet, entry 0 alone is
-  // shown, so that the window still has its current-settings entry.
+  // leaves the list as it was: a failed File > load costs the user nothing. Only at
+  // start-up, when there is no list yet, entry 0 alone is taken, so that the window
+  // still has its current-settings entry.
   ThemeFileRead read = ReadThemeFile(path ? *path : ThemeStorePath());
   if (!read.Status.ok() && !list.empty()) return read.Status;
-  ReplaceThemeList(list, current, listBox, std::move(read.Themes));
+  list = ListWithCurrentSettings(current, std::move(read.Themes), currentSettingsName);
   return read.Status;
+}
+
+std::vector<std::wstring_view> ThemeNames(const ThemeList& list) {
+  std::vector<std::wstring_view> names;
+  names.reserve(list.size());
+  for (const Theme& theme : list) names.push_back(theme.Name);
+  return names;
 }
 
 platform::IoStatus SaveThemeStore(const ThemeList& list, const std::wstring& path, platform::FileFingerprint* written) {

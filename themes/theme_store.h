@@ -12,17 +12,6 @@
 #include "themes/theme.h"
 #include "themes/theme_store_reader.h"
 
-// The list box that shows the theme list; refilled by LoadThemeStore.
-class ThemeListBox {
- public:
-  // Every entry replaced by these names, in order, with nothing selected. All in one
-  // call, so that a list box can make room for them at once.
-  virtual void ReplaceListEntries(const std::vector<std::wstring_view>& names) = 0;
-
- protected:
-  ~ThemeListBox() = default;
-};
-
 // The theme store, beside the program.
 inline constexpr wchar_t kThemeStoreFileName[] = L"lirvacolors.ini";
 
@@ -52,18 +41,19 @@ ThemeFileRead ReadChosenThemeFile(const std::wstring& path, SectionsTaken taken)
 // the title are themes there.
 ThemeFileRead ReadThemeFileToAdd(const std::wstring& path);
 
-// The list becomes entry 0 from the current values, then `themes`; the list box is
-// refilled with nothing selected. Entry 0 is named as the window's language calls the
-// current settings; the name is never written to a file.
-void ReplaceThemeList(ThemeList& list, const SettingsRecord& current, ThemeListBox& listBox,
-                      std::vector<Theme> themes, const wchar_t* currentSettingsName = kCurrentSettingsName);
+// The list: entry 0 made from the current values and named `currentSettingsName` (the
+// window's words for it, never written to a file), then `themes`.
+ThemeList ListWithCurrentSettings(const SettingsRecord& current, std::vector<Theme> themes,
+                                  std::wstring_view currentSettingsName);
 
 // Rebuilds the list: entry 0 from the current values first, then the themes of the
-// file (the store when no path is given); refills the list box with nothing selected.
-// A missing file is no failure.
-platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current,
-                                  ThemeListBox& listBox,
+// file (the store when no path is given). A missing file is no failure. A file that
+// cannot be read leaves a list that has entries as it was.
+platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current, std::wstring_view currentSettingsName,
                                   const std::optional<std::wstring>& path = std::nullopt);
+
+// The names of the list's entries, in order, as the list box shows them.
+std::vector<std::wstring_view> ThemeNames(const ThemeList& list);
 
 // Writes entries 1.. safely; a list with entry 0 only gives an empty file. `written`,
 // when given, receives the fingerprint of the bytes written.

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "themes/color_text.h"
 #include "themes/theme_ops.h"
+#include "themes/theme_store.h"
 #include "ui/preview.h"
 
 std::vector<std::wstring> ProgramsRunningFromProgramFolder() {
@@ -39,14 +40,6 @@ Form1::CommandScope::~CommandScope() {
   }
 }
 
-std::wstring Form1::ColorFieldText(int slot) { return view_.ColorFieldText(slot); }
-
-void Form1::SetColorFieldText(int slot, const std::wstring& text) { WriteColorField(slot, text); }
-
-std::wstring Form1::TransformTitleText() { return view_.TransformTitleText(); }
-
-void Form1::SetTransformTitleText(const std::wstring& text) { view_.SetTransformTitleText(text); }
-
 void Form1::FillColorFields() {
   // Each write raises the field's change handler, so ColorFieldEdited ends up set; the
   // title field finds its text equal to the stored one and changes nothing.
@@ -61,7 +54,25 @@ void Form1::SetThemeListChanged() {
 
 void Form1::RedrawPreview() { ::RedrawPreview(view_.Preview(), settings_.Colors, InterfaceLanguage()); }
 
-void Form1::ReplaceListEntries(const std::vector<std::wstring_view>& names) { view_.ListReplaceAll(names); }
+void Form1::ReplaceThemeList(std::vector<Theme> themes) {
+  themeList_ = ListWithCurrentSettings(settings_, std::move(themes), CurrentSettingsName(InterfaceLanguage()));
+  view_.ListReplaceAll(ThemeNames(themeList_));
+}
+
+void Form1::StoreCurrentInto(int index) {
+  if (StoreIntoTheme(themeList_, settings_, index)) SetThemeListChanged();
+}
+
+void Form1::LoadCurrentFrom(int index) {
+  if (LoadFromTheme(themeList_, settings_, index)) FillColorFields();
+}
+
+void Form1::MakeCurrent(int index) {
+  state_.SettingsChanged = false;
+  SetThemeListChanged();
+  state_.CurrentThemeIndex = index;
+  SelectQuietly(index);
+}
 
 void Form1::SelectQuietly(int index) {
   state_.ListClickSuppressed = true;
@@ -74,7 +85,7 @@ int Form1::AppendTheme(const std::wstring& name) {
   const int n = view_.ListCount() - 1;
   themeList_.resize(static_cast<std::size_t>(n) + 1);
   themeList_[static_cast<std::size_t>(n)].Name = name;
-  StoreIntoTheme(themeList_, settings_, n, *this);
+  StoreCurrentInto(n);
   return n;
 }
 

@@ -29,7 +29,6 @@
 #include "settings/settings_record.h"
 #include "themes/theme.h"
 #include "themes/theme_store.h"
-#include "themes/theme_window.h"
 #include "ui/form1_events.h"
 #include "ui/form1_texts.h"
 #include "ui/form1_view.h"
@@ -54,7 +53,7 @@ struct Form1State {
 using ProgramsRunningBeside = std::function<std::vector<std::wstring>()>;
 std::vector<std::wstring> ProgramsRunningFromProgramFolder();
 
-class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
+class Form1 : public Form1Events {
  public:
   // `settings` is the record the current values live in (GlobalSettings in the program).
   Form1(SettingsRecord& settings, Form1View& view,
@@ -86,17 +85,17 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   const ::ThemeList& Themes() const { return themeList_; }
 
  private:
-  // ThemeWindow: what the theme operations need of the window.
-  std::wstring ColorFieldText(int slot) override;
-  void SetColorFieldText(int slot, const std::wstring& text) override;
-  std::wstring TransformTitleText() override;
-  void SetTransformTitleText(const std::wstring& text) override;
-  void FillColorFields() override;
-  void SetThemeListChanged() override;
-  void RedrawPreview() override;
-
-  // ThemeListBox: List1 as the store loader refills it.
-  void ReplaceListEntries(const std::vector<std::wstring_view>& names) override;
+  // The fields show the current colours and TransformTitle.
+  void FillColorFields();
+  // The list or a theme in it changed.
+  void SetThemeListChanged();
+  void RedrawPreview();
+  // The list becomes entry 0 from the current values, then `themes`; the list box
+  // shows them, with nothing selected.
+  void ReplaceThemeList(std::vector<Theme> themes);
+  // The theme operations, followed by what the window shows of their changes.
+  void StoreCurrentInto(int index);
+  void LoadCurrentFrom(int index);
 
   // A colour field's edit that no focus change has taken yet is taken now, exactly as
   // leaving the field would: every menu command and every close starts with this, so
@@ -127,6 +126,9 @@ class Form1 : public Form1Events, private ThemeWindow, private ThemeListBox {
   void SelectQuietly(int index);
   // Adds a list entry and a theme of that name holding the current values; the new index.
   int AppendTheme(const std::wstring& name);
+  // A theme just added (new or duplicate) becomes the current one and the selected one;
+  // the current values are what it holds.
+  void MakeCurrent(int index);
   bool AskName(std::wstring& name, const wchar_t* caption);
   // The language the window was built in; every text the logic shows is in it too.
   Language InterfaceLanguage() { return view_.InterfaceLanguage(); }

@@ -11,7 +11,9 @@ void Form1::txtColors_Change(int index) {
 
 void Form1::txtColors_LostFocus(int index) {
   if (!state_.ColorFieldEdited) return;
-  CommitColorField(settings_, index, *this);
+  if (const std::optional<Color> value = CommitColorField(settings_, index, view_.ColorFieldText(index))) {
+    WriteColorField(index, ColorToText(*value));
+  }
   state_.SettingsChanged = true;
   RedrawPreview();
   // Writing the field back in six-digit form set it again.
@@ -25,7 +27,7 @@ void Form1::cmdBrows_Click(int index) {
   const std::optional<Color> chosen = view_.ChooseColor(initial, cdlCCRGBInit | cdlCCFullOpen);
   if (!chosen || *chosen == initial) return;
   WriteColorField(index, ColorToText(LiftColor(*chosen)));
-  ApplyColorField(settings_, index, *this);
+  if (ApplyColorField(settings_, index, view_.ColorFieldText(index))) RedrawPreview();
   state_.SettingsChanged = true;
 }
 

@@ -18,7 +18,7 @@ void Form1::Form_Load() {
     themeStoreUnread_ = true;
     NoteUnreadAtStart(kThemeStoreFileName, storeRead.Status);
   }
-  ReplaceThemeList(themeList_, settings_, *this, std::move(storeRead.Themes), CurrentSettingsName(InterfaceLanguage()));
+  ReplaceThemeList(std::move(storeRead.Themes));
   FillColorFields();
   state_.CurrentThemeIndex = 0;
   state_.ListClickSuppressed = false;

@@ -49,7 +49,7 @@ std::wstring DeleteQuestion(const std::wstring& themeName, Language language) {
 }
 
 const wchar_t* CurrentSettingsName(Language language) {
-  return Phrase(kCurrentSettingsName, L"(Current settings)").In(language);
+  return Phrase(L"(現在の設定)", L"(Current settings)").In(language);
 }
 
 const wchar_t* NewThemeCaption(Language language) { return Phrase(L"名前を入力", L"Enter a Name").In(language); }

@@ -24,7 +24,7 @@ void Form1::List1_Click() {
           SelectQuietly(state_.CurrentThemeIndex);
         }
       } else {
-        StoreIntoTheme(themeList_, settings_, state_.CurrentThemeIndex, *this);
+        StoreCurrentInto(state_.CurrentThemeIndex);
       }
     } else if (answer != MsgBoxAnswer::No) {
       // Back to the theme the fields still show.
@@ -34,7 +34,7 @@ void Form1::List1_Click() {
   }
 
   state_.CurrentThemeIndex = selected;
-  LoadFromTheme(themeList_, settings_, selected, *this);
+  LoadCurrentFrom(selected);
   RedrawPreview();
   state_.SettingsChanged = false;
 }
@@ -72,15 +72,12 @@ void Form1::mnNewTheme_Click() {
   std::wstring name = NewThemeProposal(view_.ListCount(), InterfaceLanguage());
   if (!AskName(name, NewThemeCaption(InterfaceLanguage()))) return;
 
-  if (storeIntoCurrentFirst) StoreIntoTheme(themeList_, settings_, state_.CurrentThemeIndex, *this);
+  if (storeIntoCurrentFirst) StoreCurrentInto(state_.CurrentThemeIndex);
   if (startFromStandard) SetStandardColors(settings_);
   const int n = AppendTheme(name);
   FillColorFields();
   RedrawPreview();
-  state_.SettingsChanged = false;
-  SetThemeListChanged();
-  state_.CurrentThemeIndex = n;
-  SelectQuietly(n);
+  MakeCurrent(n);
 }
 
 void Form1::mnDup_Click() {
@@ -92,9 +89,9 @@ void Form1::mnDup_Click() {
     const MsgBoxAnswer answer =
         view_.MsgBox(SwitchQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
     if (answer == MsgBoxAnswer::Yes) {
-      StoreIntoTheme(themeList_, settings_, i, *this);
+      StoreCurrentInto(i);
     } else if (answer == MsgBoxAnswer::No) {
-      LoadFromTheme(themeList_, settings_, i, *this);
+      LoadCurrentFrom(i);
     } else {
       return;
     }
@@ -102,10 +99,7 @@ void Form1::mnDup_Click() {
   const std::wstring name = i == 0 ? std::wstring(CurrentSettingsCopyName(InterfaceLanguage())) : CopyName(view_.ListItem(i), InterfaceLanguage());
   const int n = AppendTheme(name);
   RedrawPreview();
-  state_.SettingsChanged = false;
-  SetThemeListChanged();
-  state_.CurrentThemeIndex = n;
-  SelectQuietly(n);
+  MakeCurrent(n);
 }
 
 void Form1::mnRename_Click() {
@@ -135,7 +129,7 @@ void Form1::mnDelete_Click() {
   // The current-settings entry becomes current; unsaved edits go with the deleted theme.
   state_.ListClickSuppressed = true;
   view_.SetListIndex(0);
-  LoadFromTheme(themeList_, settings_, 0, *this);
+  LoadCurrentFrom(0);
   RedrawPreview();
   state_.ListClickSuppressed = false;
 

@@ -103,7 +103,7 @@ void Form1::mnOpen_Click() {
     }
   }
 
-  ReplaceThemeList(themeList_, settings_, *this, std::move(*themes), CurrentSettingsName(InterfaceLanguage()));
+  ReplaceThemeList(std::move(*themes));
   state_.ThemeListChanged = false;
   // Entry 0 of the new list holds the current values, whichever theme they came from;
   // an index into the old list would now name a theme of the file.

@@ -16,7 +16,7 @@ bool Form1::SettleEditsBeforeExport(int selected) {
   const MsgBoxAnswer answer =
       view_.MsgBox(SwitchQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
   if (answer == MsgBoxAnswer::Yes) {
-    StoreIntoTheme(themeList_, settings_, selected, *this);
+    StoreCurrentInto(selected);
     state_.SettingsChanged = false;
     return true;
   }

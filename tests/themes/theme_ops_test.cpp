@@ -1,43 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
+#include "themes/color_text.h"
 #include "themes/theme_ops.h"
 
 namespace {
-
-using Calls = std::vector<std::string>;
-
-// Holds the field texts and records every call, in order, so a test states exactly
-// what an operation may ask of the window.
-class RecordingWindow : public ThemeWindow {
- public:
-  std::array<std::wstring, kColorSlotCount> fields;
-  Calls calls;
-
-  std::wstring ColorFieldText(int slot) override {
-    calls.push_back("ColorFieldText " + std::to_string(slot));
-    return fields.at(slot);
-  }
-  void SetColorFieldText(int slot, const std::wstring& text) override {
-    calls.push_back("SetColorFieldText " + std::to_string(slot));
-    fields.at(slot) = text;
-  }
-  std::wstring TransformTitleText() override {
-    Record("TransformTitleText");
-    return L"";
-  }
-  void SetTransformTitleText(const std::wstring&) override { Record("SetTransformTitleText"); }
-  void FillColorFields() override { Record("FillColorFields"); }
-  void SetThemeListChanged() override { Record("SetThemeListChanged"); }
-  void RedrawPreview() override { Record("RedrawPreview"); }
-
- private:
-  void Record(const char* call) { calls.push_back(call); }
-};
 
 SettingsRecord RecordWithColors() {
   SettingsRecord record;
@@ -60,43 +32,33 @@ TEST(CommitColorField, ReadsLiftsRewritesAndStoresAll32Bits) {
   for (const auto& c : cases) {
     SCOPED_TRACE(platform::ToUtf8(c.typed));
     SettingsRecord record = RecordWithColors();
-    RecordingWindow window;
-    window.fields[COLOR_BACK] = c.typed;
 
-    CommitColorField(record, COLOR_BACK, window);
+    const std::optional<Color> committed = CommitColorField(record, COLOR_BACK, c.typed);
 
     ColorArray expected = RecordWithColors().Colors;
     expected[COLOR_BACK] = c.stored;
     EXPECT_EQ(record.Colors, expected);
-    EXPECT_EQ(window.fields[COLOR_BACK], c.shown);
-    // No redraw and no flag: those are the caller's business.
-    EXPECT_EQ(window.calls, (Calls{"ColorFieldText 6", "SetColorFieldText 6"}));
+    ASSERT_TRUE(committed.has_value());
+    EXPECT_EQ(ColorToText(*committed), c.shown);
   }
 }
 
 TEST(ApplyColorField, TakesTheChoosersTextAsItStandsAndRedraws) {
   SettingsRecord record = RecordWithColors();
-  RecordingWindow window;
-  window.fields[COLOR_NOTE_RSEL] = L"8000";  // the chooser lifts; this does not
-
-  ApplyColorField(record, COLOR_NOTE_RSEL, window);
-
+  // The chooser lifts; this does not. True: the caller redraws.
+  EXPECT_TRUE(ApplyColorField(record, COLOR_NOTE_RSEL, L"8000"));
   EXPECT_EQ(record.Colors[COLOR_NOTE_RSEL], 0x8000);
-  EXPECT_EQ(window.fields[COLOR_NOTE_RSEL], L"8000");
-  EXPECT_EQ(window.calls, (Calls{"ColorFieldText 17", "RedrawPreview"}));
 }
 
 TEST(ColorFieldOps, SlotOutOfRangeChangesNothingAndAsksNothing) {
   for (int slot : {-1, kColorSlotCount, 32767, -32768}) {
     SCOPED_TRACE(slot);
     SettingsRecord record = RecordWithColors();
-    RecordingWindow window;
 
-    CommitColorField(record, slot, window);
-    ApplyColorField(record, slot, window);
+    EXPECT_FALSE(CommitColorField(record, slot, L"0000FF").has_value());
+    EXPECT_FALSE(ApplyColorField(record, slot, L"0000FF"));
 
     EXPECT_EQ(record.Colors, RecordWithColors().Colors);
-    EXPECT_TRUE(window.calls.empty());
   }
 }
 
@@ -115,25 +77,22 @@ TEST(StoreAndLoadTheme, RoundTripKeepsColorsTitleAndName) {
   SettingsRecord record = RecordWithColors();
   record.Colors[COLOR_FORE] = -1;  // all 32 bits travel
   const SettingsRecord original = record;
-  RecordingWindow window;
 
-  StoreIntoTheme(list, record, 2, window);
+  // True: the list changed, which the caller marks.
+  EXPECT_TRUE(StoreIntoTheme(list, record, 2));
   EXPECT_EQ(list[2].Name, L"朝");
   EXPECT_EQ(list[2].Colors, original.Colors);
   EXPECT_EQ(list[2].TransformTitle, original.TransformTitle);
   EXPECT_EQ(list[1].Colors, ColorArray{});  // the neighbour is untouched
-  EXPECT_EQ(window.calls, Calls{"SetThemeListChanged"});
 
   record.Colors.fill(0x123);
   record.TransformTitle = L"別";
-  window.calls.clear();
-  LoadFromTheme(list, record, 2, window);
+  // True: the fields have new values to show, which the caller fills.
+  EXPECT_TRUE(LoadFromTheme(list, record, 2));
 
   EXPECT_EQ(record.Colors, original.Colors);
   EXPECT_EQ(record.TransformTitle, original.TransformTitle);
   EXPECT_EQ(list[2].Name, L"朝");
-  // Loading neither flags the list nor redraws; the callers decide that.
-  EXPECT_EQ(window.calls, Calls{"FillColorFields"});
 }
 
 TEST(StoreAndLoadTheme, IndexOutOfRangeChangesNothing) {
@@ -141,16 +100,14 @@ TEST(StoreAndLoadTheme, IndexOutOfRangeChangesNothing) {
     SCOPED_TRACE(index);
     ThemeList list = SampleList();
     SettingsRecord record = RecordWithColors();
-    RecordingWindow window;
 
-    StoreIntoTheme(list, record, index, window);
-    LoadFromTheme(list, record, index, window);
+    EXPECT_FALSE(StoreIntoTheme(list, record, index));
+    EXPECT_FALSE(LoadFromTheme(list, record, index));
 
     EXPECT_EQ(record.Colors, RecordWithColors().Colors);
     EXPECT_EQ(record.TransformTitle, RecordWithColors().TransformTitle);
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(list[2].Colors, SampleList()[2].Colors);
-    EXPECT_TRUE(window.calls.empty());
   }
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,15 +16,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class RecordingListBox : public ThemeListBox {
- public:
-  std::vector<std::wstring> entries;
-  int refills = 0;
-  void ReplaceListEntries(const std::vector<std::wstring_view>& names) override {
-    entries.assign(names.begin(), names.end());
-    ++refills;
-  }
-};
+// What the window's list box shows of the list: every entry's name, in order.
+std::vector<std::wstring> Shown(const ThemeList& list) {
+  const std::vector<std::wstring_view> names = ThemeNames(list);
+  return {names.begin(), names.end()};
+}
+
+platform::IoStatus Load(ThemeList& list, const SettingsRecord& current,
+                        const std::optional<std::wstring>& path = std::nullopt) {
+  return LoadThemeStore(list, current, L"(現在の設定)", path);
+}
 
 class ThemeStoreFile : public testing::Test {
  protected:
@@ -79,9 +81,8 @@ TEST_F(ThemeStoreFile, SaveLoadSaveRoundTripKeepsThemesAndBytes) {
   EXPECT_EQ(lineEnds, 3 * 20u);  // entries 1 to 3, twenty lines each
 
   ThemeList loaded;
-  RecordingListBox listBox;
   const SettingsRecord current = CurrentValues();
-  ASSERT_TRUE(LoadThemeStore(loaded, current, listBox, Path("store.ini")).ok());
+  ASSERT_TRUE(Load(loaded, current, Path("store.ini")).ok());
 
   ASSERT_EQ(loaded.size(), saved.size());
   EXPECT_EQ(loaded[0].Name, L"(現在の設定)");
@@ -95,8 +96,7 @@ TEST_F(ThemeStoreFile, SaveLoadSaveRoundTripKeepsThemesAndBytes) {
       EXPECT_EQ(loaded[i].Colors[s], saved[i].Colors[s] & 0xFFFFFF) << "slot " << s;
     }
   }
-  EXPECT_EQ(listBox.refills, 1);
-  EXPECT_EQ(listBox.entries,
+  EXPECT_EQ(Shown(loaded),
             (std::vector<std::wstring>{L"(現在の設定)", L"夜の海", L"", L"a]b"}));
 
   ASSERT_TRUE(SaveThemeStore(loaded, Path("again.ini")).ok());
@@ -161,19 +161,17 @@ TEST_F(ThemeStoreFile, FailedSaveReportsAndLeavesTheOldFileWhole) {
 
 TEST_F(ThemeStoreFile, NoFileGivesEntryZeroAlone) {
   ThemeList list = SampleList();
-  RecordingListBox listBox;
-  listBox.entries = {L"stale"};
   const SettingsRecord current = CurrentValues();
 
   // A folder of that name is not a file either.
   fs::create_directory(Native("folder.ini"));
   for (const std::wstring& path : {Path("absent.ini"), Path("folder.ini")}) {
     SCOPED_TRACE(platform::ToUtf8(path));
-    EXPECT_TRUE(LoadThemeStore(list, current, listBox, path).ok());
+    EXPECT_TRUE(Load(list, current, path).ok());
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].Name, L"(現在の設定)");
     EXPECT_EQ(list[0].Colors, current.Colors);
-    EXPECT_EQ(listBox.entries, std::vector<std::wstring>{L"(現在の設定)"});
+    EXPECT_EQ(Shown(list), std::vector<std::wstring>{L"(現在の設定)"});
   }
 }
 
@@ -185,14 +183,13 @@ TEST_F(ThemeStoreFile, WithoutAPathTheStoreBesideTheProgramIsRead) {
              "[\x96\xe9]\r\nCOLOR_BACK=&H8000\r\n[\xb1\xb2]\r\nTransformTitle=\x91\xe8\r\n");
 
   ThemeList list;
-  RecordingListBox listBox;
-  ASSERT_TRUE(LoadThemeStore(list, CurrentValues(), listBox).ok());
+  ASSERT_TRUE(Load(list, CurrentValues()).ok());
   ASSERT_EQ(list.size(), 3u);
   EXPECT_EQ(list[1].Name, L"夜");
   EXPECT_EQ(list[1].Colors[COLOR_BACK], 0x8000);
   EXPECT_EQ(list[2].Name, L"ｱｲ");
   EXPECT_EQ(list[2].TransformTitle, L"題");
-  EXPECT_EQ(listBox.entries, (std::vector<std::wstring>{L"(現在の設定)", L"夜", L"ｱｲ"}));
+  EXPECT_EQ(Shown(list), (std::vector<std::wstring>{L"(現在の設定)", L"夜", L"ｱｲ"}));
 }
 
 // An editor that writes LF alone (or a download) leaves such a file; read as one line,
@@ -202,18 +199,17 @@ TEST_F(ThemeStoreFile, LineEndsAreCrLfLoneCrOrLoneLf) {
   WriteBytes("lf.ini", "[Night]\nCOLOR_BACK=&HFF\n");
 
   ThemeList list;
-  RecordingListBox listBox;
-  ASSERT_TRUE(LoadThemeStore(list, CurrentValues(), listBox, Path("cr.ini")).ok());
+  ASSERT_TRUE(Load(list, CurrentValues(), Path("cr.ini")).ok());
   ASSERT_EQ(list.size(), 3u);
   EXPECT_EQ(list[1].Colors[COLOR_BACK], 0xFF);
   EXPECT_EQ(list[2].Name, L"b");
   EXPECT_EQ(list[2].TransformTitle, L"t");
 
-  ASSERT_TRUE(LoadThemeStore(list, CurrentValues(), listBox, Path("lf.ini")).ok());
+  ASSERT_TRUE(Load(list, CurrentValues(), Path("lf.ini")).ok());
   ASSERT_EQ(list.size(), 2u);
   EXPECT_EQ(list[1].Name, L"Night");
   EXPECT_EQ(list[1].Colors[COLOR_BACK], 0xFF);
-  EXPECT_EQ(listBox.entries.size(), 2u);
+  EXPECT_EQ(Shown(list).size(), 2u);
 }
 
 // Large stores are read piece by piece, and the list is sized from the file's length.
@@ -230,8 +226,7 @@ TEST_F(ThemeStoreFile, AStoreOfManyPiecesLoadsEveryThemeAsSaved) {
   ASSERT_GT(ReadBytes("store.ini").size(), 8 * platform::kFilePieceSize);
 
   ThemeList loaded;
-  RecordingListBox listBox;
-  ASSERT_TRUE(LoadThemeStore(loaded, CurrentValues(), listBox, Path("store.ini")).ok());
+  ASSERT_TRUE(Load(loaded, CurrentValues(), Path("store.ini")).ok());
   ASSERT_EQ(loaded.size(), saved.size());
   for (std::size_t i = 1; i < saved.size(); ++i) {
     SCOPED_TRACE(i);
@@ -239,8 +234,8 @@ TEST_F(ThemeStoreFile, AStoreOfManyPiecesLoadsEveryThemeAsSaved) {
     ASSERT_EQ(loaded[i].TransformTitle, saved[i].TransformTitle);
     ASSERT_EQ(loaded[i].Colors, saved[i].Colors);
   }
-  ASSERT_EQ(listBox.entries.size(), saved.size());
-  EXPECT_EQ(listBox.entries.back(), L"夜の海 1499");
+  ASSERT_EQ(Shown(loaded).size(), saved.size());
+  EXPECT_EQ(Shown(loaded).back(), L"夜の海 1499");
   // The close compares the store on disk with what start-up read: unchanged, they agree.
   EXPECT_EQ(ReadThemeFile(Path("store.ini")).AsRead, platform::TakeSnapshot(Path("store.ini")).Fingerprint());
 }
@@ -252,11 +247,10 @@ TEST_F(ThemeStoreFile, AStoreOfBareSectionLinesLoadsEveryTheme) {
   WriteBytes("store.ini", bytes);
 
   ThemeList loaded;
-  RecordingListBox listBox;
-  ASSERT_TRUE(LoadThemeStore(loaded, CurrentValues(), listBox, Path("store.ini")).ok());
+  ASSERT_TRUE(Load(loaded, CurrentValues(), Path("store.ini")).ok());
   ASSERT_EQ(loaded.size(), 5001u);
   EXPECT_EQ(loaded[5000].Name, L"4999");
-  EXPECT_EQ(listBox.entries.size(), 5001u);
+  EXPECT_EQ(Shown(loaded).size(), 5001u);
 }
 
 #ifdef __linux__
@@ -266,26 +260,22 @@ const std::wstring kUnreadableFile = L"/proc/self/mem";
 
 TEST_F(ThemeStoreFile, UnreadableFileKeepsThePreviousList) {
   ThemeList list = SampleList();
-  RecordingListBox listBox;
-  listBox.entries = {L"(現在の設定)", L"夜の海", L"", L"a]b"};
 
-  const platform::IoStatus status = LoadThemeStore(list, CurrentValues(), listBox, kUnreadableFile);
+  const platform::IoStatus status = Load(list, CurrentValues(), kUnreadableFile);
 
   EXPECT_FALSE(status.ok());
   ASSERT_EQ(list.size(), 4u);
   EXPECT_EQ(list[1].Name, L"夜の海");
   EXPECT_EQ(list[0].Colors, SampleList()[0].Colors);  // entry 0 as it was, too
-  EXPECT_EQ(listBox.refills, 0);
-  EXPECT_EQ(listBox.entries.size(), 4u);
+  EXPECT_EQ(Shown(list).size(), 4u);
 }
 
 TEST_F(ThemeStoreFile, UnreadableFileAtStartUpStillGivesEntryZero) {
   ThemeList list;
-  RecordingListBox listBox;
-  EXPECT_FALSE(LoadThemeStore(list, CurrentValues(), listBox, kUnreadableFile).ok());
+  EXPECT_FALSE(Load(list, CurrentValues(), kUnreadableFile).ok());
   ASSERT_EQ(list.size(), 1u);
   EXPECT_EQ(list[0].Colors, CurrentValues().Colors);
-  EXPECT_EQ(listBox.entries, std::vector<std::wstring>{L"(現在の設定)"});
+  EXPECT_EQ(Shown(list), std::vector<std::wstring>{L"(現在の設定)"});
 }
 #endif
 
