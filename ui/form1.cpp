@@ -18,26 +18,11 @@ Form1::Form1(SettingsRecord& settings, Form1View& view, ProgramsRunningBeside ru
       inputBox_(view.InputBoxDialogView()),
       runningBeside_(std::move(runningBeside)) {}
 
-void Form1::TakePendingColorEdit() {
-  if (typedColorField_ >= 0) txtColors_LostFocus(typedColorField_);
-}
-
 void Form1::WriteColorField(int slot, const std::wstring& text) {
   const bool outer = writingColorField_;
   writingColorField_ = true;
   view_.SetColorFieldText(slot, text);
   writingColorField_ = outer;
-}
-
-Form1::CommandScope::~CommandScope() {
-  if (--form_.commandDepth_ > 0) return;
-  // Each batch is added in a scope of its own, so files dropped while its message is
-  // open wait for that message too.
-  while (form_.DropsWaiting()) {
-    std::vector<std::wstring> paths;
-    paths.swap(form_.dropsWaiting_);
-    form_.Form_FilesDropped(paths);
-  }
 }
 
 void Form1::FillColorFields() {

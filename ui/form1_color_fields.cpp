@@ -3,6 +3,10 @@
 #include "themes/theme_ops.h"
 #include "ui/form1.h"
 
+void Form1::TakePendingColorEdit() {
+  if (typedColorField_ >= 0) txtColors_LostFocus(typedColorField_);
+}
+
 void Form1::txtColors_Change(int index) {
   // One flag for all eighteen fields: the field that loses the focus next takes it.
   state_.ColorFieldEdited = true;

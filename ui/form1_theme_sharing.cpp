@@ -1,5 +1,5 @@
 // Single themes passed around: the selected theme exported to a file of its own, and
-// the themes of a file (chosen, or dropped onto the window) added to the list.
+// the themes of a chosen file added to the list.
 #include "themes/theme_ops.h"
 #include "themes/theme_store.h"
 #include "ui/form1.h"
@@ -49,41 +49,4 @@ void Form1::mnAddThemes_Click() {
   if (!path) return;
   std::optional<std::vector<Theme>> themes = ReadThemesOrTell(*path, ReadThemeFileToAdd(*path));
   if (themes) AppendThemes(std::move(*themes));
-}
-
-void Form1::Form_FilesDropped(const std::vector<std::wstring>& paths) {
-  if (commandDepth_ > 0) {
-    dropsWaiting_.insert(dropsWaiting_.end(), paths.begin(), paths.end());
-    return;
-  }
-  const CommandScope command(*this);
-  // Every file that can be added is; the others are named together afterwards.
-  std::vector<UnreadFile> refused;
-  bool added = false;
-  for (const std::wstring& path : paths) {
-    ThemeFileRead read = ReadThemeFileToAdd(path);
-    if (!read.Status.ok()) {
-      refused.push_back({path, FailureReason(read.Status, InterfaceLanguage())});
-    } else if (read.Themes.empty()) {
-      refused.push_back({path, NoThemeInFileReason(InterfaceLanguage())});
-    } else {
-      AppendThemes(std::move(read.Themes));
-      added = true;
-    }
-  }
-  if (!refused.empty()) {
-    view_.MsgBox(DroppedFilesRefusedMessage(refused, added, InterfaceLanguage()),
-                 MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
-  }
-}
-
-void Form1::AppendThemes(std::vector<Theme> themes) {
-  // Equal names are kept as they are: the list allows them, and the user can rename.
-  // The list box takes them all in one call, held from redrawing, as at start-up.
-  std::vector<std::wstring_view> names;
-  names.reserve(themes.size());
-  for (const Theme& theme : themes) names.push_back(theme.Name);
-  view_.ListAppendAll(names);
-  themeList_.insert(themeList_.end(), std::make_move_iterator(themes.begin()), std::make_move_iterator(themes.end()));
-  SetThemeListChanged();
 }
