@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/fuzz_form1_view.h"
+#include "fuzz/drawn_form1_view.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/platform.h"
 #include "platform/text_file.h"
@@ -27,6 +27,7 @@
 #include "themes/theme_store.h"
 #include "themes/theme_store_reader.h"
 #include "ui/form1.h"
+#include "ui/form1_menu.h"
 
 namespace {
 
@@ -193,7 +194,7 @@ class Run : private CloseObserver {
     folder_.Put(folder_.settings, seed(folder_.settingSeeds, settingSeed));
     folder_.Put(folder_.store, seed(folder_.storeSeeds, storeSeed));
     for (const std::wstring& path : folder_.themeFiles) folder_.Put(path, std::nullopt);
-    view_.Attach(form_, *this);
+    view_.Attach(form_, this);
   }
   ~Run() { currentRun = nullptr; }
 
@@ -239,12 +240,8 @@ class Run : private CloseObserver {
   void Act() {
     static constexpr std::wstring_view kColorKeys = L"0123456789ABCDEFabcdef &Hxz";
     static constexpr std::wstring_view kTitleKeys = L"aZ 歌ｱ=?\\é";
-    static constexpr void (Form1Events::*kMenu[])() = {
-        &Form1Events::mnOpen_Click,    &Form1Events::mnSave_Click, &Form1Events::mnQuit_Click,
-        &Form1Events::mnNewTheme_Click, &Form1Events::mnDup_Click,  &Form1Events::mnRename_Click,
-        &Form1Events::mnDelete_Click,  &Form1Events::mnInit_Click, &Form1Events::mnExportTheme_Click,
-        &Form1Events::mnAddThemes_Click,
-    };
+    // Every item of the window's own menus, in their order.
+    static const std::vector<MenuHandler> kMenu = MenuItemHandlers();
     written_.clear();
     const int rebuildsBefore = view_.ListRebuilds();
     const std::size_t promptsBefore = view_.Prompts().size();
@@ -255,20 +252,20 @@ class Run : private CloseObserver {
         view_.ClickListEntry(in_.Below(view_.ListCount()));
         break;
       case 1:
+        view_.Focus(Control::ListBox());
         view_.PressArrow(in_.Bool() ? 1 : -1);
         break;
       case 2:
-        view_.Focus({FuzzControl::ColorField, in_.Below(kColorSlotCount)});
+        view_.Focus(Control::Field(in_.Below(kColorSlotCount)));
         view_.Type(in_.Text(kColorKeys, 8));
         break;
       case 3:
-        view_.Focus({FuzzControl::Title, 0});
+        view_.Focus(Control::Title());
         view_.Type(in_.Text(kTitleKeys, 4));
         break;
       case 4:
         // Elsewhere: takes a pending colour edit.
-        view_.Focus(in_.Bool() ? FuzzControl{FuzzControl::Picture, 0}
-                               : FuzzControl{FuzzControl::ColorField, in_.Below(kColorSlotCount)});
+        view_.Focus(in_.Bool() ? Control::PictureBox() : Control::Field(in_.Below(kColorSlotCount)));
         break;
       case 5:
         view_.ClickBrowse(in_.Below(kColorSlotCount));
@@ -276,7 +273,7 @@ class Run : private CloseObserver {
       case 6:
       case 7:
       {
-        const auto item = kMenu[in_.Below(static_cast<int>(std::size(kMenu)))];
+        const MenuHandler item = kMenu[static_cast<std::size_t>(in_.Below(static_cast<int>(kMenu.size())))];
         exporting_ = item == &Form1Events::mnExportTheme_Click;
         view_.ChooseMenu(item);
         exporting_ = false;
@@ -321,7 +318,7 @@ class Run : private CloseObserver {
     }
     // No edit pending: every field shows its colour.
     if (!state.ColorFieldEdited) {
-      for (int s = 0; s < kColorSlotCount; ++s) FUZZ_CHECK(view_.FieldText(s) == ColorToText(settings_.Colors[s]));
+      for (int s = 0; s < kColorSlotCount; ++s) FUZZ_CHECK(view_.ColorFieldText(s) == ColorToText(settings_.Colors[s]));
     }
   }
 
@@ -457,7 +454,7 @@ class Run : private CloseObserver {
   FuzzInput& in_;
   Folder& folder_;
   SettingsRecord settings_;
-  FuzzForm1View view_;
+  DrawnForm1View view_;
   Form1 form_;
   platform::WriteCalls calls_;
   platform::ScopedWriteCalls useStandIns_{calls_};

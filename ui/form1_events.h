@@ -1,6 +1,6 @@
 #pragma once
 // The main window's and the name dialog's event handlers, as the toolkit raises them.
-// Every toolkit (the Windows one and the tests' fake) raises them synchronously, also
+// Every toolkit (the Windows one and the simulated one) raises them synchronously, also
 // for changes the program makes itself:
 //  - List1_Click whenever the selected index changes (never for an unchanged index,
 //    for removing entries or for clearing the list);

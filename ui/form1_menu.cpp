@@ -34,6 +34,14 @@ MenuCommand CommandOf(MenuHandler handler) {
   return MenuCommand::None;
 }
 
+std::vector<MenuHandler> MenuItemHandlers() {
+  std::vector<MenuHandler> handlers;
+  for (const MenuSpec& item : Form1Menus()) {
+    if (const MenuHandler handler = HandlerOf(item.command)) handlers.push_back(handler);
+  }
+  return handlers;
+}
+
 bool IsThemeMenuItem(MenuCommand command) {
   bool inThemeMenu = false;
   for (const MenuSpec& item : Form1Menus()) {

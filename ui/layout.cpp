@@ -178,3 +178,8 @@ std::span<const MenuSpec> Form1Menus(Language language) {
   if (language == Language::Japanese) return kJapaneseMenus;
   return kEnglishMenus;
 }
+
+TwipsSize PreviewSize() {
+  const TwipsRect& rect = FindControl(Form1Controls(), ControlName::Picture1)->rect;
+  return {rect.width, rect.height};
+}

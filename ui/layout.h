@@ -66,6 +66,9 @@ const wchar_t* InputBoxInitialCaption(Language language);
 const ControlSpec* FindControl(std::span<const ControlSpec> controls, ControlName name,
                                int index = -1);
 
+// Picture1's outer size, which the preview draws in, as the table gives it.
+TwipsSize PreviewSize();
+
 // Whether the control can hold the focus: labels never do.
 constexpr bool TakesFocus(ControlKind kind) { return kind != ControlKind::Label; }
 

@@ -8,7 +8,7 @@
 
 class PreviewSurface {
  public:
-  // The control's outer size, as the layout gives it (7395 x 3675).
+  // The control's outer size, as the layout gives it (PreviewSize()).
   virtual int Width() const = 0;
   virtual int Height() const = 0;
   // A new picture starts: the calls from here on paint the whole of it, so nothing

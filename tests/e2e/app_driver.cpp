@@ -1,5 +1,7 @@
 #include "tests/e2e/app_driver.h"
 
+#include "tests/win32/window_text.h"
+
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -68,23 +70,10 @@ DWORD ProcessOf(HWND window) {
   return pid;
 }
 
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
-
 std::wstring TitleOf(HWND window) {
   wchar_t title[256] = {};
   GetWindowTextW(window, title, 256);
   return title;
-}
-
-// A control's text, also across processes.
-std::wstring TextOf(HWND window) {
-  wchar_t text[1024] = {};
-  SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-  return text;
 }
 
 bool IsStatic(HWND window) { return lstrcmpiW(ClassOf(window).c_str(), L"Static") == 0; }
@@ -285,6 +274,8 @@ void AppDriver::Type(HWND focused, const std::wstring& text) {
 }
 
 std::wstring AppDriver::Text(HWND window) const { return TextOf(window); }
+
+std::wstring AppDriver::ClassOf(HWND window) { return ::ClassOf(window); }
 
 bool AppDriver::WaitForExit(DWORD timeoutMs) {
   if (process_.hProcess == nullptr || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;

@@ -65,6 +65,7 @@ class AppDriver {
   HWND FocusedControl() const;
   // A message box's prompt.
   static std::wstring MessageText(HWND box);
+  static std::wstring ClassOf(HWND window);
   // The first window below `parent`, at any depth, with this text or of this class.
   static HWND ChildWithText(HWND parent, const std::wstring& text);
   static HWND ChildOfClass(HWND parent, const wchar_t* className);

@@ -50,7 +50,7 @@ TEST(Form1CloseFaults, EveryFailedCallIsToldNothingIsLostAndTheNextCloseWrites) 
       EXPECT_FALSE(w.view.AskClose(CloseReason::Program));
       EXPECT_TRUE(faults.Struck()) << "the fault never came";
       ASSERT_EQ(w.view.Messages().size(), 1u);
-      EXPECT_EQ(platform::ToUtf8(w.view.Messages()[0].Prompt),
+      EXPECT_EQ(platform::ToUtf8(w.view.Messages()[0].prompt),
                 platform::ToUtf8(CloseWriteFailedQuestion(file, faults.Reason())));
       // setting.ini is written first: when the store fails, it already holds the new record.
       const bool settingsFailed = file == std::wstring(kSettingsFileName);

@@ -30,7 +30,7 @@ TEST(HostileWindow, ASettingIniTheHostCannotReadAsMeantIsToldAndNeverWritten) {
     w.view.AnswerMessage(MsgBoxAnswer::OK);
     w.view.Open();
     ASSERT_EQ(w.view.Messages().size(), 1u);
-    EXPECT_EQ(w.view.Messages()[0].Prompt,
+    EXPECT_EQ(w.view.Messages()[0].prompt,
               UnreadAtStartMessage({{kSettingsFileName, FailureReason(platform::IoStatus::Because(platform::TroubleOfShape(c.shape)), Language::Japanese)}}, Language::Japanese));
 
     // A theme chosen and a colour typed: the close has colours for setting.ini, but

@@ -62,16 +62,16 @@ TEST(Form1ColorField, EveryMenuCommandTakesAColourBeingTypedFirst) {
     const char* name;
     void (Form1Events::*item)();
     // Ends the command at its first question or dialog.
-    void (*cancel)(FakeForm1View& view);
+    void (*cancel)(ScriptedForm1View& view);
   };
   const Case cases[] = {
-      {"load", &Form1Events::mnOpen_Click, [](FakeForm1View& v) { v.AnswerFileDialog(std::nullopt); }},
-      {"save", &Form1Events::mnSave_Click, [](FakeForm1View& v) { v.AnswerFileDialog(std::nullopt); }},
+      {"load", &Form1Events::mnOpen_Click, [](ScriptedForm1View& v) { v.AnswerFileDialog(std::nullopt); }},
+      {"save", &Form1Events::mnSave_Click, [](ScriptedForm1View& v) { v.AnswerFileDialog(std::nullopt); }},
       {"new theme", &Form1Events::mnNewTheme_Click,
-       [](FakeForm1View& v) { v.AnswerMessage(SaveIntoThemeQuestion(L"Night"), MsgBoxAnswer::Cancel); }},
-      {"duplicate", &Form1Events::mnDup_Click, [](FakeForm1View& v) { v.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::Cancel); }},
-      {"rename", &Form1Events::mnRename_Click, [](FakeForm1View& v) { v.AnswerNameDialog({ClickCancel()}); }},
-      {"delete", &Form1Events::mnDelete_Click, [](FakeForm1View& v) { v.AnswerMessage(DeleteQuestion(L"Night"), MsgBoxAnswer::Cancel); }},
+       [](ScriptedForm1View& v) { v.AnswerMessage(SaveIntoThemeQuestion(L"Night"), MsgBoxAnswer::Cancel); }},
+      {"duplicate", &Form1Events::mnDup_Click, [](ScriptedForm1View& v) { v.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::Cancel); }},
+      {"rename", &Form1Events::mnRename_Click, [](ScriptedForm1View& v) { v.AnswerNameDialog({ClickCancel()}); }},
+      {"delete", &Form1Events::mnDelete_Click, [](ScriptedForm1View& v) { v.AnswerMessage(DeleteQuestion(L"Night"), MsgBoxAnswer::Cancel); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -129,8 +129,8 @@ TEST(Form1Chooser, OpensOnTheFieldsColourAndTakesADifferentChoiceAtOnce) {
     w.view.ClickBrowse(COLOR_SEPA1);
 
     ASSERT_EQ(w.view.Choosers().size(), 1u);
-    EXPECT_EQ(w.view.Choosers()[0].Initial, initial);
-    EXPECT_EQ(w.view.Choosers()[0].Flags, 3);
+    EXPECT_EQ(w.view.Choosers()[0].initial, initial);
+    EXPECT_EQ(w.view.Choosers()[0].flags, 3);
     EXPECT_EQ(w.settings.Colors[COLOR_SEPA1], c.stored);
     EXPECT_EQ(w.view.ColorFieldText(COLOR_SEPA1), c.shown ? c.shown : ColorToText(initial));
     EXPECT_EQ(w.form.State().SettingsChanged, c.changes);
@@ -152,7 +152,7 @@ TEST(Form1Chooser, OpensOnAColourTypedJustBefore) {
   w.view.AnswerChooser(std::nullopt);
   w.view.ClickBrowse(COLOR_SEPA2);
   ASSERT_EQ(w.view.Choosers().size(), 1u);
-  EXPECT_EQ(w.view.Choosers()[0].Initial, 0);
+  EXPECT_EQ(w.view.Choosers()[0].initial, 0);
   EXPECT_EQ(w.view.ColorFieldText(COLOR_SEPA2), L"000000");
   EXPECT_EQ(w.settings.Colors[COLOR_SEPA2], 0);
 }

@@ -14,9 +14,9 @@ namespace {
 // Everything the window showed in one story: prompts, dialog captions and proposals,
 // file filters and, at the end, the list.
 struct Shown {
-  std::vector<ShownMessage> messages;
-  std::vector<ShownNameDialog> nameDialogs;
-  std::vector<ShownFileDialog> fileDialogs;
+  std::vector<ShownModal> messages;
+  std::vector<ShownModal> nameDialogs;
+  std::vector<ShownModal> fileDialogs;
   std::vector<std::wstring> list;
   std::wstring missingPath;
 };
@@ -75,23 +75,23 @@ TEST(Form1Languages, TheSameStoryAsksTheSameThingsAndEveryEnglishTextIsEnglish) 
   ASSERT_EQ(english.messages.size(), 8u);
   for (size_t i = 0; i < english.messages.size(); ++i) {
     SCOPED_TRACE(i);
-    EXPECT_EQ(english.messages[i].Style, japanese.messages[i].Style);
-    EXPECT_FALSE(HoldsJapanese(english.messages[i].Prompt)) << platform::ToUtf8(english.messages[i].Prompt);
-    EXPECT_NE(english.messages[i].Prompt, japanese.messages[i].Prompt);
+    EXPECT_EQ(english.messages[i].style, japanese.messages[i].style);
+    EXPECT_FALSE(HoldsJapanese(english.messages[i].prompt)) << platform::ToUtf8(english.messages[i].prompt);
+    EXPECT_NE(english.messages[i].prompt, japanese.messages[i].prompt);
   }
   ASSERT_EQ(english.nameDialogs.size(), japanese.nameDialogs.size());
   for (size_t i = 0; i < english.nameDialogs.size(); ++i) {
     SCOPED_TRACE(i);
-    EXPECT_FALSE(HoldsJapanese(english.nameDialogs[i].Caption + english.nameDialogs[i].Proposal));
-    EXPECT_NE(english.nameDialogs[i].Caption, japanese.nameDialogs[i].Caption);
+    EXPECT_FALSE(HoldsJapanese(english.nameDialogs[i].caption + english.nameDialogs[i].proposal));
+    EXPECT_NE(english.nameDialogs[i].caption, japanese.nameDialogs[i].caption);
     // Typing replaces the whole proposal, whatever its length in the language.
-    EXPECT_EQ(english.nameDialogs[i].SelectionLength, static_cast<int>(english.nameDialogs[i].Proposal.size()));
+    EXPECT_EQ(english.nameDialogs[i].selectionLength, static_cast<int>(english.nameDialogs[i].proposal.size()));
   }
   ASSERT_EQ(english.fileDialogs.size(), 2u);
-  for (const ShownFileDialog& dialog : english.fileDialogs) EXPECT_FALSE(HoldsJapanese(dialog.Filter));
+  for (const ShownModal& dialog : english.fileDialogs) EXPECT_FALSE(HoldsJapanese(dialog.filter));
   // The filter keeps its patterns: only the descriptions change.
-  EXPECT_NE(english.fileDialogs[0].Filter.find(L"|*.txt|"), std::wstring::npos);
-  EXPECT_NE(english.fileDialogs[0].Filter.find(L"|*.*"), std::wstring::npos);
+  EXPECT_NE(english.fileDialogs[0].filter.find(L"|*.txt|"), std::wstring::npos);
+  EXPECT_NE(english.fileDialogs[0].filter.find(L"|*.*"), std::wstring::npos);
 
   // The same entries, named in the language.
   ASSERT_EQ(english.list.size(), japanese.list.size());
@@ -108,16 +108,16 @@ TEST(Form1Languages, EnglishMessagesNameTheThemeTheFileAndTheReasonTheyAreAbout)
   ASSERT_EQ(english.list.size(), 7u);
   // The question before a new theme names the current theme, the delete question the
   // selected one, as the list shows them.
-  EXPECT_NE(english.messages[1].Prompt.find(english.list[2]), std::wstring::npos);
-  EXPECT_NE(english.messages[3].Prompt.find(english.list[6]), std::wstring::npos);
+  EXPECT_NE(english.messages[1].prompt.find(english.list[2]), std::wstring::npos);
+  EXPECT_NE(english.messages[3].prompt.find(english.list[6]), std::wstring::npos);
   // The copies are named after what they copy.
   EXPECT_NE(english.list[5].find(L"current settings"), std::wstring::npos);
   EXPECT_NE(english.list[6].find(L"Night"), std::wstring::npos);
   EXPECT_NE(english.list[4].find(L"4"), std::wstring::npos);
   // A failed save and load give the path and the reason, ours in English too.
-  EXPECT_NE(english.messages[4].Prompt.find(english.missingPath), std::wstring::npos);
-  EXPECT_NE(english.messages[6].Prompt.find(english.missingPath), std::wstring::npos);
-  EXPECT_NE(english.messages[6].Prompt.find(FailureReason(
+  EXPECT_NE(english.messages[4].prompt.find(english.missingPath), std::wstring::npos);
+  EXPECT_NE(english.messages[6].prompt.find(english.missingPath), std::wstring::npos);
+  EXPECT_NE(english.messages[6].prompt.find(FailureReason(
                 platform::IoStatus::NoPlainFile(platform::PathKind::Nothing), Language::English)),
             std::wstring::npos);
 }

@@ -96,7 +96,7 @@ TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
     EXPECT_EQ(w.view.AskClose(c.reason), c.closed);
     if (c.answer) {
       ASSERT_EQ(w.view.Messages().size(), 1u);
-      EXPECT_EQ(w.view.Messages()[0].Style, kYesNoCancelQuestion);
+      EXPECT_EQ(w.view.Messages()[0].style, kYesNoCancelQuestion);
     } else {
       EXPECT_TRUE(w.view.Messages().empty());
     }
@@ -191,8 +191,8 @@ TEST(Form1Close, AFailedWriteOfSettingsLetsTheUserChoose) {
     const std::wstring reason = platform::WriteFileSafely(w.folder.File(L"setting.ini"), "").reason();
     ASSERT_FALSE(reason.empty());
     ASSERT_EQ(w.view.Messages().size(), 1u);
-    EXPECT_EQ(w.view.Messages()[0].Prompt, CloseWriteFailedQuestion(L"setting.ini", reason));
-    EXPECT_EQ(w.view.Messages()[0].Style, kYesNoQuestion);
+    EXPECT_EQ(w.view.Messages()[0].prompt, CloseWriteFailedQuestion(L"setting.ini", reason));
+    EXPECT_EQ(w.view.Messages()[0].style, kYesNoQuestion);
     EXPECT_EQ(w.Bytes(L"setting.ini"), settingsBefore);
     if (answer == MsgBoxAnswer::Yes) {
       EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), storeBefore);
@@ -221,8 +221,8 @@ TEST(Form1Close, AFailedWriteOfTheStoreLetsTheUserChoose) {
     w.view.AnswerMessage(answer);
     EXPECT_EQ(w.view.AskClose(CloseReason::SessionEnd), answer == MsgBoxAnswer::No);
     ASSERT_EQ(w.view.Messages().size(), 2u);
-    EXPECT_EQ(w.view.Messages()[1].Style, kYesNoQuestion);
-    EXPECT_EQ(w.view.Messages()[1].Prompt.rfind(L"lirvacolors.iniを保存できませんでした。\n", 0), 0u);
+    EXPECT_EQ(w.view.Messages()[1].style, kYesNoQuestion);
+    EXPECT_EQ(w.view.Messages()[1].prompt.rfind(L"lirvacolors.iniを保存できませんでした。\n", 0), 0u);
     // setting.ini was written before the store failed: it holds the new theme's colours.
     EXPECT_EQ(w.SettingsAsRead().Colors, StandardColors());
   }
@@ -255,10 +255,10 @@ TEST(Form1StartUp, UnreadableFilesAreToldOnceAndNeverWritten) {
     w.view.Open();
 
     ASSERT_EQ(w.view.Messages().size(), 1u);
-    const ShownMessage& told = w.view.Messages()[0];
-    EXPECT_EQ(told.Style, MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
-    EXPECT_EQ(told.Prompt.find(L"setting.iniを読み込めませんでした。") != std::wstring::npos, c.settingsUnreadable);
-    EXPECT_EQ(told.Prompt.find(L"lirvacolors.iniを読み込めませんでした。") != std::wstring::npos, c.storeUnreadable);
+    const ShownModal& told = w.view.Messages()[0];
+    EXPECT_EQ(told.style, MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+    EXPECT_EQ(told.prompt.find(L"setting.iniを読み込めませんでした。") != std::wstring::npos, c.settingsUnreadable);
+    EXPECT_EQ(told.prompt.find(L"lirvacolors.iniを読み込めませんでした。") != std::wstring::npos, c.storeUnreadable);
     EXPECT_EQ(w.view.ListItems().size(), c.storeUnreadable ? 1u : 4u);
 
     // Everything else works as usual: a new theme, an edit, and a close that asks only

@@ -246,7 +246,7 @@ TEST(Form1Close, AStoreChangedByAnotherProgramIsNotReplacedWithoutAsking) {
     EXPECT_EQ(w.view.Closed(), c.closed);
     EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), c.replaced ? TestWindow::StoreBytes(w.form.Themes()) : theirs);
     ASSERT_EQ(w.view.Messages().size(), 1u);
-    EXPECT_EQ(w.view.Messages()[0].Style, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+    EXPECT_EQ(w.view.Messages()[0].style, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
   }
 }
 
@@ -311,7 +311,7 @@ TEST(Form1Close, TheHostRunningFromOurFolderIsToldBeforeSettingIniIsWritten) {
     if (!c.written) {
       EXPECT_EQ(w.Bytes(L"lirvacolors.ini"), storeBefore);
     }
-    EXPECT_EQ(w.view.Messages().back().Style, MsgBoxStyle::YesNo | MsgBoxStyle::Exclamation);
+    EXPECT_EQ(w.view.Messages().back().style, MsgBoxStyle::YesNo | MsgBoxStyle::Exclamation);
   }
 }
 

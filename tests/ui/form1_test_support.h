@@ -1,5 +1,5 @@
 #pragma once
-// A main window on the fake toolkit, started in a folder of its own, and sample files
+// A main window on the simulated toolkit with scripted answers, started in a folder of its own, and sample files
 // to start it beside.
 #include <optional>
 #include <string>
@@ -8,7 +8,7 @@
 #include "platform/platform.h"
 #include "settings/settings_record.h"
 #include "tests/platform/temp_folder.h"
-#include "tests/ui/fake_form1_view.h"
+#include "tests/ui/scripted_form1_view.h"
 #include "tests/ui/japanese_texts.h"
 #include "themes/theme.h"
 #include "ui/form1.h"
@@ -16,7 +16,7 @@
 struct TestWindow {
   TempFolder folder;
   platform::ScopedProgramFolder programFolder{folder.folder()};
-  FakeForm1View view;
+  ScriptedForm1View view;
   SettingsRecord settings;
   // The other programs the window sees running from its folder (the host editor).
   std::vector<std::wstring> programsRunningBeside;

@@ -19,9 +19,9 @@ std::wstring WriteThemeFile(TestWindow& w, const std::wstring& name) {
   return w.folder.File(name);
 }
 
-std::vector<FileDialogKind> KindsShown(const FakeForm1View& view) {
+std::vector<FileDialogKind> KindsShown(const ScriptedForm1View& view) {
   std::vector<FileDialogKind> kinds;
-  for (const ShownFileDialog& shown : view.FileDialogs()) kinds.push_back(shown.Kind);
+  for (const ShownModal& shown : view.FileDialogs()) kinds.push_back(shown.fileKind);
   return kinds;
 }
 
@@ -36,9 +36,9 @@ TEST(Form1Load, WithoutChangedThemesReplacesTheListAtOnce) {
 
   EXPECT_TRUE(w.view.Messages().empty());
   ASSERT_EQ(w.view.FileDialogs().size(), 1u);
-  EXPECT_EQ(w.view.FileDialogs()[0].Kind, FileDialogKind::Open);
-  EXPECT_EQ(w.view.FileDialogs()[0].Filter, L"テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*");
-  EXPECT_EQ(w.view.FileDialogs()[0].FileName, L"");
+  EXPECT_EQ(w.view.FileDialogs()[0].fileKind, FileDialogKind::Open);
+  EXPECT_EQ(w.view.FileDialogs()[0].filter, L"テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*");
+  EXPECT_EQ(w.view.FileDialogs()[0].fileName, L"");
   EXPECT_EQ(w.view.ListItems(), kLoadedList);
   EXPECT_EQ(w.view.ListIndex(), -1);
   ASSERT_EQ(w.form.Themes().size(), 3u);
@@ -87,7 +87,7 @@ TEST(Form1Load, TheSaveQuestionComesFirstWhenThemesChanged) {
     w.view.ChooseMenu(&Form1Events::mnOpen_Click);
 
     ASSERT_EQ(w.view.Messages().size(), 1u);
-    EXPECT_EQ(w.view.Messages()[0].Style, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
+    EXPECT_EQ(w.view.Messages()[0].style, MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
     EXPECT_EQ(KindsShown(w.view), c.dialogs);
     if (c.saveTo) {
       EXPECT_EQ(w.Bytes(*c.saveTo), TestWindow::StoreBytes(before));
@@ -116,7 +116,7 @@ TEST(Form1Load, StopsWhenTheSaveItAskedForFails) {
   w.view.ChooseMenu(&Form1Events::mnOpen_Click);
 
   EXPECT_EQ(KindsShown(w.view), std::vector<FileDialogKind>{FileDialogKind::Save});
-  EXPECT_EQ(w.view.Messages().back().Style, MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+  EXPECT_EQ(w.view.Messages().back().style, MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
   EXPECT_EQ(w.view.ListItems(), (std::vector<std::wstring>{L"(現在の設定)", L"Night", L"Sea"}));
   EXPECT_TRUE(w.form.State().ThemeListChanged);
 }
@@ -212,8 +212,8 @@ TEST(Form1Save, WritesEveryNamedThemeAndChangesNoFlag) {
   w.view.ChooseMenu(&Form1Events::mnSave_Click);
 
   ASSERT_EQ(w.view.FileDialogs().size(), 1u);
-  EXPECT_EQ(w.view.FileDialogs()[0].Kind, FileDialogKind::Save);
-  EXPECT_EQ(w.view.FileDialogs()[0].Filter, L"テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*");
+  EXPECT_EQ(w.view.FileDialogs()[0].fileKind, FileDialogKind::Save);
+  EXPECT_EQ(w.view.FileDialogs()[0].filter, L"テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*");
   EXPECT_EQ(w.Bytes(L"mine.txt"), TestWindow::StoreBytes(w.form.Themes()));
   EXPECT_TRUE(w.form.State().ThemeListChanged);
   EXPECT_EQ(w.view.Messages().size(), 1u);  // the delete's question only
@@ -228,8 +228,8 @@ TEST(Form1Save, AFailedWriteIsTold) {
   w.view.AnswerMessage(SaveFailedMessage(unwritable, reason), MsgBoxAnswer::OK);
   w.view.ChooseMenu(&Form1Events::mnSave_Click);
   ASSERT_EQ(w.view.Messages().size(), 1u);
-  EXPECT_EQ(w.view.Messages()[0].Style, MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
-  EXPECT_NE(w.view.Messages()[0].Prompt.find(reason), std::wstring::npos);
+  EXPECT_EQ(w.view.Messages()[0].style, MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+  EXPECT_NE(w.view.Messages()[0].prompt.find(reason), std::wstring::npos);
 }
 
 // Both dialogs share one file name for the run: each starts with the last one chosen.
@@ -248,7 +248,7 @@ TEST(Form1TheFileDialogs, StartWithTheFileChosenLastInEither) {
   w.view.ChooseMenu(&Form1Events::mnSave_Click);
 
   std::vector<std::wstring> startedWith;
-  for (const ShownFileDialog& shown : w.view.FileDialogs()) startedWith.push_back(shown.FileName);
+  for (const ShownModal& shown : w.view.FileDialogs()) startedWith.push_back(shown.fileName);
   EXPECT_EQ(startedWith, (std::vector<std::wstring>{L"", saved, saved, loaded}));
 }
 

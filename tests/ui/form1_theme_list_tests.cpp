@@ -59,11 +59,11 @@ TEST(Form1Switch, TheQuestionsAnswersDecideWhereTheEditsGo) {
     w.view.ClickListEntry(2);
 
     ASSERT_EQ(w.view.Messages().size(), 1u);
-    EXPECT_EQ(w.view.Messages()[0].Style, kYesNoCancelQuestion);
+    EXPECT_EQ(w.view.Messages()[0].style, kYesNoCancelQuestion);
     if (c.nameDialog) {
       ASSERT_EQ(w.view.NameDialogs().size(), 1u);
-      EXPECT_EQ(w.view.NameDialogs()[0].Caption, L"名前を入力");
-      EXPECT_EQ(w.view.NameDialogs()[0].Proposal, L"新しいテーマ(4)");
+      EXPECT_EQ(w.view.NameDialogs()[0].caption, L"名前を入力");
+      EXPECT_EQ(w.view.NameDialogs()[0].proposal, L"新しいテーマ(4)");
     }
     std::vector<std::wstring> list = kSampleList;
     if (c.newThemeAdded) {
@@ -153,8 +153,8 @@ TEST(Form1Delete, RemovesTheThemeShiftsTheLaterOnesAndMakesTheCurrentSettingsCur
   w.view.ChooseMenu(&Form1Events::mnDelete_Click);
 
   ASSERT_EQ(w.view.Messages().size(), 1u);
-  EXPECT_EQ(w.view.Messages()[0].Prompt, L"Dayを削除します");
-  EXPECT_EQ(w.view.Messages()[0].Style, MsgBoxStyle::OKCancel | MsgBoxStyle::Exclamation);
+  EXPECT_EQ(w.view.Messages()[0].prompt, L"Dayを削除します");
+  EXPECT_EQ(w.view.Messages()[0].style, MsgBoxStyle::OKCancel | MsgBoxStyle::Exclamation);
   EXPECT_EQ(w.view.ListItems(), (std::vector<std::wstring>{L"(現在の設定)", L"Night", L"Sea"}));
   ASSERT_EQ(w.form.Themes().size(), 3u);
   EXPECT_EQ(w.form.Themes()[2].Name, L"Sea");
@@ -260,8 +260,8 @@ TEST(Form1Rename, ProposesTheNameAndAcceptsAnyTextEvenEmpty) {
   w.view.ChooseMenu(&Form1Events::mnRename_Click);
 
   ASSERT_EQ(w.view.NameDialogs().size(), 1u);
-  EXPECT_EQ(w.view.NameDialogs()[0].Caption, L"名前の変更");
-  EXPECT_EQ(w.view.NameDialogs()[0].Proposal, L"Sea");
+  EXPECT_EQ(w.view.NameDialogs()[0].caption, L"名前の変更");
+  EXPECT_EQ(w.view.NameDialogs()[0].proposal, L"Sea");
   EXPECT_EQ(w.view.ListItem(3), L"");
   EXPECT_EQ(w.form.Themes()[3].Name, L"");
   EXPECT_TRUE(w.form.State().ThemeListChanged);
@@ -282,8 +282,8 @@ TEST(Form1NewTheme, WithoutEditsStartsFromTheStandardColours) {
 
   EXPECT_TRUE(w.view.Messages().empty());
   ASSERT_EQ(w.view.NameDialogs().size(), 1u);
-  EXPECT_EQ(w.view.NameDialogs()[0].Proposal, L"新しいテーマ(4)");
-  EXPECT_EQ(w.view.NameDialogs()[0].Caption, L"名前を入力");
+  EXPECT_EQ(w.view.NameDialogs()[0].proposal, L"新しいテーマ(4)");
+  EXPECT_EQ(w.view.NameDialogs()[0].caption, L"名前を入力");
   ASSERT_EQ(w.form.Themes().size(), 5u);
   EXPECT_EQ(w.form.Themes()[4].Name, L"Plain");
   EXPECT_EQ(w.form.Themes()[4].Colors, StandardColors());
@@ -325,7 +325,7 @@ TEST(Form1NewTheme, WithEditsTheAnswerDecidesTheStartingColours) {
     w.view.AnswerNameDialog({ClickOk()});
     w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
 
-    EXPECT_EQ(w.view.Messages()[0].Style, kYesNoCancelQuestion);
+    EXPECT_EQ(w.view.Messages()[0].style, kYesNoCancelQuestion);
     const ColorArray& currentTheme = w.form.Themes()[static_cast<std::size_t>(c.current)].Colors;
     if (c.current > 0) {
       EXPECT_EQ(currentTheme == edited, c.editsStoredIntoCurrent);

@@ -41,8 +41,8 @@ TEST(Form1ExportTheme, WritesTheSelectedThemeAsFileSaveWritesItAlone) {
   ASSERT_FALSE(w.Bytes(L"day.txt").empty());
   EXPECT_EQ(w.Bytes(L"day.txt"), alone.Bytes(L"saved.txt"));
   ASSERT_EQ(w.view.FileDialogs().size(), 1u);
-  EXPECT_EQ(w.view.FileDialogs()[0].Kind, FileDialogKind::Save);
-  EXPECT_EQ(w.view.FileDialogs()[0].Filter, kThemeFileFilter);
+  EXPECT_EQ(w.view.FileDialogs()[0].fileKind, FileDialogKind::Save);
+  EXPECT_EQ(w.view.FileDialogs()[0].filter, kThemeFileFilter);
   // Nothing of the window changes.
   EXPECT_FALSE(w.form.State().ThemeListChanged);
   EXPECT_EQ(w.view.ListIndex(), 2);
@@ -77,7 +77,7 @@ TEST(Form1ExportTheme, AFailedWriteIsToldAndACancelledDialogIsSilent) {
   w.view.AnswerMessage(MsgBoxAnswer::OK);
   w.view.ChooseMenu(&Form1Events::mnExportTheme_Click);
   ASSERT_EQ(w.view.Messages().size(), 1u);
-  EXPECT_EQ(w.view.Messages()[0].Prompt.rfind(nowhere + L"に保存できませんでした。", 0), 0u);
+  EXPECT_EQ(w.view.Messages()[0].prompt.rfind(nowhere + L"に保存できませんでした。", 0), 0u);
 }
 
 TEST(Form1AddThemes, AppendsEveryThemeOfTheFileAndKeepsTheRest) {
@@ -108,7 +108,7 @@ TEST(Form1AddThemes, AppendsEveryThemeOfTheFileAndKeepsTheRest) {
   EXPECT_EQ(w.settings.Colors, current);
   EXPECT_TRUE(w.form.State().SettingsChanged);
   EXPECT_TRUE(w.view.Surface().TakeNothingDrawn());
-  EXPECT_EQ(w.view.FileDialogs().back().Kind, FileDialogKind::Open);
+  EXPECT_EQ(w.view.FileDialogs().back().fileKind, FileDialogKind::Open);
 
   // The close stores the added themes.
   w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::No);
@@ -131,7 +131,7 @@ TEST(Form1AddThemes, AFileWithoutThemesOrThatIsGoneChangesNothing) {
   EXPECT_EQ(w.view.ListItems(), kSampleList);
   EXPECT_FALSE(w.form.State().ThemeListChanged);
   // Both dialogs start from the file chosen last, as load and save do.
-  EXPECT_EQ(w.view.FileDialogs()[1].FileName, note);
+  EXPECT_EQ(w.view.FileDialogs()[1].fileName, note);
 }
 
 TEST(Form1DropFiles, AddsTheThemesOfEveryFileAndNamesTheOthersOnce) {
@@ -214,8 +214,8 @@ TEST(Form1ExportTheme, ProposesTheThemesOwnNameAndLeavesTheLoadAndSaveFileName) 
   w.view.AnswerFileDialog(std::nullopt);
   w.view.ChooseMenu(&Form1Events::mnSave_Click);
   ASSERT_EQ(w.view.FileDialogs().size(), 3u);
-  EXPECT_EQ(w.view.FileDialogs()[1].FileName, L"Dusk_ _a_b_ __.txt");
-  EXPECT_EQ(w.view.FileDialogs()[2].FileName, collection);
+  EXPECT_EQ(w.view.FileDialogs()[1].fileName, L"Dusk_ _a_b_ __.txt");
+  EXPECT_EQ(w.view.FileDialogs()[2].fileName, collection);
 }
 
 TEST(ThemeFileNameFor, GivesANameWindowsTakesForAFile) {
@@ -242,7 +242,7 @@ TEST(Form1ExportTheme, AFailedWriteSpeaksOfOneTheme) {
   w.view.AnswerMessage(MsgBoxAnswer::OK);
   w.view.ChooseMenu(&Form1Events::mnExportTheme_Click);
   ASSERT_EQ(w.view.Messages().size(), 1u);
-  EXPECT_EQ(w.view.Messages()[0].Prompt.rfind(L"The theme could not be exported to " + nowhere, 0), 0u);
+  EXPECT_EQ(w.view.Messages()[0].prompt.rfind(L"The theme could not be exported to " + nowhere, 0), 0u);
 }
 
 // A readme or notes file has "[...]" headings too: only sections that set a colour or
@@ -285,7 +285,7 @@ TEST(Form1DropFiles, NamesAFolderAsOneAndListsAtMostTenFiles) {
   w.view.AnswerMessage(MsgBoxAnswer::OK);
   w.view.DropFiles(dropped);
   ASSERT_EQ(w.view.Messages().size(), 1u);
-  const std::wstring& shown = w.view.Messages()[0].Prompt;
+  const std::wstring& shown = w.view.Messages()[0].prompt;
   EXPECT_NE(shown.find(w.folder.File(L"themes") + L"\nIt is a folder."), std::wstring::npos);
   EXPECT_NE(shown.find(dropped[9]), std::wstring::npos);
   EXPECT_EQ(shown.find(dropped[10]), std::wstring::npos);

@@ -1,7 +1,7 @@
 // The name dialog: what it proposes, and what each way of closing it gives back.
 #include <gtest/gtest.h>
 
-#include "tests/ui/fake_form1_view.h"
+#include "tests/ui/scripted_form1_view.h"
 #include "ui/input_box_dialog.h"
 
 namespace {
@@ -24,7 +24,7 @@ TEST(InputBoxDialog, EachWayOfClosingGivesItsResult) {
   };
   for (const DialogCase& c : cases) {
     SCOPED_TRACE(c.name);
-    FakeForm1View view;
+    ScriptedForm1View view;
     InputBoxDialog dialog(view.InputBoxDialogView());
     view.AnswerNameDialog(c.steps);
     std::wstring value = L"新しいテーマ(3)";
@@ -34,7 +34,7 @@ TEST(InputBoxDialog, EachWayOfClosingGivesItsResult) {
 }
 
 TEST(InputBoxDialog, OpensOverItsOwnerWithTheCaptionAndTheWholeProposalSelected) {
-  FakeForm1View view;
+  ScriptedForm1View view;
   InputBoxDialog dialog(view.InputBoxDialogView());
   view.AnswerNameDialog({ClickOk()});
   view.AnswerNameDialog({ClickOk()});
@@ -44,20 +44,20 @@ TEST(InputBoxDialog, OpensOverItsOwnerWithTheCaptionAndTheWholeProposalSelected)
   dialog.InputBox(second, view.Window(), L"名前を入力");
 
   ASSERT_EQ(view.NameDialogs().size(), 2u);
-  const ShownNameDialog& shown = view.NameDialogs()[0];
-  EXPECT_EQ(shown.Owner, view.Window().handle);
-  EXPECT_EQ(shown.Caption, L"名前の変更");
-  EXPECT_EQ(shown.Proposal, L"Night");
-  EXPECT_EQ(shown.SelectionStart, 0);
-  EXPECT_EQ(shown.SelectionLength, 5);
-  EXPECT_EQ(view.NameDialogs()[1].Caption, L"名前を入力");
-  EXPECT_EQ(view.NameDialogs()[1].SelectionLength, 0);
+  const ShownModal& shown = view.NameDialogs()[0];
+  EXPECT_EQ(shown.owner, view.Window().handle);
+  EXPECT_EQ(shown.caption, L"名前の変更");
+  EXPECT_EQ(shown.proposal, L"Night");
+  EXPECT_EQ(shown.selectionStart, 0);
+  EXPECT_EQ(shown.selectionLength, 5);
+  EXPECT_EQ(view.NameDialogs()[1].caption, L"名前を入力");
+  EXPECT_EQ(view.NameDialogs()[1].selectionLength, 0);
 }
 
 TEST(InputBoxDialog, CancelAfterAnEarlierOkIsNotConfirmed) {
   for (NameDialogStep closing : {ClickCancel(), CloseBox()}) {
     SCOPED_TRACE(closing.kind == NameDialogStep::CloseBox ? "title bar close" : "Cancel");
-    FakeForm1View view;
+    ScriptedForm1View view;
     InputBoxDialog dialog(view.InputBoxDialogView());
     view.AnswerNameDialog({TypeName(L"first"), ClickOk()});
     view.AnswerNameDialog({TypeName(L"second"), closing});

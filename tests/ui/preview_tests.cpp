@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/ui/recording_surface.h"
+#include "ui/layout.h"
 #include "ui/pixel_surface.h"
 
 // Readable failure messages for recorded texts (found by argument-dependent lookup).
@@ -29,14 +30,12 @@ namespace {
 
 // Picture1: 7395 x 3675 twips outside, 493 x 245 pixels, inside a two-pixel sunken
 // edge, so the drawing area is 489 x 241 pixels.
-constexpr int kControlWidth = 7395;
-constexpr int kControlHeight = 3675;
 constexpr int kAreaWidth = 489;
 constexpr int kAreaHeight = 241;
 constexpr Color kUntouched = 0x00FEDCBA;
 
 PixelSurface PreviewArea(Color background = kUntouched) {
-  return PixelSurface(kControlWidth, kControlHeight, kAreaWidth, kAreaHeight, background);
+  return PixelSurface(PreviewSize().width, PreviewSize().height, kAreaWidth, kAreaHeight, background);
 }
 
 // A different colour in every slot, none of them the untouched background, so that a

@@ -9,12 +9,13 @@
 
 #include "settings/color_slots.h"
 #include "ui/drawing_record.h"
+#include "ui/layout.h"
 #include "ui/preview.h"
 
 class RecordingSurface : public DrawingCallRecorder {
  public:
-  int Width() const override { return 7395; }
-  int Height() const override { return 3675; }
+  int Width() const override { return PreviewSize().width; }
+  int Height() const override { return PreviewSize().height; }
 
   // The language the window draws the preview's texts in.
   void SetLanguage(Language language) { language_ = language; }

@@ -39,18 +39,6 @@ RECT RectInParent(HWND control) {
   return rect;
 }
 
-std::wstring TextOf(HWND window) {
-  wchar_t text[512] = {};
-  GetWindowTextW(window, text, 512);
-  return text;
-}
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  return name;
-}
-
 namespace {
 
 struct Search {

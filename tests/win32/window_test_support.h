@@ -8,6 +8,8 @@
 #include <string>
 #include <thread>
 
+#include "tests/win32/window_text.h"
+
 // Handles everything queued (through IsDialogMessageW for `dialog`), a few rounds.
 void PumpMessages(HWND dialog);
 
@@ -19,8 +21,6 @@ void PostChar(HWND target, wchar_t character);
 // The control's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND control);
 
-std::wstring TextOf(HWND window);
-std::wstring ClassOf(HWND window);
 
 // A visible top-level window of `className` created by thread `threadId`; nullptr
 // after `timeoutMs`.

@@ -11,8 +11,6 @@
 
 namespace {
 
-const ControlSpec& Picture1Spec() { return *FindControl(Form1Controls(), ControlName::Picture1); }
-
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
@@ -50,7 +48,7 @@ LRESULT CALLBACK ColorFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM 
 
 Form1Window::Form1Window(HICON icon, Language language)
     : language_(language),
-      picture_(Picture1Spec().rect.width, Picture1Spec().rect.height),
+      picture_(PreviewSize().width, PreviewSize().height),
       inputBox_(language) {
   INITCOMMONCONTROLSEX common{sizeof(common), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common);

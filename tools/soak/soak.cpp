@@ -21,13 +21,15 @@
 #include <random>
 #include <sstream>
 
-#include "fuzz/fuzz_form1_view.h"
+#include "fuzz/drawn_form1_view.h"
 #include "platform/platform.h"
 #include "platform/write_calls.h"
 #include "settings/settings_file.h"
 #include "tests/e2e/story.h"
 #include "themes/theme_store.h"
 #include "ui/form1.h"
+#include "ui/form1_menu.h"
+#include "ui/layout.h"
 
 namespace {
 
@@ -84,13 +86,52 @@ platform::WriteCalls NotedWrites() {
   return calls;
 }
 
-// --- The shadow: the logic on the fuzz view, in the real program's folder ----------------
+// --- The menus from the keyboard -----------------------------------------------------------
 
-class NoCloseChecks : public CloseObserver {
- public:
-  void BeforeClose(CloseReason) override {}
-  void AfterClose(CloseReason, bool) override {}
+// A menu's or an item's access key: the character after "&", as a virtual key.
+wchar_t AccessKey(std::wstring_view caption) {
+  const std::size_t amp = caption.find(L'&');
+  return amp == std::wstring_view::npos || amp + 1 >= caption.size() ? 0 : towupper(caption[amp + 1]);
+}
+
+struct MenuItemKeys {
+  MenuCommand command;
+  std::wstring caption;
+  wchar_t menuKey;         // with Alt, opens the item's menu
+  std::vector<WORD> keys;  // then choose the item
 };
+
+// Every item of the menu table, with the keys that choose it: its access key where no
+// other item of its menu, and not the menu itself, has that key; else the down arrow
+// to it from the first item, and Enter.
+std::vector<MenuItemKeys> KeysOfEveryMenuItem() {
+  std::vector<MenuItemKeys> items;
+  const std::span<const MenuSpec> menus = Form1Menus(Language::Japanese);
+  for (std::size_t top = 0; top < menus.size(); ++top) {
+    if (menus[top].level != 0) continue;
+    std::vector<const MenuSpec*> inMenu;
+    for (std::size_t i = top + 1; i < menus.size() && menus[i].level == 1; ++i) {
+      if (std::wstring_view(menus[i].caption) != kMenuSeparator) inMenu.push_back(&menus[i]);
+    }
+    const wchar_t menuKey = AccessKey(menus[top].caption);
+    for (std::size_t k = 0; k < inMenu.size(); ++k) {
+      const wchar_t key = AccessKey(inMenu[k]->caption);
+      const auto sharing = std::count_if(inMenu.begin(), inMenu.end(),
+                                         [key](const MenuSpec* other) { return AccessKey(other->caption) == key; });
+      MenuItemKeys item{inMenu[k]->command, inMenu[k]->caption, menuKey, {}};
+      if (key != 0 && key != menuKey && sharing == 1) {
+        item.keys = {static_cast<WORD>(key)};
+      } else {
+        item.keys.assign(k, VK_DOWN);
+        item.keys.push_back(VK_RETURN);
+      }
+      items.push_back(std::move(item));
+    }
+  }
+  return items;
+}
+
+// --- The shadow: the logic on the simulated toolkit, in the real program's folder -------
 
 struct Shadow {
   Shadow(std::mt19937& random, const std::vector<std::wstring>& themeFiles, std::vector<std::wstring> programFiles)
@@ -98,7 +139,7 @@ struct Shadow {
         in(answers.data(), answers.size()),
         view(in, themeFiles, std::move(programFiles), /*asAUser=*/true),
         form(settings, view, NoProgramsRunning) {
-    view.Attach(form, observer);
+    view.Attach(form);
   }
   static std::vector<std::uint8_t> MakeAnswers(std::mt19937& random) {
     std::vector<std::uint8_t> bytes(1 << 20);
@@ -109,8 +150,7 @@ struct Shadow {
   std::vector<std::uint8_t> answers;
   FuzzInput in;
   SettingsRecord settings;
-  NoCloseChecks observer;
-  FuzzForm1View view;
+  DrawnForm1View view;
   Form1 form;
 };
 
@@ -153,12 +193,7 @@ class Soak : public Story {
     return found;
   }
 
-  static std::wstring ClassOf(HWND w) {
-    wchar_t name[64] = {};
-    GetClassNameW(w, name, 64);
-    return name;
-  }
-  static bool IsDialog(HWND w) { return ClassOf(w) == L"#32770"; }
+  static bool IsDialog(HWND w) { return AppDriver::ClassOf(w) == L"#32770"; }
   static bool IsMessageBox(HWND w) {
     return IsDialog(w) && !GetDlgItem(w, kRedField) && !GetDlgItem(w, kFileNameBox) &&
            (GetDlgItem(w, IDOK) || GetDlgItem(w, IDYES));
@@ -166,7 +201,7 @@ class Soak : public Story {
 
   // --- The real side of one answered modal window -------------------------------------
 
-  ::testing::AssertionResult AnswerMessage(const AnsweredModal& modal) {
+  ::testing::AssertionResult AnswerMessage(const ShownModal& modal) {
     const HWND box = FindModal(IsMessageBox);
     if (!box) return Stop("the logic asks \"" + Utf8(modal.prompt) + "\", the program shows no message box");
     const std::wstring shown = AppDriver::MessageText(box);
@@ -179,31 +214,31 @@ class Soak : public Story {
     return ::testing::AssertionSuccess();
   }
 
-  ::testing::AssertionResult AnswerNameDialog(const AnsweredModal& modal) {
-    const HWND dialog = FindModal([](HWND w) { return ClassOf(w) == L"HuebrookInputBox"; });
+  ::testing::AssertionResult AnswerNameDialog(const ShownModal& modal) {
+    const HWND dialog = FindModal([](HWND w) { return AppDriver::ClassOf(w) == L"HuebrookInputBox"; });
     if (!dialog) return Stop("the logic opens the name dialog, the program does not");
     const HWND edit = AppDriver::ChildOfClass(dialog, L"Edit");
     std::string steps;
-    for (const AnsweredModal::NameStep& step : modal.steps) {
+    for (const NameDialogStep& step : modal.steps) {
       switch (step.kind) {
-        case AnsweredModal::NameStep::Type:
+        case NameDialogStep::Type:
           AppDriver::Type(edit, step.text);
           steps += " type \"" + Utf8(step.text) + "\"";
           break;
-        case AnsweredModal::NameStep::Clear:
+        case NameDialogStep::Clear:
           PostMessageW(edit, EM_SETSEL, 0, -1);
           PostMessageW(edit, WM_CHAR, VK_BACK, 1);
           steps += " clear";
           break;
-        case AnsweredModal::NameStep::Ok:
+        case NameDialogStep::ClickOk:
           AppDriver::Press(AppDriver::ChildWithText(dialog, L"OK"));
           steps += " OK";
           break;
-        case AnsweredModal::NameStep::Cancel:
+        case NameDialogStep::ClickCancel:
           AppDriver::Press(AppDriver::ChildWithText(dialog, L"ｷｬﾝｾﾙ"));
           steps += " cancel";
           break;
-        case AnsweredModal::NameStep::CloseBox:
+        case NameDialogStep::CloseBox:
           PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
           steps += " close box";
           break;
@@ -214,7 +249,7 @@ class Soak : public Story {
     return ::testing::AssertionSuccess();
   }
 
-  ::testing::AssertionResult AnswerChooser(const AnsweredModal& modal) {
+  ::testing::AssertionResult AnswerChooser(const ShownModal& modal) {
     const HWND chooser = FindModal([](HWND w) { return IsDialog(w) && GetDlgItem(w, kRedField); });
     if (!chooser) return Stop("the logic opens the colour chooser, the program does not");
     auto channel = [](Color c, int shift) { return std::to_wstring((c >> shift) & 0xFF); };
@@ -246,7 +281,7 @@ class Soak : public Story {
     return text;
   }
 
-  ::testing::AssertionResult AnswerFileDialog(const AnsweredModal& modal) {
+  ::testing::AssertionResult AnswerFileDialog(const ShownModal& modal) {
     const HWND dialog = FindModal([](HWND w) { return IsDialog(w) && GetDlgItem(w, kFileNameBox); });
     if (!dialog) return Stop("the logic opens a file dialog, the program does not");
     if (!modal.path) {
@@ -270,14 +305,14 @@ class Soak : public Story {
     return ::testing::AssertionSuccess();
   }
 
-  ::testing::AssertionResult AnswerModals(const std::vector<AnsweredModal>& modals) {
-    for (const AnsweredModal& modal : modals) {
+  ::testing::AssertionResult AnswerModals(const std::vector<ShownModal>& modals) {
+    for (const ShownModal& modal : modals) {
       ::testing::AssertionResult answered = ::testing::AssertionSuccess();
       switch (modal.kind) {
-        case AnsweredModal::Message: answered = AnswerMessage(modal); break;
-        case AnsweredModal::NameDialog: answered = AnswerNameDialog(modal); break;
-        case AnsweredModal::Chooser: answered = AnswerChooser(modal); break;
-        case AnsweredModal::FileDialog: answered = AnswerFileDialog(modal); break;
+        case ShownModal::Message: answered = AnswerMessage(modal); break;
+        case ShownModal::NameDialog: answered = AnswerNameDialog(modal); break;
+        case ShownModal::Chooser: answered = AnswerChooser(modal); break;
+        case ShownModal::FileDialog: answered = AnswerFileDialog(modal); break;
       }
       if (!answered) return answered;
     }
@@ -293,23 +328,23 @@ class Soak : public Story {
   }
 
   bool ShowsTheShadow() const {
-    FuzzForm1View& view = shadow_->view;
+    DrawnForm1View& view = shadow_->view;
     if (ListEntries() != view.ListItems() || ListSelection() != view.ListIndex()) return false;
     for (int i = 0; i < kColorSlotCount; ++i) {
-      if (app_->Text(Field(i)) != view.FieldText(i)) return false;
+      if (app_->Text(Field(i)) != view.ColorFieldText(i)) return false;
     }
     return app_->Text(app_->Control(ControlName::txtTransformTitle)) == view.TransformTitleText();
   }
 
   std::string Describe() const {
-    FuzzForm1View& view = shadow_->view;
+    DrawnForm1View& view = shadow_->view;
     std::ostringstream text;
     text << "the program shows " << ListEntries().size() << " entries, selection " << ListSelection() << ", title \""
          << Utf8(app_->Text(app_->Control(ControlName::txtTransformTitle))) << "\", fields";
     for (const std::wstring& field : Fields()) text << " " << Utf8(field);
     text << "\nthe logic shows " << view.ListItems().size() << " entries, selection " << view.ListIndex() << ", title \""
          << Utf8(view.TransformTitleText()) << "\", fields";
-    for (int i = 0; i < kColorSlotCount; ++i) text << " " << Utf8(view.FieldText(i));
+    for (int i = 0; i < kColorSlotCount; ++i) text << " " << Utf8(view.ColorFieldText(i));
     return text.str();
   }
 
@@ -343,9 +378,9 @@ class Soak : public Story {
 
   // Plays one random action on the shadow, then on the real program.
   ::testing::AssertionResult Act() {
-    FuzzForm1View& view = shadow_->view;
+    DrawnForm1View& view = shadow_->view;
     view.ForgetModals();
-    const FuzzControl focus = view.Focused();
+    const Control focus = view.FocusedControl();
     std::function<::testing::AssertionResult()> real;  // a failure when the real program could not be driven
     bool close = false;
     std::string step;
@@ -369,7 +404,7 @@ class Soak : public Story {
       };
     } else if (kind < 25) {
       // Arrow keys, while the list has the focus.
-      if (focus.kind != FuzzControl::List || view.ListCount() == 0) return ::testing::AssertionSuccess();
+      if (focus.kind != Control::List || view.ListCount() == 0) return ::testing::AssertionSuccess();
       const bool down = random_() % 2 == 0;
       step = down ? "down arrow" : "up arrow";
       view.PressArrow(down ? 1 : -1);
@@ -383,7 +418,7 @@ class Soak : public Story {
       static constexpr std::wstring_view kTitleKeys = L"aZ 歌ｱ=?é";
       const bool title = kind < 32;
       const int slot = static_cast<int>(random_() % kColorSlotCount);
-      const FuzzControl target = title ? FuzzControl{FuzzControl::Title, 0} : FuzzControl{FuzzControl::ColorField, slot};
+      const Control target = title ? Control::Title() : Control::Field(slot);
       // Only into a field that does not have the focus yet, so that its text is selected.
       if (target == focus) return ::testing::AssertionSuccess();
       std::wstring text;
@@ -407,27 +442,18 @@ class Soak : public Story {
         return ::testing::AssertionSuccess();
       };
     } else if (kind < 96) {
-      struct Item {
-        const char* name;
-        void (Form1Events::*handler)();
-        wchar_t menu;
-        std::vector<WORD> keys;
-      };
-      static const Item kItems[] = {
-          {"File > load", &Form1Events::mnOpen_Click, L'F', {L'0'}},
-          {"File > save", &Form1Events::mnSave_Click, L'F', {L'S'}},
-          {"File > apply and close", &Form1Events::mnQuit_Click, L'F', {L'Q'}},
-          {"Theme > new", &Form1Events::mnNewTheme_Click, L'C', {VK_RETURN}},
-          {"Theme > duplicate", &Form1Events::mnDup_Click, L'C', {VK_DOWN, VK_RETURN}},
-          {"Theme > rename", &Form1Events::mnRename_Click, L'C', {VK_DOWN, VK_DOWN, VK_RETURN}},
-          {"Theme > delete", &Form1Events::mnDelete_Click, L'C', {L'D'}},
-          {"Theme > standard colours", &Form1Events::mnInit_Click, L'C', {L'I'}},
-      };
-      const Item& item = kItems[random_() % std::size(kItems)];
-      step = item.name;
-      close = item.handler == &Form1Events::mnQuit_Click;
-      view.ChooseMenu(item.handler);
-      real = [&item, this] { return app_->ChooseMenuByKeys(item.menu, item.keys); };
+      // Any item of the menus, chosen from the keyboard as the menu table captions it.
+      static const std::vector<MenuItemKeys> kItems = KeysOfEveryMenuItem();
+      const MenuItemKeys& item = kItems[random_() % kItems.size()];
+      // A user sees a greyed item and does not choose it.
+      if (IsThemeMenuItem(item.command)) {
+        view.OpenThemeMenu();
+        if (!view.MenuItemEnabled(item.command)) return ::testing::AssertionSuccess();
+      }
+      step = Utf8(item.caption);
+      close = item.command == MenuCommand::mnQuit;
+      view.ChooseMenu(HandlerOf(item.command));
+      real = [&item, this] { return app_->ChooseMenuByKeys(item.menuKey, item.keys); };
     } else {
       step = "close box";
       close = true;
