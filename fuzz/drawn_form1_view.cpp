@@ -6,7 +6,7 @@
 
 namespace {
 
-// What a user might type into the name dialog: letters, Japanese, the characters the
+// What a user might type into the input box: letters, Japanese, the characters the
 // theme file gives a meaning to, one the code page cannot hold.
 constexpr std::wstring_view kNameKeys = L"aZ 0歌ｱ[]=?\\é";
 
@@ -22,14 +22,14 @@ MsgBoxAnswer DrawnAnswers::AnswerMessage(const ShownModal& shown) {
   return buttons[static_cast<std::size_t>(in_.Below(static_cast<int>(buttons.size())))];
 }
 
-std::vector<NameDialogStep> DrawnAnswers::AnswerNameDialog(const ShownModal& /*shown*/) {
+std::vector<InputBoxStep> DrawnAnswers::AnswerInputBox(const ShownModal& /*shown*/) {
   // Up to four steps; OK, Cancel and the close box each end the dialog. A user who did
   // nothing decisive closes it with the close box.
-  std::vector<NameDialogStep> steps;
+  std::vector<InputBoxStep> steps;
   while (steps.size() < 4) {
     switch (in_.Below(5)) {
-      case 0: steps.push_back(TypeName(in_.Text(kNameKeys, 4))); break;
-      case 1: steps.push_back(ClearName()); break;
+      case 0: steps.push_back(TypeInput(in_.Text(kNameKeys, 4))); break;
+      case 1: steps.push_back(ClearInput()); break;
       case 2: steps.push_back(ClickOk()); return steps;
       case 3: steps.push_back(ClickCancel()); return steps;
       default: steps.push_back(CloseBox()); return steps;

@@ -1,5 +1,5 @@
 #pragma once
-// The simulated toolkit with a random user's answers: every message box, name dialog,
+// The simulated toolkit with a random user's answers: every message box, input box,
 // file dialog and colour chooser the logic opens is answered with a choice drawn from
 // the input, so questions added to the logic later are answered too. The fuzz target
 // and the soak's shadow use it.
@@ -17,7 +17,7 @@ class DrawnAnswers : public ModalAnswers {
   DrawnAnswers(FuzzInput& in, std::vector<std::wstring> savePaths, std::vector<std::wstring> alsoOpened, bool asAUser);
 
   MsgBoxAnswer AnswerMessage(const ShownModal& shown) override;
-  std::vector<NameDialogStep> AnswerNameDialog(const ShownModal& shown) override;
+  std::vector<InputBoxStep> AnswerInputBox(const ShownModal& shown) override;
   std::optional<Color> AnswerChooser(const ShownModal& shown) override;
   std::optional<std::wstring> AnswerFileDialog(const ShownModal& shown) override;
   void Fault(const std::string& what) override;

@@ -74,6 +74,6 @@ int Form1::AppendTheme(const std::wstring& name) {
   return n;
 }
 
-bool Form1::AskName(std::wstring& name, const wchar_t* caption) {
-  return inputBox_.InputBox(name, view_.Window(), caption);
+std::optional<std::wstring> Form1::AskName(const std::wstring& proposal, const wchar_t* caption) {
+  return inputBox_.InputBox(proposal, view_.Window(), caption);
 }

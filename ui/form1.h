@@ -19,6 +19,20 @@
 //    of a file to the list).
 //  - Form_Xxx, List1_Click, txtColors_LostFocus(i) ...: the handler of that control's
 //    event, raised by the toolkit (ui/form1_events.h).
+//  - The input box (InputBoxDialog, its InputBox call, the window InputBoxWindow): the
+//    modal one-line text entry that names a theme ("名前を入力", "名前の変更"); txtInput
+//    is its field, OKButton and CancelButton its buttons. It is called so everywhere, in
+//    code, comments and tests.
+//  - The toolkit: what shows the controls and raises their events, through Form1View.
+//    The Windows toolkit is ui/win32; the simulated toolkit (tests/support) stands in
+//    for it, with answers to the modal windows scripted by a test (ScriptedForm1View)
+//    or drawn from an input (DrawnForm1View: the fuzz target, the soak's shadow).
+//  - A typed colour: text the user typed into a colour field that no focus change has
+//    taken yet; every menu command and every close takes it first.
+//
+// Names: types and functions are PascalCase, and so are the fields of the records
+// whose names are the host's keys and the window's state (SettingsRecord, Theme,
+// Form1State); every other field and variable is camelCase.
 #include <functional>
 #include <optional>
 #include <string>
@@ -129,7 +143,8 @@ class Form1 : public Form1Events {
   // A theme just added (new or duplicate) becomes the current one and the selected one;
   // the current values are what it holds.
   void MakeCurrent(int index);
-  bool AskName(std::wstring& name, const wchar_t* caption);
+  // The input box, proposing `proposal`: the name entered, or nullopt when cancelled.
+  std::optional<std::wstring> AskName(const std::wstring& proposal, const wchar_t* caption);
   // The language the window was built in; every text the logic shows is in it too.
   Language InterfaceLanguage() { return view_.InterfaceLanguage(); }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The main window's and the name dialog's event handlers, as the toolkit raises them.
+// The main window's and the input box's event handlers, as the toolkit raises them.
 // Every toolkit (the Windows one and the simulated one) raises them synchronously, also
 // for changes the program makes itself:
 //  - List1_Click whenever the selected index changes (never for an unchanged index,

@@ -21,7 +21,7 @@ std::wstring DeleteQuestion(const std::wstring& themeName, Language language);
 // The theme list: its first entry, the current values.
 const wchar_t* CurrentSettingsName(Language language);
 
-// The name dialog.
+// the input box.
 const wchar_t* NewThemeCaption(Language language);
 const wchar_t* RenameCaption(Language language);
 // "新しいテーマ(" + N + ")", N being the index the new entry will get.

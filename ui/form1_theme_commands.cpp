@@ -16,10 +16,11 @@ void Form1::List1_Click() {
       if (state_.CurrentThemeIndex <= 0) {
         // The edits of the current settings become a theme of their own. Cancelling
         // the name drops them, as the switch goes on.
-        std::wstring name = NewThemeProposal(view_.ListCount(), InterfaceLanguage());
-        if (AskName(name, NewThemeCaption(InterfaceLanguage()))) {
+        const std::optional<std::wstring> name =
+            AskName(NewThemeProposal(view_.ListCount(), InterfaceLanguage()), NewThemeCaption(InterfaceLanguage()));
+        if (name) {
           state_.CurrentThemeIndex = selected;
-          AppendTheme(name);
+          AppendTheme(*name);
           state_.SettingsChanged = false;
           SelectQuietly(state_.CurrentThemeIndex);
         }
@@ -69,12 +70,13 @@ void Form1::mnNewTheme_Click() {
     }
   }
 
-  std::wstring name = NewThemeProposal(view_.ListCount(), InterfaceLanguage());
-  if (!AskName(name, NewThemeCaption(InterfaceLanguage()))) return;
+  const std::optional<std::wstring> name =
+      AskName(NewThemeProposal(view_.ListCount(), InterfaceLanguage()), NewThemeCaption(InterfaceLanguage()));
+  if (!name) return;
 
   if (storeIntoCurrentFirst) StoreCurrentInto(state_.CurrentThemeIndex);
   if (startFromStandard) SetStandardColors(settings_);
-  const int n = AppendTheme(name);
+  const int n = AppendTheme(*name);
   FillColorFields();
   RedrawPreview();
   MakeCurrent(n);
@@ -107,10 +109,10 @@ void Form1::mnRename_Click() {
   TakePendingColorEdit();
   const int i = view_.ListIndex();
   if (i < 0) return;
-  std::wstring name = view_.ListItem(i);
-  if (!AskName(name, RenameCaption(InterfaceLanguage()))) return;
-  themeList_[static_cast<std::size_t>(i)].Name = name;
-  view_.SetListItem(i, name);
+  const std::optional<std::wstring> name = AskName(view_.ListItem(i), RenameCaption(InterfaceLanguage()));
+  if (!name) return;
+  themeList_[static_cast<std::size_t>(i)].Name = *name;
+  view_.SetListItem(i, *name);
   SetThemeListChanged();
 }
 

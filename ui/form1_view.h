@@ -110,7 +110,7 @@ class Form1View {
   virtual std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                                      const std::wstring& fileName) = 0;
 
-  // The name dialog.
+  // the input box.
   virtual InputBoxView& InputBoxDialogView() = 0;
 
   // Greys a menu item out, or lets it be chosen again.

@@ -2,15 +2,16 @@
 
 InputBoxDialog::InputBoxDialog(InputBoxView& view) : view_(view) {}
 
-bool InputBoxDialog::InputBox(std::wstring& Value, WindowRef owner, const std::wstring& Caption) {
+std::optional<std::wstring> InputBoxDialog::InputBox(const std::wstring& Value, WindowRef owner,
+                                                     const std::wstring& Caption) {
   confirmed_ = false;
   view_.SetCaption(Caption);
   view_.SetInputText(Value);
   // Typing replaces the whole proposal.
   view_.SetInputSelection(0, static_cast<int>(Value.size()));
   view_.ShowModal(owner, *this);
-  if (confirmed_) Value = enteredText_;
-  return confirmed_;
+  if (!confirmed_) return std::nullopt;
+  return enteredText_;
 }
 
 void InputBoxDialog::OKButton_Click() {

@@ -1,5 +1,6 @@
 #pragma once
-// The modal one-line text entry that names themes.
+// The input box: the modal one-line text entry that names themes.
+#include <optional>
 #include <string>
 
 #include "ui/form1_events.h"
@@ -9,10 +10,10 @@ class InputBoxDialog : public InputBoxEvents {
  public:
   explicit InputBoxDialog(InputBoxView& view);
 
-  // Shows the dialog over `owner` with `Value` proposed and wholly selected. True when
-  // the user pressed OK; `Value` then holds the text exactly as entered. On false
-  // `Value` is left as it came in.
-  bool InputBox(std::wstring& Value, WindowRef owner, const std::wstring& Caption);
+  // Shows the input box over `owner` with `Value` proposed and wholly selected. The
+  // text exactly as entered when the user pressed OK; nullopt when the user cancelled
+  // or closed it.
+  std::optional<std::wstring> InputBox(const std::wstring& Value, WindowRef owner, const std::wstring& Caption);
 
   void OKButton_Click() override;
   void CancelButton_Click() override;

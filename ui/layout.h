@@ -59,7 +59,7 @@ inline constexpr int kShiftJisCharset = 128;
 // In rising tab index.
 std::span<const ControlSpec> Form1Controls(Language language = Language::Japanese);
 std::span<const ControlSpec> InputBoxControls(Language language = Language::Japanese);
-// The name dialog's caption until its first use.
+// the input box's caption until its first use.
 const wchar_t* InputBoxInitialCaption(Language language);
 
 // The control with this name and array index; nullptr when the table has none.

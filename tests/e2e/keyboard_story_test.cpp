@@ -29,7 +29,7 @@ TEST_F(Story, KeysAloneCreateAThemeEditAColourThroughTheChooserAndApply) {
   ASSERT_TRUE(PressKeys({VK_TAB}));
   EXPECT_EQ(app_->Text(app_->FocusedControl()), L"OK");
   ASSERT_TRUE(PressKeys({VK_SPACE}));
-  ASSERT_TRUE(app_->WaitGone(dialog)) << "Space on OK did not close the name dialog";
+  ASSERT_TRUE(app_->WaitGone(dialog)) << "Space on OK did not close the input box";
   ASSERT_TRUE(app_->WaitUntil([&] { return ListEntries().size() == 4; }));
   EXPECT_EQ(ListEntries().back(), L"キーだけ");
   EXPECT_EQ(ListSelection(), 3);

@@ -1,4 +1,4 @@
-// The Theme menu on the real program: the name dialog, duplicate, rename and delete,
+// The Theme menu on the real program: the input box, duplicate, rename and delete,
 // and what the store holds afterwards.
 #include "tests/e2e/story.h"
 
@@ -15,10 +15,10 @@ constexpr int kNewTheme = 0;
 constexpr int kDuplicate = 1;
 constexpr int kRename = 2;
 
-// The name dialog, once it is up, with the caption and the wholly selected proposal.
-HWND WaitForNameDialog(AppDriver& app, const std::wstring& caption, const std::wstring& proposal) {
+// the input box, once it is up, with the caption and the wholly selected proposal.
+HWND WaitForInputBox(AppDriver& app, const std::wstring& caption, const std::wstring& proposal) {
   const HWND dialog = app.WaitForModal(L"HuebrookInputBox");
-  EXPECT_NE(dialog, nullptr) << "no name dialog";
+  EXPECT_NE(dialog, nullptr) << "no input box";
   if (dialog == nullptr) return nullptr;
   EXPECT_EQ(app.Text(dialog), caption);
   const HWND input = AppDriver::ChildOfClass(dialog, L"Edit");
@@ -31,7 +31,7 @@ HWND WaitForNameDialog(AppDriver& app, const std::wstring& caption, const std::w
 }
 
 // Types over the proposal and presses the dialog's button of this caption.
-void AnswerNameDialog(AppDriver& app, HWND dialog, const std::wstring& typed, const std::wstring& button) {
+void AnswerInputBox(AppDriver& app, HWND dialog, const std::wstring& typed, const std::wstring& button) {
   AppDriver::Type(AppDriver::ChildOfClass(dialog, L"Edit"), typed);
   const HWND pressed = AppDriver::ChildWithText(dialog, button);
   ASSERT_NE(pressed, nullptr) << "no button " << Utf8(button);
@@ -47,16 +47,16 @@ TEST_F(Story, NewThemeIsNamedInItsDialogAndStoredWithTheStandardColours) {
 
   // Cancelled: nothing added, the colours stay.
   ChooseThemeItem(*app_, kNewTheme);
-  HWND dialog = WaitForNameDialog(*app_, L"名前を入力", L"新しいテーマ(3)");
+  HWND dialog = WaitForInputBox(*app_, L"名前を入力", L"新しいテーマ(3)");
   ASSERT_NE(dialog, nullptr);
-  AnswerNameDialog(*app_, dialog, L"", L"ｷｬﾝｾﾙ");
+  AnswerInputBox(*app_, dialog, L"", L"ｷｬﾝｾﾙ");
   EXPECT_EQ(ListEntries().size(), 3u);
   EXPECT_EQ(app_->Text(Field(COLOR_BACK)), L"181010");
 
   // Enter and Escape leave the dialog open; typing replaces the proposal. The name is
   // typed after the keys, so it shows only once the dialog has taken them.
   ChooseThemeItem(*app_, kNewTheme);
-  dialog = WaitForNameDialog(*app_, L"名前を入力", L"新しいテーマ(3)");
+  dialog = WaitForInputBox(*app_, L"名前を入力", L"新しいテーマ(3)");
   ASSERT_NE(dialog, nullptr);
   const HWND input = AppDriver::ChildOfClass(dialog, L"Edit");
   AppDriver::PressKey(input, VK_RETURN);
@@ -64,7 +64,7 @@ TEST_F(Story, NewThemeIsNamedInItsDialogAndStoredWithTheStandardColours) {
   AppDriver::Type(input, L"朝焼け");
   ASSERT_TRUE(app_->WaitUntil([&] { return !IsWindow(dialog) || app_->Text(input) == L"朝焼け"; }));
   ASSERT_TRUE(IsWindowVisible(dialog)) << "Enter or Escape closed the dialog";
-  AnswerNameDialog(*app_, dialog, L"", L"OK");
+  AnswerInputBox(*app_, dialog, L"", L"OK");
 
   ASSERT_TRUE(app_->WaitUntil([&] { return ListEntries().size() == 4; }));
   EXPECT_EQ(ListEntries().back(), L"朝焼け");
@@ -92,13 +92,13 @@ TEST_F(Story, DuplicateRenameDeleteThenCloseWritesTheStoreExactly) {
   EXPECT_EQ(ListSelection(), 4);
 
   ChooseThemeItem(*app_, kRename);
-  const HWND dialog = WaitForNameDialog(*app_, L"名前の変更", L"夜空の複製");
+  const HWND dialog = WaitForInputBox(*app_, L"名前の変更", L"夜空の複製");
   ASSERT_NE(dialog, nullptr);
-  AnswerNameDialog(*app_, dialog, L"深夜", L"OK");
+  AnswerInputBox(*app_, dialog, L"深夜", L"OK");
   ASSERT_TRUE(app_->WaitUntil([&] { return ListEntries().back() == L"深夜"; }));
   // The title bar's close gives no name, even after an OK.
   ChooseThemeItem(*app_, kRename);
-  const HWND again = WaitForNameDialog(*app_, L"名前の変更", L"深夜");
+  const HWND again = WaitForInputBox(*app_, L"名前の変更", L"深夜");
   ASSERT_NE(again, nullptr);
   AppDriver::Type(AppDriver::ChildOfClass(again, L"Edit"), L"没");
   PostMessageW(again, WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -15,7 +15,7 @@ namespace {
 void StartWithBothFilesToWrite(TestWindow& w) {
   w.StartBesideSampleFiles();
   w.view.ClickListEntry(3);
-  w.view.AnswerNameDialog({TypeName(L"Ocean"), ClickOk()});
+  w.view.AnswerInputBox({TypeInput(L"Ocean"), ClickOk()});
   w.view.ChooseMenu(&Form1Events::mnRename_Click);
 }
 

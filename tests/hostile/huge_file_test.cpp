@@ -100,7 +100,7 @@ TEST(HugeFile, UnderTheNameOfOurFilesIsToldAtStartUpAndNeverWrittenOver) {
     w.view.Focus(Control::Field(COLOR_BACK));
     w.view.Type(L"0000FF");
     w.view.AnswerMessage(ApplyToNewThemeQuestion(Language::Japanese), MsgBoxAnswer::Yes);
-    w.view.AnswerNameDialog({ClickOk()});
+    w.view.AnswerInputBox({ClickOk()});
     w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
     if (std::wstring_view(name) == kThemeStoreFileName) w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::Yes);
     EXPECT_TRUE(w.view.AskClose(CloseReason::CloseBox));

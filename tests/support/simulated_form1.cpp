@@ -328,7 +328,7 @@ std::optional<std::wstring> SimulatedForm1::ShowFileDialog(FileDialogKind kind, 
   return path;
 }
 
-// --- The name dialog --------------------------------------------------------------------
+// --- the input box --------------------------------------------------------------------
 
 void SimulatedForm1::SetInputText(const std::wstring& text) {
   nameText_ = text;
@@ -343,7 +343,7 @@ void SimulatedForm1::SetInputSelection(int start, int length) {
 
 void SimulatedForm1::ShowModal(WindowRef owner, InputBoxEvents& events) {
   ShownModal shown;
-  shown.kind = ShownModal::NameDialog;
+  shown.kind = ShownModal::InputBox;
   shown.owner = owner.handle;
   shown.caption = caption_;
   shown.proposal = nameText_;
@@ -351,51 +351,51 @@ void SimulatedForm1::ShowModal(WindowRef owner, InputBoxEvents& events) {
   shown.selectionLength = selectionLength_;
   const std::size_t at = shown_.size();
   OpenModal(std::move(shown));
-  const std::vector<NameDialogStep> steps = answers_.AnswerNameDialog(shown_[at]);
+  const std::vector<InputBoxStep> steps = answers_.AnswerInputBox(shown_[at]);
   modalOpen_ = true;
-  nameDialogOpen_ = true;
-  for (const NameDialogStep& step : steps) {
-    if (!nameDialogOpen_) {
-      answers_.Fault("a name dialog step after it closed");
+  inputBoxOpen_ = true;
+  for (const InputBoxStep& step : steps) {
+    if (!inputBoxOpen_) {
+      answers_.Fault("a input box step after it closed");
       break;
     }
     shown_[at].steps.push_back(step);
-    RunNameDialogStep(step, events);
+    RunInputBoxStep(step, events);
   }
-  if (nameDialogOpen_) {
-    answers_.NameDialogLeftOpen();
+  if (inputBoxOpen_) {
+    answers_.InputBoxLeftOpen();
     shown_[at].steps.push_back(CloseBox());
   }
-  nameDialogOpen_ = false;
+  inputBoxOpen_ = false;
   modalOpen_ = false;
 }
 
-void SimulatedForm1::RunNameDialogStep(const NameDialogStep& step, InputBoxEvents& events) {
+void SimulatedForm1::RunInputBoxStep(const InputBoxStep& step, InputBoxEvents& events) {
   switch (step.kind) {
-    case NameDialogStep::Type:
+    case InputBoxStep::Type:
       // No key pressed leaves the selection as it was: only a typed character replaces it.
       if (step.text.empty()) break;
       nameText_.replace(static_cast<std::size_t>(selectionStart_), static_cast<std::size_t>(selectionLength_), step.text);
       selectionStart_ += static_cast<int>(step.text.size());
       selectionLength_ = 0;
       break;
-    case NameDialogStep::Clear:
+    case InputBoxStep::Clear:
       nameText_.clear();
       selectionStart_ = selectionLength_ = 0;
       break;
-    case NameDialogStep::ClickOk:
+    case InputBoxStep::ClickOk:
       events.OKButton_Click();
       break;
-    case NameDialogStep::ClickCancel:
+    case InputBoxStep::ClickCancel:
       events.CancelButton_Click();
       break;
-    case NameDialogStep::CloseBox:
-      nameDialogOpen_ = false;  // the title bar's close box raises no handler
+    case InputBoxStep::CloseBox:
+      inputBoxOpen_ = false;  // the title bar's close box raises no handler
       break;
   }
 }
 
 void SimulatedForm1::Close() {
-  if (!nameDialogOpen_) answers_.Fault("a name dialog that is not open was closed");
-  nameDialogOpen_ = false;
+  if (!inputBoxOpen_) answers_.Fault("a input box that is not open was closed");
+  inputBoxOpen_ = false;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The window toolkit simulated once, for the unit tests, the fuzz target and the soak's
-// shadow: the state of the main window's controls and of the name dialog, and the rules
+// shadow: the state of the main window's controls and of the input box, and the rules
 // by which the Windows toolkit raises the handlers (ui/form1_events.h), also for the
 // changes the program makes itself. What the user answers in a modal window comes from
 // a policy on top: answers scripted by a test (strict: a window the test did not script
@@ -28,33 +28,33 @@ struct Control {
   bool operator==(const Control&) const = default;
 };
 
-// One thing the user does in the name dialog.
-struct NameDialogStep {
+// One thing the user does in the input box.
+struct InputBoxStep {
   enum Kind { Type, Clear, ClickOk, ClickCancel, CloseBox };
   Kind kind;
   std::wstring text;  // what Type types; typing nothing leaves the text as it is
 };
-inline NameDialogStep TypeName(std::wstring text) { return {NameDialogStep::Type, std::move(text)}; }
-inline NameDialogStep ClearName() { return {NameDialogStep::Clear, {}}; }
-inline NameDialogStep ClickOk() { return {NameDialogStep::ClickOk, {}}; }
-inline NameDialogStep ClickCancel() { return {NameDialogStep::ClickCancel, {}}; }
-inline NameDialogStep CloseBox() { return {NameDialogStep::CloseBox, {}}; }
+inline InputBoxStep TypeInput(std::wstring text) { return {InputBoxStep::Type, std::move(text)}; }
+inline InputBoxStep ClearInput() { return {InputBoxStep::Clear, {}}; }
+inline InputBoxStep ClickOk() { return {InputBoxStep::ClickOk, {}}; }
+inline InputBoxStep ClickCancel() { return {InputBoxStep::ClickCancel, {}}; }
+inline InputBoxStep CloseBox() { return {InputBoxStep::CloseBox, {}}; }
 
 // A modal window as the logic opened it, and as the user answered it.
 struct ShownModal {
-  enum Kind { Message, NameDialog, Chooser, FileDialog };
+  enum Kind { Message, InputBox, Chooser, FileDialog };
   Kind kind = Message;
   // A message box.
   std::wstring prompt;
   MsgBoxStyle style = MsgBoxStyle::OKOnly;
   MsgBoxAnswer answer = MsgBoxAnswer::OK;
-  // The name dialog: how it opened, and the user's steps (the last one closed it).
+  // the input box: how it opened, and the user's steps (the last one closed it).
   void* owner = nullptr;
   std::wstring caption;
   std::wstring proposal;
   int selectionStart = 0;
   int selectionLength = 0;
-  std::vector<NameDialogStep> steps;
+  std::vector<InputBoxStep> steps;
   // The colour chooser; color is nullopt when cancelled.
   Color initial = 0;
   int flags = 0;
@@ -73,14 +73,14 @@ std::vector<MsgBoxAnswer> ButtonsOf(MsgBoxStyle style);
 class ModalAnswers {
  public:
   virtual MsgBoxAnswer AnswerMessage(const ShownModal& shown) = 0;
-  // The user's steps in the name dialog, until one closes it.
-  virtual std::vector<NameDialogStep> AnswerNameDialog(const ShownModal& shown) = 0;
+  // The user's steps in the input box, until one closes it.
+  virtual std::vector<InputBoxStep> AnswerInputBox(const ShownModal& shown) = 0;
   virtual std::optional<Color> AnswerChooser(const ShownModal& shown) = 0;
   virtual std::optional<std::wstring> AnswerFileDialog(const ShownModal& shown) = 0;
   // Files the user drops onto the main window while this modal window is open.
   virtual std::vector<std::wstring> DroppedDuring(const ShownModal& /*shown*/) { return {}; }
-  // The steps ended with the name dialog still open; the user closes it with its close box.
-  virtual void NameDialogLeftOpen() {}
+  // The steps ended with the input box still open; the user closes it with its close box.
+  virtual void InputBoxLeftOpen() {}
   // The logic did what no toolkit allows (a field that does not exist, a message box
   // over a closed window), or a test's script did not fit.
   virtual void Fault(const std::string& what) = 0;
@@ -199,14 +199,14 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
   void RequestClose() override { AskClose(CloseReason::Program); }
 
  private:
-  // InputBoxView: the name dialog.
+  // InputBoxView: the input box.
   void SetCaption(const std::wstring& caption) override { caption_ = caption; }
   void SetInputText(const std::wstring& text) override;
   std::wstring InputText() override { return nameText_; }
   void SetInputSelection(int start, int length) override;
   void ShowModal(WindowRef owner, InputBoxEvents& events) override;
   void Close() override;
-  void RunNameDialogStep(const NameDialogStep& step, InputBoxEvents& events);
+  void RunInputBoxStep(const InputBoxStep& step, InputBoxEvents& events);
 
   // A user action needs an open window with no modal window over it.
   bool UserCanAct(const char* action);
@@ -239,10 +239,10 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
   std::vector<std::wstring> prompts_;
   std::optional<std::wstring> lastOpened_;
 
-  // The name dialog.
+  // the input box.
   std::wstring caption_ = L"値の入力";
   std::wstring nameText_ = L"Text1";
   int selectionStart_ = 0;
   int selectionLength_ = 0;
-  bool nameDialogOpen_ = false;
+  bool inputBoxOpen_ = false;
 };

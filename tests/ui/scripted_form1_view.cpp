@@ -9,7 +9,7 @@ namespace {
 const char* KindName(ShownModal::Kind kind) {
   switch (kind) {
     case ShownModal::Message: return "message box";
-    case ShownModal::NameDialog: return "name dialog";
+    case ShownModal::InputBox: return "input box";
     case ShownModal::Chooser: return "colour chooser";
     case ShownModal::FileDialog: return "file dialog";
   }
@@ -26,8 +26,8 @@ void ScriptedAnswers::Message(MsgBoxAnswer answer, std::optional<std::wstring> e
   script_.push_back({ShownModal::Message, answer, std::move(expectedPrompt), {}, {}, {}});
 }
 
-void ScriptedAnswers::NameDialog(std::vector<NameDialogStep> steps) {
-  script_.push_back({ShownModal::NameDialog, {}, std::nullopt, std::move(steps), {}, {}});
+void ScriptedAnswers::InputBox(std::vector<InputBoxStep> steps) {
+  script_.push_back({ShownModal::InputBox, {}, std::nullopt, std::move(steps), {}, {}});
 }
 
 void ScriptedAnswers::Chooser(std::optional<Color> chosen) {
@@ -60,10 +60,10 @@ MsgBoxAnswer ScriptedAnswers::AnswerMessage(const ShownModal& shown) {
   return answer->message;
 }
 
-std::vector<NameDialogStep> ScriptedAnswers::AnswerNameDialog(const ShownModal& shown) {
+std::vector<InputBoxStep> ScriptedAnswers::AnswerInputBox(const ShownModal& shown) {
   const std::optional<Answer> answer = Next(shown, shown.caption);
   // Unscripted, the dialog is closed with its close box.
-  return answer ? answer->steps : std::vector<NameDialogStep>{CloseBox()};
+  return answer ? answer->steps : std::vector<InputBoxStep>{CloseBox()};
 }
 
 std::optional<Color> ScriptedAnswers::AnswerChooser(const ShownModal& shown) {
@@ -83,7 +83,7 @@ std::vector<std::wstring> ScriptedAnswers::DroppedDuring(const ShownModal& /*sho
   return paths;
 }
 
-void ScriptedAnswers::NameDialogLeftOpen() { ADD_FAILURE() << "the scripted steps left the name dialog open"; }
+void ScriptedAnswers::InputBoxLeftOpen() { ADD_FAILURE() << "the scripted steps left the input box open"; }
 
 void ScriptedAnswers::Fault(const std::string& what) { ADD_FAILURE() << what; }
 

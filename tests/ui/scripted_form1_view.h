@@ -15,7 +15,7 @@ class ScriptedAnswers : public ModalAnswers {
  public:
   ~ScriptedAnswers();
   void Message(MsgBoxAnswer answer, std::optional<std::wstring> expectedPrompt = std::nullopt);
-  void NameDialog(std::vector<NameDialogStep> steps);
+  void InputBox(std::vector<InputBoxStep> steps);
   void Chooser(std::optional<Color> chosen);
   void FileDialog(std::optional<std::wstring> path);
   void DropDuringNextModal(std::vector<std::wstring> paths) { dropDuringModal_ = std::move(paths); }
@@ -24,11 +24,11 @@ class ScriptedAnswers : public ModalAnswers {
   const std::vector<ShownModal>& Shown(ShownModal::Kind kind) const { return shown_[kind]; }
 
   MsgBoxAnswer AnswerMessage(const ShownModal& shown) override;
-  std::vector<NameDialogStep> AnswerNameDialog(const ShownModal& shown) override;
+  std::vector<InputBoxStep> AnswerInputBox(const ShownModal& shown) override;
   std::optional<Color> AnswerChooser(const ShownModal& shown) override;
   std::optional<std::wstring> AnswerFileDialog(const ShownModal& shown) override;
   std::vector<std::wstring> DroppedDuring(const ShownModal& shown) override;
-  void NameDialogLeftOpen() override;
+  void InputBoxLeftOpen() override;
   void Fault(const std::string& what) override;
   void CannotAct(const std::string& what) override;
 
@@ -37,7 +37,7 @@ class ScriptedAnswers : public ModalAnswers {
     ShownModal::Kind kind;
     MsgBoxAnswer message = MsgBoxAnswer::Cancel;
     std::optional<std::wstring> expectedPrompt;
-    std::vector<NameDialogStep> steps;
+    std::vector<InputBoxStep> steps;
     std::optional<Color> color;
     std::optional<std::wstring> file;
   };
@@ -72,14 +72,14 @@ class ScriptedForm1View : private ScriptedParts, public SimulatedForm1 {
   // --- Answers to the next modal windows, in order ---------------------------------
   void AnswerMessage(MsgBoxAnswer answer) { answers.Message(answer); }
   void AnswerMessage(const std::wstring& expectedPrompt, MsgBoxAnswer answer) { answers.Message(answer, expectedPrompt); }
-  void AnswerNameDialog(std::vector<NameDialogStep> steps) { answers.NameDialog(std::move(steps)); }
+  void AnswerInputBox(std::vector<InputBoxStep> steps) { answers.InputBox(std::move(steps)); }
   void AnswerChooser(std::optional<Color> chosen) { answers.Chooser(chosen); }
   void AnswerFileDialog(std::optional<std::wstring> path) { answers.FileDialog(std::move(path)); }
   int PendingAnswers() const { return answers.Pending(); }
 
   // --- What was shown, by kind --------------------------------------------------------
   const std::vector<ShownModal>& Messages() const { return answers.Shown(ShownModal::Message); }
-  const std::vector<ShownModal>& NameDialogs() const { return answers.Shown(ShownModal::NameDialog); }
+  const std::vector<ShownModal>& InputBoxes() const { return answers.Shown(ShownModal::InputBox); }
   const std::vector<ShownModal>& Choosers() const { return answers.Shown(ShownModal::Chooser); }
   const std::vector<ShownModal>& FileDialogs() const { return answers.Shown(ShownModal::FileDialog); }
   RecordingSurface& Surface() { return surface; }

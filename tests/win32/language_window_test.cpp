@@ -146,7 +146,7 @@ TEST(CaptionsFit, EveryLabelAndButtonOfBothWindowsInBothLanguagesAt96And144Dpi) 
       }
       ExpectAllFit(fits, where + ", main window");
 
-      // The name dialog, at the same DPI.
+      // the input box, at the same DPI.
       InputBoxWindow box(language);
       RecordingEvents events;
       std::vector<Fit> dialogFits;
@@ -161,7 +161,7 @@ TEST(CaptionsFit, EveryLabelAndButtonOfBothWindowsInBothLanguagesAt96And144Dpi) 
       });
       box.ShowModal(window.Window(), events);
       ASSERT_TRUE(answer.Found());
-      ExpectAllFit(dialogFits, where + ", name dialog");
+      ExpectAllFit(dialogFits, where + ", input box");
     }
   }
 }
@@ -220,7 +220,7 @@ TEST(ScreenReaderNames, EachFieldIsCalledByItsLabelAndEveryOtherControlByItsGive
     DialogAnswerer answer(InputBoxWindow::kClassName, [&](HWND dialog) {
       CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
       ExpectSpokenNames(InputBoxControls(language), language, *box.Names(),
-                        [&](const ControlSpec& spec) { return box.Control(spec.name); }, "name dialog");
+                        [&](const ControlSpec& spec) { return box.Control(spec.name); }, "input box");
       CoUninitialize();
       PostMessageW(dialog, WM_CLOSE, 0, 0);
     });

@@ -66,7 +66,7 @@ TEST_F(ModalDialogsTest, CloseQuestionAnswersReachTheCloseAndCancelKeepsTheWindo
   }
 }
 
-TEST_F(ModalDialogsTest, NameDialogOKReturnsTheTextAndCancelOrTitleBarCloseDoNot) {
+TEST_F(ModalDialogsTest, InputBoxOKReturnsTheTextAndCancelOrTitleBarCloseDoNot) {
   InputBoxDialog dialog(window.InputBox());
   struct Case {
     const char* how;
@@ -81,7 +81,6 @@ TEST_F(ModalDialogsTest, NameDialogOKReturnsTheTextAndCancelOrTitleBarCloseDoNot
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.how);
-    std::wstring value = L"新しいテーマ(4)";
     std::wstring title;
     DWORD selection = 0;
     bool ownerDisabled = false;
@@ -97,11 +96,11 @@ TEST_F(ModalDialogsTest, NameDialogOKReturnsTheTextAndCancelOrTitleBarCloseDoNot
       PostMessageW(field, WM_CHAR, L'x', 1);  // typing replaces the whole proposal
       c.close(d);                              // queued after the typing
     });
-    const bool confirmed = dialog.InputBox(value, window.Window(), L"名前を入力");
+    const std::optional<std::wstring> entered = dialog.InputBox(L"新しいテーマ(4)", window.Window(), L"名前を入力");
     ASSERT_TRUE(answer.Found());
-    EXPECT_EQ(confirmed, c.confirmed);
-    if (confirmed) {
-      EXPECT_EQ(value, L"x");
+    EXPECT_EQ(entered.has_value(), c.confirmed);
+    if (entered) {
+      EXPECT_EQ(*entered, L"x");
     }
     EXPECT_EQ(title, L"名前を入力");
     EXPECT_EQ(selection, 9u);
@@ -112,7 +111,7 @@ TEST_F(ModalDialogsTest, NameDialogOKReturnsTheTextAndCancelOrTitleBarCloseDoNot
   }
 }
 
-TEST_F(ModalDialogsTest, EnterAndEscapeDoNotCloseTheNameDialog) {
+TEST_F(ModalDialogsTest, EnterAndEscapeDoNotCloseTheInputBox) {
   bool openAfterKeys = false;
   DialogAnswerer answer(InputBoxWindow::kClassName, [&](HWND d) {
     const HWND field = GetDlgItem(d, ControlSet::kFirstControlId);
@@ -133,7 +132,7 @@ TEST_F(ModalDialogsTest, EnterAndEscapeDoNotCloseTheNameDialog) {
   EXPECT_EQ(events.log, Log{"CancelButton_Click"});
 }
 
-TEST_F(ModalDialogsTest, NameDialogGeometryFrameAndFirstTitle) {
+TEST_F(ModalDialogsTest, InputBoxGeometryFrameAndFirstTitle) {
   RECT client{}, frame{}, owner{};
   LONG style = 0, exStyle = 0;
   std::wstring title;

@@ -214,38 +214,38 @@ class Soak : public Story {
     return ::testing::AssertionSuccess();
   }
 
-  ::testing::AssertionResult AnswerNameDialog(const ShownModal& modal) {
+  ::testing::AssertionResult AnswerInputBox(const ShownModal& modal) {
     const HWND dialog = FindModal([](HWND w) { return AppDriver::ClassOf(w) == L"HuebrookInputBox"; });
-    if (!dialog) return Stop("the logic opens the name dialog, the program does not");
+    if (!dialog) return Stop("the logic opens the input box, the program does not");
     const HWND edit = AppDriver::ChildOfClass(dialog, L"Edit");
     std::string steps;
-    for (const NameDialogStep& step : modal.steps) {
+    for (const InputBoxStep& step : modal.steps) {
       switch (step.kind) {
-        case NameDialogStep::Type:
+        case InputBoxStep::Type:
           AppDriver::Type(edit, step.text);
           steps += " type \"" + Utf8(step.text) + "\"";
           break;
-        case NameDialogStep::Clear:
+        case InputBoxStep::Clear:
           PostMessageW(edit, EM_SETSEL, 0, -1);
           PostMessageW(edit, WM_CHAR, VK_BACK, 1);
           steps += " clear";
           break;
-        case NameDialogStep::ClickOk:
+        case InputBoxStep::ClickOk:
           AppDriver::Press(AppDriver::ChildWithText(dialog, L"OK"));
           steps += " OK";
           break;
-        case NameDialogStep::ClickCancel:
+        case InputBoxStep::ClickCancel:
           AppDriver::Press(AppDriver::ChildWithText(dialog, L"ｷｬﾝｾﾙ"));
           steps += " cancel";
           break;
-        case NameDialogStep::CloseBox:
+        case InputBoxStep::CloseBox:
           PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
           steps += " close box";
           break;
       }
     }
-    Note("  name dialog:" + steps);
-    if (!app_->WaitGone(dialog)) return Stop("the name dialog stayed");
+    Note("  input box:" + steps);
+    if (!app_->WaitGone(dialog)) return Stop("the input box stayed");
     return ::testing::AssertionSuccess();
   }
 
@@ -310,7 +310,7 @@ class Soak : public Story {
       ::testing::AssertionResult answered = ::testing::AssertionSuccess();
       switch (modal.kind) {
         case ShownModal::Message: answered = AnswerMessage(modal); break;
-        case ShownModal::NameDialog: answered = AnswerNameDialog(modal); break;
+        case ShownModal::InputBox: answered = AnswerInputBox(modal); break;
         case ShownModal::Chooser: answered = AnswerChooser(modal); break;
         case ShownModal::FileDialog: answered = AnswerFileDialog(modal); break;
       }

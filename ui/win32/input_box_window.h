@@ -1,5 +1,5 @@
 #pragma once
-// The name dialog's window: built from its layout table each time it is shown and
+// the input box's window: built from its layout table each time it is shown and
 // taken down when it closes. Neither Enter nor Escape closes it; only its buttons (and
 // the title bar's close control, which raises no handler) do.
 #include "ui/win32/win32.h"

@@ -207,7 +207,7 @@ TEST(Form1ExportTheme, ProposesTheThemesOwnNameAndLeavesTheLoadAndSaveFileName) 
   w.view.AnswerFileDialog(collection);
   w.view.ChooseMenu(&Form1Events::mnSave_Click);
   w.view.ClickListEntry(2);
-  w.view.AnswerNameDialog({TypeName(L"Dusk: \"a/b\" *?"), ClickOk()});
+  w.view.AnswerInputBox({TypeInput(L"Dusk: \"a/b\" *?"), ClickOk()});
   w.view.ChooseMenu(&Form1Events::mnRename_Click);
   w.view.AnswerFileDialog(std::nullopt);
   w.view.ChooseMenu(&Form1Events::mnExportTheme_Click);

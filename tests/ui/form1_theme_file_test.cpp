@@ -75,7 +75,7 @@ TEST(Form1Load, TheSaveQuestionComesFirstWhenThemesChanged) {
     TestWindow w;
     w.StartBesideSampleFiles();
     w.view.ClickListEntry(1);
-    w.view.AnswerNameDialog({TypeName(L"Dusk"), ClickOk()});
+    w.view.AnswerInputBox({TypeInput(L"Dusk"), ClickOk()});
     w.view.ChooseMenu(&Form1Events::mnRename_Click);
     const ::ThemeList before = w.form.Themes();
     const std::wstring path = WriteThemeFile(w, L"roses.txt");
@@ -125,7 +125,7 @@ TEST(Form1Load, CancelledDialogChangesNothing) {
   TestWindow w;
   w.StartBesideSampleFiles();
   w.view.ClickListEntry(3);
-  w.view.AnswerNameDialog({ClickOk()});
+  w.view.AnswerInputBox({ClickOk()});
   w.view.ChooseMenu(&Form1Events::mnRename_Click);
   w.view.AnswerMessage(MsgBoxAnswer::No);
   w.view.AnswerFileDialog(std::nullopt);
@@ -142,7 +142,7 @@ TEST(Form1Load, AFileThatCannotBeReadIsToldAndTheListStays) {
   TestWindow w;
   w.StartBesideSampleFiles();
   w.view.ClickListEntry(1);
-  w.view.AnswerNameDialog({TypeName(L"Dusk"), ClickOk()});
+  w.view.AnswerInputBox({TypeInput(L"Dusk"), ClickOk()});
   w.view.ChooseMenu(&Form1Events::mnRename_Click);
   const std::wstring path = w.folder.File(L"locked.txt");
   if (auto why = MakeUnreadableFile(path)) GTEST_SKIP() << *why;

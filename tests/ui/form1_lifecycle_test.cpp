@@ -86,7 +86,7 @@ TEST(Form1Close, AnswersToTheCloseQuestionDecideWhatIsWritten) {
     w.StartBesideSampleFiles();
     w.view.ClickListEntry(3);
     // A rename that the store has not seen yet tells a rewritten store from the old one.
-    w.view.AnswerNameDialog({TypeName(L"Ocean"), ClickOk()});
+    w.view.AnswerInputBox({TypeInput(L"Ocean"), ClickOk()});
     w.view.ChooseMenu(&Form1Events::mnRename_Click);
     const std::string settingsBefore = w.Bytes(L"setting.ini");
     const std::string storeBefore = w.Bytes(L"lirvacolors.ini");
@@ -214,7 +214,7 @@ TEST(Form1Close, AFailedWriteOfTheStoreLetsTheUserChoose) {
     // A folder where the store should be: nothing can replace it.
     std::filesystem::create_directory(std::filesystem::path(w.folder.File(L"lirvacolors.ini")));
     w.view.Open();
-    w.view.AnswerNameDialog({ClickOk()});
+    w.view.AnswerInputBox({ClickOk()});
     w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
 
     w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::Yes);
@@ -263,7 +263,7 @@ TEST(Form1StartUp, UnreadableFilesAreToldOnceAndNeverWritten) {
 
     // Everything else works as usual: a new theme, an edit, and a close that asks only
     // about a file it may write.
-    w.view.AnswerNameDialog({ClickOk()});
+    w.view.AnswerInputBox({ClickOk()});
     w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
     w.view.Focus(Control::Field(0));
     w.view.Type(L"123456");

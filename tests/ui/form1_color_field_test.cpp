@@ -70,7 +70,7 @@ TEST(Form1ColorField, EveryMenuCommandTakesAColourBeingTypedFirst) {
       {"new theme", &Form1Events::mnNewTheme_Click,
        [](ScriptedForm1View& v) { v.AnswerMessage(SaveIntoThemeQuestion(L"Night"), MsgBoxAnswer::Cancel); }},
       {"duplicate", &Form1Events::mnDup_Click, [](ScriptedForm1View& v) { v.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::Cancel); }},
-      {"rename", &Form1Events::mnRename_Click, [](ScriptedForm1View& v) { v.AnswerNameDialog({ClickCancel()}); }},
+      {"rename", &Form1Events::mnRename_Click, [](ScriptedForm1View& v) { v.AnswerInputBox({ClickCancel()}); }},
       {"delete", &Form1Events::mnDelete_Click, [](ScriptedForm1View& v) { v.AnswerMessage(DeleteQuestion(L"Night"), MsgBoxAnswer::Cancel); }},
   };
   for (const Case& c : cases) {

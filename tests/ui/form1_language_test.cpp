@@ -15,7 +15,7 @@ namespace {
 // file filters and, at the end, the list.
 struct Shown {
   std::vector<ShownModal> messages;
-  std::vector<ShownModal> nameDialogs;
+  std::vector<ShownModal> inputBoxes;
   std::vector<ShownModal> fileDialogs;
   std::vector<std::wstring> list;
   std::wstring missingPath;
@@ -36,18 +36,18 @@ Shown RunStory(Language language) {
 
   edit();
   w.view.AnswerMessage(MsgBoxAnswer::Yes);
-  w.view.AnswerNameDialog({ClickOk()});
+  w.view.AnswerInputBox({ClickOk()});
   w.view.ClickListEntry(2);  // Day; the edits become "New theme (4)"
   edit();
   w.view.AnswerMessage(MsgBoxAnswer::No);
-  w.view.AnswerNameDialog({ClickCancel()});
+  w.view.AnswerInputBox({ClickCancel()});
   w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
   w.view.AnswerMessage(MsgBoxAnswer::No);
   w.view.ClickListEntry(0);
   w.view.ChooseMenu(&Form1Events::mnDup_Click);  // of the current settings
   w.view.ClickListEntry(1);
   w.view.ChooseMenu(&Form1Events::mnDup_Click);  // of Night
-  w.view.AnswerNameDialog({ClickCancel()});
+  w.view.AnswerInputBox({ClickCancel()});
   w.view.ChooseMenu(&Form1Events::mnRename_Click);
   w.view.AnswerMessage(MsgBoxAnswer::Cancel);
   w.view.ChooseMenu(&Form1Events::mnDelete_Click);
@@ -64,7 +64,7 @@ Shown RunStory(Language language) {
   w.view.AnswerMessage(MsgBoxAnswer::Cancel);
   EXPECT_FALSE(w.view.AskClose(CloseReason::CloseBox));
   EXPECT_EQ(w.view.PendingAnswers(), 0);
-  return {w.view.Messages(), w.view.NameDialogs(), w.view.FileDialogs(), w.view.ListItems(), missing};
+  return {w.view.Messages(), w.view.InputBoxes(), w.view.FileDialogs(), w.view.ListItems(), missing};
 }
 
 TEST(Form1Languages, TheSameStoryAsksTheSameThingsAndEveryEnglishTextIsEnglish) {
@@ -79,13 +79,13 @@ TEST(Form1Languages, TheSameStoryAsksTheSameThingsAndEveryEnglishTextIsEnglish) 
     EXPECT_FALSE(HoldsJapanese(english.messages[i].prompt)) << platform::ToUtf8(english.messages[i].prompt);
     EXPECT_NE(english.messages[i].prompt, japanese.messages[i].prompt);
   }
-  ASSERT_EQ(english.nameDialogs.size(), japanese.nameDialogs.size());
-  for (size_t i = 0; i < english.nameDialogs.size(); ++i) {
+  ASSERT_EQ(english.inputBoxes.size(), japanese.inputBoxes.size());
+  for (size_t i = 0; i < english.inputBoxes.size(); ++i) {
     SCOPED_TRACE(i);
-    EXPECT_FALSE(HoldsJapanese(english.nameDialogs[i].caption + english.nameDialogs[i].proposal));
-    EXPECT_NE(english.nameDialogs[i].caption, japanese.nameDialogs[i].caption);
+    EXPECT_FALSE(HoldsJapanese(english.inputBoxes[i].caption + english.inputBoxes[i].proposal));
+    EXPECT_NE(english.inputBoxes[i].caption, japanese.inputBoxes[i].caption);
     // Typing replaces the whole proposal, whatever its length in the language.
-    EXPECT_EQ(english.nameDialogs[i].selectionLength, static_cast<int>(english.nameDialogs[i].proposal.size()));
+    EXPECT_EQ(english.inputBoxes[i].selectionLength, static_cast<int>(english.inputBoxes[i].proposal.size()));
   }
   ASSERT_EQ(english.fileDialogs.size(), 2u);
   for (const ShownModal& dialog : english.fileDialogs) EXPECT_FALSE(HoldsJapanese(dialog.filter));

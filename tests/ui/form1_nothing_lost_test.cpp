@@ -166,7 +166,7 @@ TEST(Form1Load, EditsOfTheCurrentSettingsSavedAsANewThemeAreOfferedForSavingToo)
 
   w.view.AnswerFileDialog(WriteOtherThemeFile(w));
   w.view.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::Yes);
-  w.view.AnswerNameDialog({TypeName(L"Mine"), ClickOk()});
+  w.view.AnswerInputBox({TypeInput(L"Mine"), ClickOk()});
   w.view.AnswerMessage(kSaveBeforeLoadQuestion, MsgBoxAnswer::Yes);
   w.view.AnswerFileDialog(saved);
   w.view.ChooseMenu(&Form1Events::mnOpen_Click);
@@ -192,7 +192,7 @@ TEST(Form1StartUp, SomethingElseUnderAFilesNameIsToldAndNeverReplaced) {
     w.view.AnswerMessage(UnreadAtStartMessage({{name, L"隠しファイルかシステムファイルになっています。"}}), MsgBoxAnswer::OK);
     w.view.Open();
 
-    w.view.AnswerNameDialog({ClickOk()});
+    w.view.AnswerInputBox({ClickOk()});
     w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
     if (std::wstring(name) == L"lirvacolors.ini") w.view.AnswerMessage(kCloseQuestion, MsgBoxAnswer::Yes);
     EXPECT_TRUE(w.view.AskClose(CloseReason::CloseBox));
@@ -235,7 +235,7 @@ TEST(Form1Close, AStoreChangedByAnotherProgramIsNotReplacedWithoutAsking) {
     TestWindow w;
     w.StartBesideSampleFiles();
     w.view.ClickListEntry(2);
-    w.view.AnswerNameDialog({TypeName(L"Dusk"), ClickOk()});
+    w.view.AnswerInputBox({TypeInput(L"Dusk"), ClickOk()});
     w.view.ChooseMenu(&Form1Events::mnRename_Click);
     // A second Huebrook or a sync tool wrote the store meanwhile.
     w.WriteStoreFile({MakeTheme(L"Elsewhere", 0x303030, L"")});
@@ -256,7 +256,7 @@ TEST(Form1Close, AStoreThatAppearedMeanwhileIsAskedAboutAndOneThatWentIsWritten)
     TestWindow w;
     w.WriteSettingsFile(SampleSettings());
     w.view.Open();
-    w.view.AnswerNameDialog({ClickOk()});
+    w.view.AnswerInputBox({ClickOk()});
     w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
     w.WriteStoreFile(SampleThemes());
     const std::string theirs = w.Bytes(L"lirvacolors.ini");
@@ -363,9 +363,9 @@ TEST(Form1DropFiles, FilesDroppedDuringADialogAreAddedWhenTheCommandEnds) {
          w.view.ChooseMenu(&Form1Events::mnDelete_Click);
        },
        {L"(現在の設定)", L"Day", L"Sea"}},
-      {"name dialog",
+      {"input box",
        [](TestWindow& w, const std::wstring&) {
-         w.view.AnswerNameDialog({TypeName(L"New"), ClickOk()});
+         w.view.AnswerInputBox({TypeInput(L"New"), ClickOk()});
          w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
        },
        {L"(現在の設定)", L"Night", L"Day", L"Sea", L"New"}},
@@ -432,7 +432,7 @@ TEST(Form1Close, AStoreTheUserSavedThroughFileSaveIsNoOtherProgramsChange) {
   TestWindow w;
   w.StartBesideSampleFiles();
   w.view.ClickListEntry(2);
-  w.view.AnswerNameDialog({TypeName(L"Dusk"), ClickOk()});
+  w.view.AnswerInputBox({TypeInput(L"Dusk"), ClickOk()});
   w.view.ChooseMenu(&Form1Events::mnRename_Click);
   w.view.AnswerFileDialog(w.folder.File(L"lirvacolors.ini"));
   w.view.ChooseMenu(&Form1Events::mnSave_Click);

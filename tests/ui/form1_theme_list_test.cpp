@@ -38,13 +38,13 @@ TEST(Form1Switch, TheQuestionsAnswersDecideWhereTheEditsGo) {
   struct Case {
     const char* name;
     MsgBoxAnswer answer;
-    std::optional<std::vector<NameDialogStep>> nameDialog;
+    std::optional<std::vector<InputBoxStep>> inputBox;
     bool newThemeAdded;
   };
   const Case cases[] = {
-      {"Yes, name confirmed", MsgBoxAnswer::Yes, std::vector{TypeName(L"Mine"), ClickOk()}, true},
-      {"Yes, name cancelled", MsgBoxAnswer::Yes, std::vector{TypeName(L"Mine"), ClickCancel()}, false},
-      {"Yes, name dialog closed", MsgBoxAnswer::Yes, std::vector{CloseBox()}, false},
+      {"Yes, name confirmed", MsgBoxAnswer::Yes, std::vector{TypeInput(L"Mine"), ClickOk()}, true},
+      {"Yes, name cancelled", MsgBoxAnswer::Yes, std::vector{TypeInput(L"Mine"), ClickCancel()}, false},
+      {"Yes, input box closed", MsgBoxAnswer::Yes, std::vector{CloseBox()}, false},
       {"No", MsgBoxAnswer::No, std::nullopt, false},
   };
   for (const Case& c : cases) {
@@ -54,16 +54,16 @@ TEST(Form1Switch, TheQuestionsAnswersDecideWhereTheEditsGo) {
     w.view.Focus(Control::Field(COLOR_BACK));
     w.view.Type(L"0000FF");
     w.view.AnswerMessage(kSwitchQuestion, c.answer);
-    if (c.nameDialog) w.view.AnswerNameDialog(*c.nameDialog);
+    if (c.inputBox) w.view.AnswerInputBox(*c.inputBox);
     // The click takes the typed colour first, as the field loses the focus.
     w.view.ClickListEntry(2);
 
     ASSERT_EQ(w.view.Messages().size(), 1u);
     EXPECT_EQ(w.view.Messages()[0].style, kYesNoCancelQuestion);
-    if (c.nameDialog) {
-      ASSERT_EQ(w.view.NameDialogs().size(), 1u);
-      EXPECT_EQ(w.view.NameDialogs()[0].caption, L"名前を入力");
-      EXPECT_EQ(w.view.NameDialogs()[0].proposal, L"新しいテーマ(4)");
+    if (c.inputBox) {
+      ASSERT_EQ(w.view.InputBoxes().size(), 1u);
+      EXPECT_EQ(w.view.InputBoxes()[0].caption, L"名前を入力");
+      EXPECT_EQ(w.view.InputBoxes()[0].proposal, L"新しいテーマ(4)");
     }
     std::vector<std::wstring> list = kSampleList;
     if (c.newThemeAdded) {
@@ -119,7 +119,7 @@ TEST(Form1Switch, YesStoresTheEditsIntoTheCurrentStoredTheme) {
   EXPECT_EQ(w.form.Themes()[1].Colors, stored);
   EXPECT_EQ(w.form.Themes()[1].Name, L"Night");
   EXPECT_TRUE(w.form.State().ThemeListChanged);
-  EXPECT_TRUE(w.view.NameDialogs().empty());
+  EXPECT_TRUE(w.view.InputBoxes().empty());
   EXPECT_EQ(w.form.State().CurrentThemeIndex, 3);
   EXPECT_EQ(w.settings.Colors, SampleThemes()[2].Colors);
 }
@@ -171,7 +171,7 @@ TEST(Form1Delete, RemovesTheThemeShiftsTheLaterOnesAndMakesTheCurrentSettingsCur
   // A later switch with edits and Yes makes a new theme; no theme that moved up takes them.
   EditColor(w, COLOR_PIANO1, L"222222");
   w.view.AnswerMessage(kSwitchQuestion, MsgBoxAnswer::Yes);
-  w.view.AnswerNameDialog({ClickOk()});
+  w.view.AnswerInputBox({ClickOk()});
   w.view.ClickListEntry(2);
   ASSERT_EQ(w.form.Themes().size(), 4u);
   EXPECT_EQ(w.form.Themes()[2].Colors, SampleThemes()[2].Colors);
@@ -217,7 +217,7 @@ TEST(Form1Duplicate, NamesTheCopyAfterItsSourceAndMakesItCurrent) {
     w.view.ChooseMenu(&Form1Events::mnDup_Click);
 
     EXPECT_TRUE(w.view.Messages().empty());
-    EXPECT_TRUE(w.view.NameDialogs().empty());
+    EXPECT_TRUE(w.view.InputBoxes().empty());
     ASSERT_EQ(w.view.ListCount(), 5);
     EXPECT_EQ(w.view.ListItem(4), c.name);
     EXPECT_EQ(w.form.Themes()[4].Name, c.name);
@@ -256,12 +256,12 @@ TEST(Form1Rename, ProposesTheNameAndAcceptsAnyTextEvenEmpty) {
   w.StartBesideSampleFiles();
   w.view.ClickListEntry(3);
   w.view.Surface().DiscardDrawing();
-  w.view.AnswerNameDialog({ClearName(), ClickOk()});
+  w.view.AnswerInputBox({ClearInput(), ClickOk()});
   w.view.ChooseMenu(&Form1Events::mnRename_Click);
 
-  ASSERT_EQ(w.view.NameDialogs().size(), 1u);
-  EXPECT_EQ(w.view.NameDialogs()[0].caption, L"名前の変更");
-  EXPECT_EQ(w.view.NameDialogs()[0].proposal, L"Sea");
+  ASSERT_EQ(w.view.InputBoxes().size(), 1u);
+  EXPECT_EQ(w.view.InputBoxes()[0].caption, L"名前の変更");
+  EXPECT_EQ(w.view.InputBoxes()[0].proposal, L"Sea");
   EXPECT_EQ(w.view.ListItem(3), L"");
   EXPECT_EQ(w.form.Themes()[3].Name, L"");
   EXPECT_TRUE(w.form.State().ThemeListChanged);
@@ -269,7 +269,7 @@ TEST(Form1Rename, ProposesTheNameAndAcceptsAnyTextEvenEmpty) {
   EXPECT_EQ(w.form.State().CurrentThemeIndex, 3);
   EXPECT_TRUE(w.view.Surface().TakeNothingDrawn());
 
-  w.view.AnswerNameDialog({TypeName(L"x"), ClickCancel()});
+  w.view.AnswerInputBox({TypeInput(L"x"), ClickCancel()});
   w.view.ChooseMenu(&Form1Events::mnRename_Click);
   EXPECT_EQ(w.view.ListItem(3), L"");
 }
@@ -277,13 +277,13 @@ TEST(Form1Rename, ProposesTheNameAndAcceptsAnyTextEvenEmpty) {
 TEST(Form1NewTheme, WithoutEditsStartsFromTheStandardColours) {
   TestWindow w;
   w.StartBesideSampleFiles();
-  w.view.AnswerNameDialog({TypeName(L"Plain"), ClickOk()});
+  w.view.AnswerInputBox({TypeInput(L"Plain"), ClickOk()});
   w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
 
   EXPECT_TRUE(w.view.Messages().empty());
-  ASSERT_EQ(w.view.NameDialogs().size(), 1u);
-  EXPECT_EQ(w.view.NameDialogs()[0].proposal, L"新しいテーマ(4)");
-  EXPECT_EQ(w.view.NameDialogs()[0].caption, L"名前を入力");
+  ASSERT_EQ(w.view.InputBoxes().size(), 1u);
+  EXPECT_EQ(w.view.InputBoxes()[0].proposal, L"新しいテーマ(4)");
+  EXPECT_EQ(w.view.InputBoxes()[0].caption, L"名前を入力");
   ASSERT_EQ(w.form.Themes().size(), 5u);
   EXPECT_EQ(w.form.Themes()[4].Name, L"Plain");
   EXPECT_EQ(w.form.Themes()[4].Colors, StandardColors());
@@ -322,7 +322,7 @@ TEST(Form1NewTheme, WithEditsTheAnswerDecidesTheStartingColours) {
     w.view.Surface().DiscardDrawing();
     const std::wstring question = c.current > 0 ? L"設定が変更されています。Nightに保存しますか？" : kApplyToNewThemeQuestion;
     w.view.AnswerMessage(question, c.answer);
-    w.view.AnswerNameDialog({ClickOk()});
+    w.view.AnswerInputBox({ClickOk()});
     w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
 
     EXPECT_EQ(w.view.Messages()[0].style, kYesNoCancelQuestion);
@@ -348,7 +348,7 @@ TEST(Form1NewTheme, CancelledAnywhereChangesNothing) {
     int current;
     bool edit;
     std::optional<MsgBoxAnswer> answer;
-    bool nameDialogShown;
+    bool inputBoxShown;
   };
   const Case cases[] = {
       {"question cancelled, current settings", 0, true, MsgBoxAnswer::Cancel, false},
@@ -368,7 +368,7 @@ TEST(Form1NewTheme, CancelledAnywhereChangesNothing) {
     const ::ThemeList themes = w.form.Themes();
     const Form1State before = w.form.State();
     if (c.answer) w.view.AnswerMessage(*c.answer);
-    if (c.nameDialogShown) w.view.AnswerNameDialog({TypeName(L"x"), ClickCancel()});
+    if (c.inputBoxShown) w.view.AnswerInputBox({TypeInput(L"x"), ClickCancel()});
     w.view.ChooseMenu(&Form1Events::mnNewTheme_Click);
 
     EXPECT_EQ(w.settings.Colors, colors);
