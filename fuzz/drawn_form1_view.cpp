@@ -61,4 +61,15 @@ std::optional<std::wstring> DrawnAnswers::AnswerFileDialog(const ShownModal& sho
   return offered[static_cast<std::size_t>(choice - 1)];
 }
 
+std::vector<std::wstring> DrawnAnswers::DroppedDuring(const ShownModal& /*shown*/) {
+  // Now and then, one or two files while the window waits for an answer.
+  // An input that has run out drops nothing: it must end.
+  if (droppable_.empty() || in_.Empty() || in_.Below(8) != 0) return {};
+  std::vector<std::wstring> dropped;
+  const int count = 1 + in_.Below(2);
+  for (int i = 0; i < count; ++i) dropped.push_back(droppable_[static_cast<std::size_t>(in_.Below(static_cast<int>(droppable_.size())))]);
+  ++drops_;
+  return dropped;
+}
+
 void DrawnAnswers::Fault(const std::string& what) { FuzzFailure(what.c_str()); }

@@ -15,11 +15,17 @@ class DrawnAnswers : public ModalAnswers {
   // `alsoOpened` (which the run does not want overwritten). `asAUser`: only answers a
   // real dialog can give (the chooser gives no top byte).
   DrawnAnswers(FuzzInput& in, std::vector<std::wstring> savePaths, std::vector<std::wstring> alsoOpened, bool asAUser);
+  // Files the user may drop onto the window while a modal window is open; none unless
+  // given.
+  void DropWhileModal(std::vector<std::wstring> paths) { droppable_ = std::move(paths); }
+  // How many times files were dropped while a modal window was open.
+  int DropsMade() const { return drops_; }
 
   MsgBoxAnswer AnswerMessage(const ShownModal& shown) override;
   std::vector<InputBoxStep> AnswerInputBox(const ShownModal& shown) override;
   std::optional<Color> AnswerChooser(const ShownModal& shown) override;
   std::optional<std::wstring> AnswerFileDialog(const ShownModal& shown) override;
+  std::vector<std::wstring> DroppedDuring(const ShownModal& shown) override;
   void Fault(const std::string& what) override;
   // A random user simply does not do what cannot be done.
   void CannotAct(const std::string& /*what*/) override {}
@@ -29,6 +35,8 @@ class DrawnAnswers : public ModalAnswers {
   std::vector<std::wstring> savePaths_;
   std::vector<std::wstring> alsoOpened_;
   bool asAUser_;
+  std::vector<std::wstring> droppable_;
+  int drops_ = 0;
 };
 
 // The answers, made before the simulated window that uses them.
@@ -44,6 +52,8 @@ class DrawnForm1View : private DrawnParts, public SimulatedForm1 {
       : DrawnParts{DrawnAnswers(in, std::move(savePaths), std::move(alsoOpened), asAUser), {}},
         SimulatedForm1(answers, surface) {}
 
+  void DropWhileModal(std::vector<std::wstring> paths) { answers.DropWhileModal(std::move(paths)); }
+  int DropsMade() const { return answers.DropsMade(); }
   // Every modal window shown since the last ForgetModals, in order.
   std::vector<ShownModal> Modals() const {
     return std::vector<ShownModal>(Shown().begin() + static_cast<std::ptrdiff_t>(forgotten_), Shown().end());

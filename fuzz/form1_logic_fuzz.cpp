@@ -25,9 +25,11 @@
 #include "settings/settings_file.h"
 #include "themes/color_text.h"
 #include "themes/theme_store.h"
+#include "themes/theme_ops.h"
 #include "themes/theme_store_reader.h"
 #include "ui/form1.h"
 #include "ui/form1_menu.h"
+#include "ui/form1_texts.h"
 
 namespace {
 
@@ -49,6 +51,11 @@ struct Folder {
   fs::path root;
   std::wstring settings, store;
   std::vector<std::wstring> themeFiles;
+  // Files no run writes: one without themes, a readme with headings and one theme, a
+  // store whose lines end in LF alone; and what else may be dropped: a folder, a file
+  // that is not there.
+  std::vector<std::wstring> sharedFiles;
+  std::vector<std::wstring> droppable;
   std::vector<std::string> settingSeeds, storeSeeds;
   // What each file holds now (nullopt: no file), as the runs wrote it or saw it written.
   std::map<std::wstring, std::optional<std::string>> onDisk;
@@ -64,6 +71,7 @@ struct Folder {
     store = (root / "lirvacolors.ini").wstring();
     for (const char* name : {"a.txt", "b.txt", "c.txt"}) themeFiles.push_back((root / "themes" / name).wstring());
     MakeSeeds();
+    MakeSharedFiles();
   }
   // Makes the file hold `bytes` (nullopt: no file), touching the disk only when it
   // does not already.
@@ -77,6 +85,31 @@ struct Folder {
   ~Folder() {
     std::error_code ignored;
     fs::remove_all(root, ignored);
+  }
+
+  void MakeSharedFiles() {
+    fs::create_directories(root / "shared" / "folder.txt");
+    ThemeList lf(3);
+    lf[1].Name = L"LF";
+    lf[1].Colors[COLOR_BACK] = 0x00FF00;
+    lf[2].Name = L"二";
+    lf[2].TransformTitle = L"題";
+    std::string lfBytes = platform::JoinLinesCrlf(WriteThemeStoreLines(lf));
+    std::erase(lfBytes, '\r');
+    const std::pair<const char*, std::string> files[] = {
+        {"notes.txt", "just notes\r\nkey=value\r\n"},
+        {"readme.txt", "[\x8E\x67\x82\xA2\x95\xFB]\r\ntext\r\n[Mine]\r\nCOLOR_BACK=&H0000FF\r\n[end]\r\n"},
+        {"lf.txt", lfBytes},
+    };
+    for (const auto& [name, bytes] : files) {
+      const fs::path path = root / "shared" / name;
+      std::ofstream(path, std::ios::binary) << bytes;
+      sharedFiles.push_back(path.wstring());
+    }
+    droppable = themeFiles;
+    droppable.insert(droppable.end(), sharedFiles.begin(), sharedFiles.end());
+    droppable.push_back((root / "shared" / "folder.txt").wstring());
+    droppable.push_back((root / "shared" / "gone.txt").wstring());
   }
 
   void MakeSeeds() {
@@ -184,7 +217,11 @@ struct Written {
 class Run : private CloseObserver {
  public:
   explicit Run(FuzzInput& in)
-      : in_(in), folder_(TheFolder()), view_(in, folder_.themeFiles, {folder_.store, folder_.settings}), form_(settings_, view_, NoProgramsRunning), calls_(StandIns()) {
+      : in_(in),
+        folder_(TheFolder()),
+        view_(in, folder_.themeFiles, OpenedToo(folder_)),
+        form_(settings_, view_, NoProgramsRunning),
+        calls_(StandIns()) {
     currentRun = this;
     const int settingSeed = in_.Below(static_cast<int>(folder_.settingSeeds.size()));
     const int storeSeed = in_.Below(static_cast<int>(folder_.storeSeeds.size()));
@@ -195,8 +232,16 @@ class Run : private CloseObserver {
     folder_.Put(folder_.store, seed(folder_.storeSeeds, storeSeed));
     for (const std::wstring& path : folder_.themeFiles) folder_.Put(path, std::nullopt);
     view_.Attach(form_, this);
+    view_.DropWhileModal(folder_.droppable);
   }
   ~Run() { currentRun = nullptr; }
+
+  // What the open dialog offers besides the theme files the runs write.
+  static std::vector<std::wstring> OpenedToo(const Folder& folder) {
+    std::vector<std::wstring> paths = {folder.store, folder.settings};
+    paths.insert(paths.end(), folder.sharedFiles.begin(), folder.sharedFiles.end());
+    return paths;
+  }
 
   void Play() {
     view_.Open();
@@ -244,7 +289,10 @@ class Run : private CloseObserver {
     static const std::vector<MenuHandler> kMenu = MenuItemHandlers();
     written_.clear();
     const int rebuildsBefore = view_.ListRebuilds();
+    const int dropsBefore = view_.DropsMade();
     const std::size_t promptsBefore = view_.Prompts().size();
+    const std::size_t shownBefore = view_.Shown().size();
+    const KeptEdits kept = EditsNow();
     const int kind = in_.Below(10);
     Trace(kind);
     switch (kind) {
@@ -264,6 +312,11 @@ class Run : private CloseObserver {
         view_.Type(in_.Text(kTitleKeys, 4));
         break;
       case 4:
+        if (in_.Below(4) == 0) {
+          // Files dropped onto the window.
+          view_.DropFiles({folder_.droppable[static_cast<std::size_t>(in_.Below(static_cast<int>(folder_.droppable.size())))]});
+          break;
+        }
         // Elsewhere: takes a pending colour edit.
         view_.Focus(in_.Bool() ? Control::PictureBox() : Control::Field(in_.Below(kColorSlotCount)));
         break;
@@ -274,17 +327,78 @@ class Run : private CloseObserver {
       case 7:
       {
         const MenuHandler item = kMenu[static_cast<std::size_t>(in_.Below(static_cast<int>(kMenu.size())))];
+        // The user was in another program, and comes back to the menu.
+        if (in_.Below(8) == 0) view_.Deactivate();
         exporting_ = item == &Form1Events::mnExportTheme_Click;
         view_.ChooseMenu(item);
         exporting_ = false;
         break;
       }
       default:
+        // From the taskbar, Task Manager or the session's end while another program is
+        // active, or with the window's own close box.
+        if (in_.Below(4) == 0) view_.Deactivate();
         view_.AskClose(in_.Bool() ? CloseReason::CloseBox : CloseReason::SessionEnd);
         break;
     }
     CheckFailedWrites(0, promptsBefore);
-    CheckLoad(rebuildsBefore);
+    const bool dropped = view_.DropsMade() != dropsBefore;
+    CheckLoad(rebuildsBefore, dropped);
+    if (!view_.Closed()) CheckKeptEdits(kept, shownBefore, rebuildsBefore);
+  }
+
+  // --- Edits the user chose to keep ------------------------------------------------------
+
+  // The unsaved edits before an action, if any, a colour still being typed included.
+  struct KeptEdits {
+    bool unsaved = false;
+    ColorArray colors{};
+    std::wstring title;
+  };
+  KeptEdits EditsNow() {
+    SettingsRecord edited = settings_;
+    const int typed = view_.TypedColorField();
+    if (typed >= 0) CommitColorField(edited, typed, view_.ColorFieldText(typed));
+    return {form_.State().SettingsChanged || typed >= 0, edited.Colors, edited.TransformTitle};
+  }
+
+  static bool AsksToKeepEdits(const std::wstring& prompt) {
+    const std::wstring_view changed = L"設定が変更されています。";
+    return prompt == SwitchQuestion(Language::Japanese) || prompt == ApplyToNewThemeQuestion(Language::Japanese) ||
+           (prompt.starts_with(changed) && prompt.ends_with(L"に保存しますか？"));
+  }
+
+  // Edits the user answered Yes to keeping are kept, whatever was cancelled after: in
+  // the current values or in a theme of the list. Only a name not given for them
+  // (the input box cancelled) lets them go, as does a load the user let replace the list
+  // after declining to save it.
+  void CheckKeptEdits(const KeptEdits& before, std::size_t shownBefore, int rebuildsBefore) {
+    if (!before.unsaved) return;
+    bool keptYes = false;
+    bool offeredAndSaved = false;
+    bool offerYes = false;
+    for (std::size_t i = shownBefore; i < view_.Shown().size(); ++i) {
+      const ShownModal& shown = view_.Shown()[i];
+      if (shown.kind == ShownModal::InputBox && (shown.steps.empty() || shown.steps.back().kind != InputBoxStep::ClickOk)) return;
+      if (shown.kind == ShownModal::Message && shown.answer == MsgBoxAnswer::Yes) {
+        if (AsksToKeepEdits(shown.prompt)) keptYes = true;
+        if (keptYes && shown.prompt == SaveBeforeLoadQuestion(Language::Japanese)) offerYes = true;
+      }
+      if (offerYes && shown.kind == ShownModal::FileDialog && shown.fileKind == FileDialogKind::Save && shown.path) {
+        offeredAndSaved = true;
+      }
+    }
+    if (!keptYes) return;
+    if (view_.ListRebuilds() != rebuildsBefore) {
+      // A load went on: when the user asked to save the list first, it was saved.
+      if (offerYes) FUZZ_CHECK(offeredAndSaved);
+      return;
+    }
+    bool found = settings_.Colors == before.colors && settings_.TransformTitle == before.title;
+    for (const Theme& theme : form_.Themes()) {
+      found = found || (theme.Colors == before.colors && theme.TransformTitle == before.title);
+    }
+    FUZZ_CHECK(found);
   }
 
   // HUEBROOK_FUZZ_TRACE=1 shows what a run does, to follow an input that failed.
@@ -367,14 +481,19 @@ class Run : private CloseObserver {
 
   // File > load: after the list was built from a file, it holds the file's themes after
   // the current values, and counts as unchanged.
-  void CheckLoad(int rebuildsBefore) {
+  // Files dropped during the load's dialogs are added after it, at the end.
+  void CheckLoad(int rebuildsBefore, bool dropped) {
     if (view_.ListRebuilds() == rebuildsBefore || view_.Closed()) return;
     FUZZ_CHECK(view_.LastOpened().has_value());
     const std::optional<std::string> bytes = ReadFile(*view_.LastOpened());
-    FUZZ_CHECK(bytes && SameThemes(ThemesOf(*bytes), form_.Themes(), 1, false));
+    FUZZ_CHECK(bytes.has_value());
+    const std::vector<Theme> loaded = ThemesOf(*bytes);
+    ThemeList listed = form_.Themes();
+    if (dropped && listed.size() > loaded.size() + 1) listed.resize(loaded.size() + 1);
+    FUZZ_CHECK(SameThemes(loaded, listed, 1, false));
     const Theme& entry0 = form_.Themes()[0];
     FUZZ_CHECK(entry0.Colors == settings_.Colors && entry0.TransformTitle == settings_.TransformTitle);
-    FUZZ_CHECK(!form_.State().ThemeListChanged);
+    if (!dropped) FUZZ_CHECK(!form_.State().ThemeListChanged);
     FUZZ_CHECK(form_.State().CurrentThemeIndex == 0);
   }
 
@@ -402,6 +521,7 @@ class Run : private CloseObserver {
     std::vector<std::wstring> items;
     SettingsRecord settings;
     std::size_t prompts = 0;
+    int drops = 0;
   };
 
   void BeforeClose(CloseReason /*reason*/) override {
@@ -414,6 +534,7 @@ class Run : private CloseObserver {
     before_.items = view_.ListItems();
     before_.settings = settings_;
     before_.prompts = view_.Prompts().size();
+    before_.drops = view_.DropsMade();
     closeWritesFrom_ = written_.size();
   }
 
@@ -444,8 +565,14 @@ class Run : private CloseObserver {
         FUZZ_CHECK(state.SettingsChanged == before_.state.SettingsChanged);
       }
       FUZZ_CHECK(state.CurrentThemeIndex == before_.state.CurrentThemeIndex);
-      FUZZ_CHECK(state.ThemeListChanged == before_.state.ThemeListChanged);
-      FUZZ_CHECK(view_.ListItems() == before_.items);
+      // Files dropped while the close asked are added once it went back to the window.
+      std::vector<std::wstring> items = view_.ListItems();
+      if (view_.DropsMade() != before_.drops && items.size() > before_.items.size()) {
+        items.resize(before_.items.size());
+      } else {
+        FUZZ_CHECK(state.ThemeListChanged == before_.state.ThemeListChanged);
+      }
+      FUZZ_CHECK(items == before_.items);
       FUZZ_CHECK(settings_ == expected);
     }
   }

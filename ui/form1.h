@@ -218,5 +218,7 @@ class Form1 : public Form1Events {
   int commandDepth_ = 0;
   // Files dropped while one of them ran, in the order they came.
   std::vector<std::wstring> dropsWaiting_;
+  // Set while the waiting drops are being added.
+  bool addingWaitingDrops_ = false;
   ProgramsRunningBeside runningBeside_;
 };

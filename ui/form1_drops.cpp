@@ -4,14 +4,16 @@
 #include "ui/form1.h"
 
 Form1::CommandScope::~CommandScope() {
-  if (--form_.commandDepth_ > 0) return;
-  // Each batch is added in a scope of its own, so files dropped while its message is
-  // open wait for that message too.
+  if (--form_.commandDepth_ > 0 || form_.addingWaitingDrops_) return;
+  // One batch after another, each in a scope of its own, so that files dropped while
+  // its message is open wait for that message too; never one inside the other.
+  form_.addingWaitingDrops_ = true;
   while (form_.DropsWaiting()) {
     std::vector<std::wstring> paths;
     paths.swap(form_.dropsWaiting_);
     form_.Form_FilesDropped(paths);
   }
+  form_.addingWaitingDrops_ = false;
 }
 
 void Form1::Form_FilesDropped(const std::vector<std::wstring>& paths) {

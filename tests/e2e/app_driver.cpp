@@ -290,3 +290,12 @@ std::optional<DWORD> AppDriver::ExitCode() const {
   }
   return code;
 }
+
+AnotherProgramActive::AnotherProgramActive() {
+  window_ = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(window_);
+  SetFocus(window_);
+}
+
+AnotherProgramActive::~AnotherProgramActive() { DestroyWindow(window_); }

@@ -98,5 +98,19 @@ class AppDriver {
   HWND main_ = nullptr;
 };
 
+// A window of the driving process that takes the activation from the program for as
+// long as it lives, as the taskbar or another program does when the user closes the
+// program from there.
+class AnotherProgramActive {
+ public:
+  AnotherProgramActive();
+  ~AnotherProgramActive();
+  AnotherProgramActive(const AnotherProgramActive&) = delete;
+  AnotherProgramActive& operator=(const AnotherProgramActive&) = delete;
+
+ private:
+  HWND window_ = nullptr;
+};
+
 // The folder of the running test binary.
 std::wstring ThisProgramFolder();

@@ -23,24 +23,6 @@ TEST_F(Story, AColourStillBeingTypedIsAppliedByTheMenu) {
   EXPECT_EQ(Read(L"lirvacolors.ini"), store());
 }
 
-// A window of this test process that takes the activation from the program, as the
-// taskbar or another program does when the user closes us from there.
-class OtherProgramsWindow {
- public:
-  OtherProgramsWindow() {
-    window_ = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
-                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetForegroundWindow(window_);
-    SetFocus(window_);
-  }
-  ~OtherProgramsWindow() { DestroyWindow(window_); }
-  OtherProgramsWindow(const OtherProgramsWindow&) = delete;
-  OtherProgramsWindow& operator=(const OtherProgramsWindow&) = delete;
-
- private:
-  HWND window_ = nullptr;
-};
-
 // The taskbar's close and the session's end come while another program is active:
 // nothing in the program has the focus then, and the colour being typed is taken all
 // the same.
@@ -54,7 +36,7 @@ TEST_F(Story, AColourTypedIsAppliedWhenTheCloseComesWhileAnotherProgramIsActive)
     app_->TypeReplacing(Field(COLOR_BACK), L"0000FF");
     ASSERT_TRUE(app_->WaitUntil([&] { return app_->Text(Field(COLOR_BACK)) == L"0000FF"; }));
 
-    const OtherProgramsWindow other;
+    const AnotherProgramActive other;
     ASSERT_TRUE(app_->WaitUntil([&] { return app_->FocusedControl() == nullptr; }))
         << "the program kept the focus";
     PostMessageW(app_->main(), sessionEnd ? WM_QUERYENDSESSION : WM_CLOSE, 0, 0);

@@ -276,10 +276,14 @@ void SimulatedForm1::ListRemove(int index) {
 
 ShownModal& SimulatedForm1::OpenModal(ShownModal shown) {
   if (closed_ || modalOpen_) answers_.Fault("a modal window over a closed window or another modal window");
+  modalOpen_ = true;
   shown_.push_back(std::move(shown));
-  const std::vector<std::wstring> dropped = answers_.DroppedDuring(shown_.back());
+  shown_.back().dropped = answers_.DroppedDuring(shown_.back());
   // The window still takes drops while a modal window of its own is open.
-  if (!dropped.empty() && events_) events_->Form_FilesDropped(dropped);
+  if (!shown_.back().dropped.empty() && events_) {
+    const std::vector<std::wstring> dropped = shown_.back().dropped;
+    events_->Form_FilesDropped(dropped);
+  }
   return shown_.back();
 }
 
@@ -298,6 +302,7 @@ MsgBoxAnswer SimulatedForm1::MsgBox(const std::wstring& prompt, MsgBoxStyle styl
     answers_.Fault("an answer the message box has no button for");
   }
   shown_[at].answer = answer;
+  modalOpen_ = false;
   return answer;
 }
 
@@ -310,6 +315,7 @@ std::optional<Color> SimulatedForm1::ChooseColor(Color initial, int flags) {
   OpenModal(std::move(shown));
   const std::optional<Color> chosen = answers_.AnswerChooser(shown_[at]);
   shown_[at].color = chosen;
+  modalOpen_ = false;
   return chosen;
 }
 
@@ -325,6 +331,7 @@ std::optional<std::wstring> SimulatedForm1::ShowFileDialog(FileDialogKind kind, 
   const std::optional<std::wstring> path = answers_.AnswerFileDialog(shown_[at]);
   shown_[at].path = path;
   if (kind == FileDialogKind::Open && path) lastOpened_ = path;
+  modalOpen_ = false;
   return path;
 }
 
@@ -352,7 +359,6 @@ void SimulatedForm1::ShowModal(WindowRef owner, InputBoxEvents& events) {
   const std::size_t at = shown_.size();
   OpenModal(std::move(shown));
   const std::vector<InputBoxStep> steps = answers_.AnswerInputBox(shown_[at]);
-  modalOpen_ = true;
   inputBoxOpen_ = true;
   for (const InputBoxStep& step : steps) {
     if (!inputBoxOpen_) {

@@ -64,6 +64,8 @@ struct ShownModal {
   std::wstring filter;
   std::wstring fileName;
   std::optional<std::wstring> path;
+  // Files the user dropped onto the window while this one was open.
+  std::vector<std::wstring> dropped;
 };
 
 // The buttons of a message box of this style, as the system numbers its answers.

@@ -25,6 +25,7 @@
 #include "platform/platform.h"
 #include "platform/write_calls.h"
 #include "settings/settings_file.h"
+#include "tests/e2e/file_drop.h"
 #include "tests/e2e/story.h"
 #include "themes/theme_store.h"
 #include "ui/form1.h"
@@ -134,12 +135,14 @@ std::vector<MenuItemKeys> KeysOfEveryMenuItem() {
 // --- The shadow: the logic on the simulated toolkit, in the real program's folder -------
 
 struct Shadow {
-  Shadow(std::mt19937& random, const std::vector<std::wstring>& themeFiles, std::vector<std::wstring> programFiles)
+  Shadow(std::mt19937& random, const std::vector<std::wstring>& themeFiles, std::vector<std::wstring> openedToo,
+         std::vector<std::wstring> droppable)
       : answers(MakeAnswers(random)),
         in(answers.data(), answers.size()),
-        view(in, themeFiles, std::move(programFiles), /*asAUser=*/true),
+        view(in, themeFiles, std::move(openedToo), /*asAUser=*/true),
         form(settings, view, NoProgramsRunning) {
     view.Attach(form);
+    view.DropWhileModal(std::move(droppable));
   }
   static std::vector<std::uint8_t> MakeAnswers(std::mt19937& random) {
     std::vector<std::uint8_t> bytes(1 << 20);
@@ -305,8 +308,24 @@ class Soak : public Story {
     return ::testing::AssertionSuccess();
   }
 
+  // Files dropped onto the list's lower left corner, which no dialog of the program
+  // covers, while a modal window of the program is open.
+  ::testing::AssertionResult DropWhileOpen(const std::vector<std::wstring>& paths) {
+    RECT list;
+    GetWindowRect(List(), &list);
+    const POINT point{list.left + 12, list.bottom - 12};
+    std::string names;
+    for (const std::wstring& path : paths) names += " " + Utf8(fs::path(path).filename().wstring());
+    Note("  dropped while a dialog is open:" + names);
+    ++dropsWhileOpen_;
+    return DropFilesThroughX(point, paths, File(L"xdnd_drop.log"));
+  }
+
   ::testing::AssertionResult AnswerModals(const std::vector<ShownModal>& modals) {
     for (const ShownModal& modal : modals) {
+      if (!modal.dropped.empty()) {
+        if (auto dropped = DropWhileOpen(modal.dropped); !dropped) return Stop(std::string("a drop did not arrive: ") + dropped.message());
+      }
       ::testing::AssertionResult answered = ::testing::AssertionSuccess();
       switch (modal.kind) {
         case ShownModal::Message: answered = AnswerMessage(modal); break;
@@ -454,12 +473,27 @@ class Soak : public Story {
       close = item.command == MenuCommand::mnQuit;
       view.ChooseMenu(HandlerOf(item.command));
       real = [&item, this] { return app_->ChooseMenuByKeys(item.menuKey, item.keys); };
-    } else {
+    } else if (kind < 98) {
       step = "close box";
       close = true;
       view.AskClose(CloseReason::CloseBox);
       real = [this] {
         app_->ClickCloseBox();
+        return ::testing::AssertionSuccess();
+      };
+    } else {
+      // From the taskbar or at the session's end, while another program is active: no
+      // control of the window has the focus then.
+      const bool sessionEnd = kind == 99;
+      step = sessionEnd ? "session end while inactive" : "close from the taskbar while inactive";
+      close = true;
+      sessionEnd_ = sessionEnd;
+      view.Deactivate();
+      ++inactiveCloses_;
+      view.AskClose(sessionEnd ? CloseReason::SessionEnd : CloseReason::CloseBox);
+      real = [sessionEnd, this] {
+        elsewhere_ = std::make_unique<AnotherProgramActive>();
+        PostMessageW(app_->main(), sessionEnd ? WM_QUERYENDSESSION : WM_CLOSE, 0, 0);
         return ::testing::AssertionSuccess();
       };
     }
@@ -471,6 +505,10 @@ class Soak : public Story {
       return Stop("the program could not be driven: " + step + " (" + driven.message() + ")");
     }
     if (auto answered = AnswerModals(view.Modals()); !answered) return answered;
+    // The session's end: every program answered, and the session does end, or not.
+    if (sessionEnd_) PostMessageW(app_->main(), WM_ENDSESSION, view.Closed() ? TRUE : FALSE, 0);
+    sessionEnd_ = false;
+    elsewhere_.reset();
 
     if (view.Closed()) {
       if (!app_->WaitForExit(20000)) return Stop("the logic closed, the program did not end well");
@@ -497,15 +535,40 @@ class Soak : public Story {
 
   void StartSession() {
     const std::vector<std::wstring> themeFiles{File(L"themes\\a.txt"), File(L"themes\\b.txt")};
-    shadow_ = std::make_unique<Shadow>(random_, themeFiles,
-                                       std::vector<std::wstring>{File(kThemeStoreFileName), File(kSettingsFileName)});
+    std::vector<std::wstring> openedToo{File(kThemeStoreFileName), File(kSettingsFileName)};
+    openedToo.insert(openedToo.end(), sharedFiles_.begin(), sharedFiles_.end());
+    std::vector<std::wstring> droppable = themeFiles;
+    droppable.insert(droppable.end(), sharedFiles_.begin(), sharedFiles_.end());
+    shadow_ = std::make_unique<Shadow>(random_, themeFiles, std::move(openedToo), std::move(droppable));
     shadow_->view.Open();
     ++sessions_;
     Note("start");
   }
 
+  // Files no action writes: one without themes, a readme with headings, a store whose
+  // lines end in LF alone.
+  void WriteSharedFiles() {
+    fs::create_directories(folder_ / L"shared");
+    std::string lf = StoreBytes({kSea, kNight});
+    std::erase(lf, '\r');
+    const std::pair<const wchar_t*, std::string> files[] = {
+        {L"shared\\notes.txt", "just notes\r\nkey=value\r\n"},
+        {L"shared\\readme.txt", "[\x8E\x67\x82\xA2\x95\xFB]\r\ntext\r\n[Mine]\r\nCOLOR_BACK=&H0000FF\r\n[end]\r\n"},
+        {L"shared\\lf.txt", lf},
+    };
+    for (const auto& [name, bytes] : files) {
+      Write(name, bytes);
+      sharedFiles_.push_back(File(name));
+    }
+  }
+
   std::mt19937 random_;
   unsigned seed_ = 0;
+  std::vector<std::wstring> sharedFiles_;
+  bool sessionEnd_ = false;
+  int dropsWhileOpen_ = 0;
+  int inactiveCloses_ = 0;
+  std::unique_ptr<AnotherProgramActive> elsewhere_;
   std::unique_ptr<Shadow> shadow_;
   // What each file must hold: its path and bytes (nullopt: no file).
   std::map<std::wstring, std::pair<fs::path, std::optional<std::string>>> expected_;
@@ -524,6 +587,7 @@ TEST_F(Soak, ThousandsOfRandomActionsLoseNothing) {
 
   WriteLirvaFolder({kNight, kStandard, kSea});
   fs::create_directories(folder_ / L"themes");
+  WriteSharedFiles();
   for (const wchar_t* name : {kSettingsFileName, kThemeStoreFileName}) {
     expected_[Key(File(name))] = {fs::path(File(name)), FileBytes(File(name))};
   }
@@ -550,7 +614,9 @@ TEST_F(Soak, ThousandsOfRandomActionsLoseNothing) {
     }
   }
   std::cout << "soak: " << actions_ << " actions, " << closes_ << " closes in " << sessions_ << " sessions, "
-            << filesChecked_ << " files checked, seed " << seed_ << (stopped ? ", STOPPED" : ", nothing lost") << "\n";
+            << filesChecked_ << " files checked, " << dropsWhileOpen_ << " drops while a dialog was open, "
+            << inactiveCloses_ << " closes while inactive, seed " << seed_ << (stopped ? ", STOPPED" : ", nothing lost")
+            << "\n";
 }
 
 }  // namespace
