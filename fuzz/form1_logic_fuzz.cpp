@@ -349,7 +349,9 @@ class Run : private CloseObserver {
 
   // --- Edits the user chose to keep ------------------------------------------------------
 
-  // The unsaved edits before an action, if any, a colour still being typed included.
+  // The unsaved edits before an action, if any, with the colour field that the action
+  // may take first: one still being typed, or the focused one when its text is not
+  // taken yet (leaving it reads the field again, which may lift the colour).
   struct KeptEdits {
     bool unsaved = false;
     ColorArray colors{};
@@ -357,9 +359,11 @@ class Run : private CloseObserver {
   };
   KeptEdits EditsNow() {
     SettingsRecord edited = settings_;
-    const int typed = view_.TypedColorField();
-    if (typed >= 0) CommitColorField(edited, typed, view_.ColorFieldText(typed));
-    return {form_.State().SettingsChanged || typed >= 0, edited.Colors, edited.TransformTitle};
+    int field = view_.TypedColorField();
+    const Control focus = view_.FocusedControl();
+    if (field < 0 && focus.kind == Control::ColorField && form_.State().ColorFieldEdited) field = focus.index;
+    if (field >= 0) CommitColorField(edited, field, view_.ColorFieldText(field));
+    return {form_.State().SettingsChanged || field >= 0, edited.Colors, edited.TransformTitle};
   }
 
   static bool AsksToKeepEdits(const std::wstring& prompt) {
@@ -397,6 +401,13 @@ class Run : private CloseObserver {
     bool found = settings_.Colors == before.colors && settings_.TransformTitle == before.title;
     for (const Theme& theme : form_.Themes()) {
       found = found || (theme.Colors == before.colors && theme.TransformTitle == before.title);
+    }
+    if (!found && tracing_) {
+      for (std::size_t i = shownBefore; i < view_.Shown().size(); ++i) {
+        const ShownModal& shown = view_.Shown()[i];
+        std::fprintf(stderr, "  modal %d \"%s\" answered %d\n", shown.kind, platform::ToUtf8(shown.prompt).c_str(),
+                     static_cast<int>(shown.answer));
+      }
     }
     FUZZ_CHECK(found);
   }
