@@ -12,7 +12,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/program_folder.h"
 #include "platform/text_file.h"
 #include "settings/settings_file.h"
 #include "tests/hostile/allocation_meter.h"

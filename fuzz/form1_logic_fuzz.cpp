@@ -19,8 +19,11 @@
 
 #include "fuzz/fuzz_form1_view.h"
 #include "fuzz/fuzz_input.h"
-#include "platform/platform.h"
+#include "platform/code_page.h"
+#include "platform/files.h"
+#include "platform/program_folder.h"
 #include "platform/text_file.h"
+#include "platform/utf8.h"
 #include "platform/write_calls.h"
 #include "settings/settings_file.h"
 #include "themes/color_text.h"

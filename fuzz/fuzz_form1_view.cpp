@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/platform.h"
+#include "platform/files.h"
 #include "settings/color_slots.h"
 #include "ui/form1_menu.h"
 

@@ -2,8 +2,10 @@
 // and the file wrappers around the text cores.
 #include "settings/settings_file.h"
 
+#include "platform/code_page.h"
 #include "platform/file_snapshot.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/program_folder.h"
 #include "platform/text_file.h"
 
 namespace {

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/code_page.h"
+#include "platform/files.h"
 #include "platform/text_file.h"
 #include "settings/settings_file.h"
 #include "tests/hostile/allocation_meter.h"

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/program_folder.h"
 #include "settings/settings_file.h"
 #include "settings_folder.h"
 

@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/platform.h"
+#include "platform/program_folder.h"
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "tests/platform/temp_folder.h"
 

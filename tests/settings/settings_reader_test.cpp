@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "settings_folder.h"
 

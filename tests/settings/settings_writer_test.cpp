@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/program_folder.h"
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "settings_folder.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/utf8.h"
 #include "themes/theme_ops.h"
 
 namespace {

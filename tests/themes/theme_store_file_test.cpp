@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/program_folder.h"
+#include "platform/utf8.h"
 #include "tests/platform/temp_folder.h"
 #include "themes/theme_store.h"
 

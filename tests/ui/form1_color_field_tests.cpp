@@ -1,6 +1,7 @@
 // The colour fields, the colour chooser and the TransformTitle field.
 #include <gtest/gtest.h>
 
+#include "platform/utf8.h"
 #include "tests/ui/form1_test_support.h"
 #include "themes/color_text.h"
 

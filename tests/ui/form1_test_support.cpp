@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
+#include "platform/files.h"
 #include "platform/text_file.h"
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "themes/color_text.h"
 #include "themes/theme_store.h"
