@@ -215,7 +215,7 @@ MsgBoxAnswer FuzzForm1View::MsgBox(const std::wstring& prompt, MsgBoxStyle style
   return shown.answer;
 }
 
-std::optional<Color> FuzzForm1View::ChooseColor(Color initial, int /*flags*/) {
+std::optional<Color> FuzzForm1View::ChooseColor(Color initial, ColorChooserFlags /*flags*/) {
   if (closed_ || modal_) FuzzFailure("a colour chooser over a closed window or another modal window");
   AnsweredModal& shown = modals_.emplace_back();
   shown.kind = AnsweredModal::Chooser;

@@ -107,7 +107,7 @@ class FuzzForm1View : public Form1View, private InputBoxView {
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return surface_; }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
-  std::optional<Color> ChooseColor(Color initial, int flags) override;
+  std::optional<Color> ChooseColor(Color initial, ColorChooserFlags flags) override;
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
   InputBoxView& InputBoxDialogView() override { return *this; }

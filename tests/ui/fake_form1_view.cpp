@@ -325,7 +325,7 @@ MsgBoxAnswer FakeForm1View::MsgBox(const std::wstring& prompt, MsgBoxStyle style
   return answer->message;
 }
 
-std::optional<Color> FakeForm1View::ChooseColor(Color initial, int flags) {
+std::optional<Color> FakeForm1View::ChooseColor(Color initial, ColorChooserFlags flags) {
   choosers_.push_back({initial, flags});
   std::optional<Answer> answer = NextAnswer(Answer::Chooser, L"colour chooser");
   if (!answer) return std::nullopt;

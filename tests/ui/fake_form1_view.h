@@ -55,7 +55,7 @@ struct ShownNameDialog {
 };
 struct ShownChooser {
   Color Initial = 0;
-  int Flags = 0;
+  ColorChooserFlags Flags{};
 };
 struct ShownFileDialog {
   FileDialogKind Kind = FileDialogKind::Open;
@@ -147,7 +147,7 @@ class FakeForm1View : public Form1View {
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return surface_; }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
-  std::optional<Color> ChooseColor(Color initial, int flags) override;
+  std::optional<Color> ChooseColor(Color initial, ColorChooserFlags flags) override;
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
   InputBoxView& InputBoxDialogView() override { return nameDialog_; }

@@ -131,7 +131,7 @@ TEST(Form1Chooser, OpensOnTheFieldsColourAndTakesADifferentChoiceAtOnce) {
 
     ASSERT_EQ(w.view.Choosers().size(), 1u);
     EXPECT_EQ(w.view.Choosers()[0].Initial, initial);
-    EXPECT_EQ(w.view.Choosers()[0].Flags, 3);
+    EXPECT_EQ(w.view.Choosers()[0].Flags, ColorChooserFlags::RGBInit | ColorChooserFlags::FullOpen);
     EXPECT_EQ(w.settings.Colors[COLOR_SEPA1], c.stored);
     EXPECT_EQ(w.view.ColorFieldText(COLOR_SEPA1), c.shown ? c.shown : ColorToText(initial));
     EXPECT_EQ(w.form.State().SettingsChanged, c.changes);

@@ -264,7 +264,7 @@ MsgBoxAnswer Form1Window::MsgBox(const std::wstring& prompt, MsgBoxStyle style) 
   return ShowMessageBox(window_, prompt, style);
 }
 
-std::optional<Color> Form1Window::ChooseColor(Color initial, int flags) {
+std::optional<Color> Form1Window::ChooseColor(Color initial, ColorChooserFlags flags) {
   return ShowColorChooser(window_, initial, flags, customColors_);
 }
 

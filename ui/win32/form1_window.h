@@ -63,7 +63,7 @@ class Form1Window final : public Form1View {
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return picture_.Surface(); }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
-  std::optional<Color> ChooseColor(Color initial, int flags) override;
+  std::optional<Color> ChooseColor(Color initial, ColorChooserFlags flags) override;
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
   InputBoxView& InputBoxDialogView() override { return inputBox_; }
