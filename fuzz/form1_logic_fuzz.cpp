@@ -337,7 +337,7 @@ class Run : private CloseObserver {
     if (path == folder_.settings) {
       FUZZ_CHECK(view_.Closing() && before_.condition);
       SettingsRecord back;
-      const SettingsLoadResult read = LoadSettings(back, kNoMainWindow);
+      const SettingsLoadResult read = LoadSettings(back);
       FUZZ_CHECK(read.Found && read.Status.ok());
       SettingsRecord expected = settings_;
       expected.TransformTitle = AsStored(expected.TransformTitle, true);

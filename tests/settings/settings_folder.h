@@ -26,7 +26,7 @@ class SettingsFolder {
   // A load into a fresh record, as at program start.
   SettingsRecord Load(SettingsLoadResult* result = nullptr) const {
     SettingsRecord s;
-    SettingsLoadResult r = LoadSettings(s, kNoMainWindow);
+    SettingsLoadResult r = LoadSettings(s);
     if (result) *result = r;
     return s;
   }

@@ -47,7 +47,7 @@ TEST(LoadSettings, AnEmptyFileGivesTheSameRecordAsNoFileButCountsAsRead) {
   reloaded.History = {L"a"};
   reloaded.OtherLines = {L"b"};
   reloaded.MultiMove = false;
-  LoadSettings(reloaded, kNoMainWindow);
+  LoadSettings(reloaded);
   EXPECT_EQ(reloaded, empty);
 }
 

@@ -32,7 +32,7 @@ void TestWindow::WriteStoreFile(const std::vector<Theme>& themes) {
 
 SettingsRecord TestWindow::SettingsAsRead() const {
   SettingsRecord record;
-  LoadSettings(record, kNoMainWindow);
+  LoadSettings(record);
   return record;
 }
 
