@@ -12,7 +12,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/program_folder.h"
 #include "platform/text_file.h"
 #include "settings/settings_file.h"
 #include "tests/hostile/allocation_meter.h"
@@ -105,7 +105,7 @@ void LoadHundredMegabyteSettings(benchmark::State& state) {
   for (auto _ : state) {
     SettingsRecord s;
     AllocationMeter meter;
-    const SettingsLoadResult result = LoadSettings(s, kNoMainWindow);
+    const SettingsLoadResult result = LoadSettings(s);
     if (!result.Found || !result.Status.ok()) state.SkipWithError("not read");
     Report(state, meter.PeakBytes(), size, kReadBound);
   }
@@ -115,10 +115,10 @@ void SaveHundredMegabyteSettings(benchmark::State& state) {
   const std::size_t size = WriteBigSettings();
   platform::ScopedProgramFolder folder(TheFolder().Path());
   SettingsRecord s;
-  LoadSettings(s, kNoMainWindow);
+  LoadSettings(s);
   for (auto _ : state) {
     AllocationMeter meter;
-    if (!SaveSettings(s, kNoMainWindow).ok()) state.SkipWithError("not written");
+    if (!SaveSettings(s).ok()) state.SkipWithError("not written");
     Report(state, meter.PeakBytes(), size, kWriteBound);
   }
 }

@@ -10,7 +10,7 @@
 
 #include "bench/generated_store.h"
 #include "bench/ratio_reporter.h"
-#include "platform/platform.h"
+#include "platform/utf8.h"
 #include "themes/theme_store.h"
 
 namespace {

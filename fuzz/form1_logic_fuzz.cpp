@@ -19,8 +19,11 @@
 
 #include "fuzz/drawn_form1_view.h"
 #include "fuzz/fuzz_input.h"
-#include "platform/platform.h"
+#include "platform/code_page.h"
+#include "platform/files.h"
+#include "platform/program_folder.h"
 #include "platform/text_file.h"
+#include "platform/utf8.h"
 #include "platform/write_calls.h"
 #include "settings/settings_file.h"
 #include "themes/color_text.h"
@@ -349,21 +352,25 @@ class Run : private CloseObserver {
 
   // --- Edits the user chose to keep ------------------------------------------------------
 
-  // The unsaved edits before an action, if any, with the colour field that the action
-  // may take first: one still being typed, or the focused one when its text is not
-  // taken yet (leaving it reads the field again, which may lift the colour).
+  // The unsaved edits before an action, if any, with the colour still being typed, which
+  // every action takes first. A focused field whose text is not taken yet is taken only
+  // when the focus leaves it, which the action may or may not do: the edits are either.
   struct KeptEdits {
     bool unsaved = false;
-    ColorArray colors{};
-    std::wstring title;
+    std::vector<SettingsRecord> either;
   };
   KeptEdits EditsNow() {
     SettingsRecord edited = settings_;
-    int field = view_.TypedColorField();
+    const int typed = view_.TypedColorField();
+    if (typed >= 0) CommitColorField(edited, typed, view_.ColorFieldText(typed));
+    KeptEdits kept{form_.State().SettingsChanged || typed >= 0, {edited}};
     const Control focus = view_.FocusedControl();
-    if (field < 0 && focus.kind == Control::ColorField && form_.State().ColorFieldEdited) field = focus.index;
-    if (field >= 0) CommitColorField(edited, field, view_.ColorFieldText(field));
-    return {form_.State().SettingsChanged || field >= 0, edited.Colors, edited.TransformTitle};
+    if (typed < 0 && focus.kind == Control::ColorField && form_.State().ColorFieldEdited) {
+      CommitColorField(edited, focus.index, view_.ColorFieldText(focus.index));
+      kept.unsaved = true;
+      kept.either.push_back(edited);
+    }
+    return kept;
   }
 
   static bool AsksToKeepEdits(const std::wstring& prompt) {
@@ -398,9 +405,12 @@ class Run : private CloseObserver {
       if (offerYes) FUZZ_CHECK(offeredAndSaved);
       return;
     }
-    bool found = settings_.Colors == before.colors && settings_.TransformTitle == before.title;
-    for (const Theme& theme : form_.Themes()) {
-      found = found || (theme.Colors == before.colors && theme.TransformTitle == before.title);
+    bool found = false;
+    for (const SettingsRecord& edits : before.either) {
+      found = found || (settings_.Colors == edits.Colors && settings_.TransformTitle == edits.TransformTitle);
+      for (const Theme& theme : form_.Themes()) {
+        found = found || (theme.Colors == edits.Colors && theme.TransformTitle == edits.TransformTitle);
+      }
     }
     if (!found && tracing_) {
       for (std::size_t i = shownBefore; i < view_.Shown().size(); ++i) {
@@ -456,7 +466,7 @@ class Run : private CloseObserver {
     if (path == folder_.settings) {
       FUZZ_CHECK(view_.Closing() && before_.condition);
       SettingsRecord back;
-      const SettingsLoadResult read = LoadSettings(back, kNoMainWindow);
+      const SettingsLoadResult read = LoadSettings(back);
       FUZZ_CHECK(read.Found && read.Status.ok());
       SettingsRecord expected = settings_;
       expected.TransformTitle = AsStored(expected.TransformTitle, true);

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "fuzz/fuzz_input.h"
-#include "platform/platform.h"
+#include "platform/code_page.h"
 #include "platform/text_file.h"
 #include "settings/settings_file.h"
 

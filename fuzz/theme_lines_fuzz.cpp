@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
-#include "platform/platform.h"
+#include "platform/code_page.h"
 #include "platform/text_file.h"
 #include "themes/theme_store.h"
 #include "themes/theme_store_reader.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/platform.h"
+#include "platform/files.h"
 
 namespace platform {
 

@@ -73,6 +73,10 @@ class [[nodiscard]] IoStatus {
   std::uint64_t size_ = 0;
 };
 
+// The system's own wording of an error code (GetLastError() on Windows, errno
+// elsewhere), as the user is told it in IoStatus::Failed.
+std::wstring SystemErrorReason(unsigned long code);
+
 // Runs a read; a failure to get memory for what it reads (std::bad_alloc, or a size
 // beyond what a string can hold) becomes OutOfMemory instead of ending the program,
 // which would lose every edit the user has not saved.

@@ -10,8 +10,10 @@
 #include <cstring>
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/io_status.h"
 #include "platform/system_services.h"
+#include "platform/utf8.h"
 #include "platform/write_calls.h"
 
 namespace platform {

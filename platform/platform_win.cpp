@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/io_status.h"
 #include "platform/system_services.h"
 #include "platform/write_calls.h"
 

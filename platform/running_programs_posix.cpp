@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/running_programs.h"
+#include "platform/utf8.h"
 
 namespace platform {
 

@@ -1,6 +1,7 @@
 #pragma once
 // What each system's own file (platform_win.cpp, platform_posix.cpp) defines for the
-// services that are the same everywhere (platform_common.cpp). Internal to platform/.
+// services that are the same everywhere (program_folder.cpp, code_page.cpp, files.cpp).
+// Internal to platform/.
 #include <functional>
 #include <string>
 #include <string_view>

@@ -1,7 +1,9 @@
 // Text files line by line, in the code page.
 #include "platform/text_file.h"
 
-#include "platform/platform.h"
+#include "platform/code_page.h"
+#include "platform/files.h"
+#include "platform/utf8.h"
 
 namespace platform {
 

@@ -2,8 +2,6 @@
 // The system calls that WriteFileSafely makes, gathered in one table. The program always
 // uses the system's own; tests put stand-ins in their place to make each step of a write
 // fail in turn (a full disk, a flush that fails, a file held open by another program).
-#include <string>
-
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -52,9 +50,5 @@ class ScopedWriteCalls {
  private:
   const WriteCalls* previous_;
 };
-
-// The system's own wording of an error code of these calls (GetLastError() on Windows,
-// errno elsewhere), as the user is told it.
-std::wstring SystemErrorReason(unsigned long code);
 
 }  // namespace platform

@@ -2,8 +2,10 @@
 // and the file wrappers around the text cores.
 #include "settings/settings_file.h"
 
+#include "platform/code_page.h"
 #include "platform/file_snapshot.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/program_folder.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -70,8 +72,7 @@ void FillRecord(SettingsRecord& s, const std::string* bytes, const std::wstring&
 
 }  // namespace
 
-// Only the mode kNoMainWindow is ever passed: MainWindow is always held as text.
-SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view /*mode*/) {
+SettingsLoadResult LoadSettings(SettingsRecord& s) {
   const std::wstring folder = platform::ProgramFolder();
   const platform::FileSnapshot file = platform::TakeSnapshot(platform::PathInFolder(folder, kSettingsFileName));
   SettingsLoadResult result;
@@ -111,7 +112,7 @@ std::string SettingsBytes(const SettingsRecord& s) {
 
 }  // namespace
 
-platform::IoStatus SaveSettings(const SettingsRecord& s, std::wstring_view /*mode*/) {
+platform::IoStatus SaveSettings(const SettingsRecord& s) {
   return platform::WriteFileSafely(SettingsPath(), SettingsBytes(s));
 }
 
@@ -149,8 +150,7 @@ platform::IoStatus MergeAndSave(const SettingsRecord& s, platform::FileFingerpri
 
 }  // namespace
 
-platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::wstring_view /*mode*/,
-                                                 platform::FileFingerprint& asRead) {
+platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, platform::FileFingerprint& asRead) {
   // Nothing is written when the file as it is now cannot be held in memory.
   return platform::CatchingOutOfMemory([&] { return MergeAndSave(s, asRead); });
 }

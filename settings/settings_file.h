@@ -12,9 +12,6 @@
 // The host's file, beside the program.
 inline constexpr wchar_t kSettingsFileName[] = L"setting.ini";
 
-// Every caller passes this mode: MainWindow is kept as text.
-inline constexpr std::wstring_view kNoMainWindow = L"NoMainWindow";
-
 // The program's folder followed by "\setting.ini".
 std::wstring SettingsPath();
 
@@ -34,18 +31,17 @@ struct SettingsLoadResult {
 
 // Fills the record from setting.ini in the program's folder, with standard colours
 // and defaults for whatever the file lacks. The record is usable whatever the result.
-SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view mode);
+SettingsLoadResult LoadSettings(SettingsRecord& s);
 
 // Writes the whole record into setting.ini in the program's folder, safely.
-platform::IoStatus SaveSettings(const SettingsRecord& s, std::wstring_view mode);
+platform::IoStatus SaveSettings(const SettingsRecord& s);
 
 // SaveSettings at the close, for a file that others may have written since it was
 // read (`asRead`): when it changed, it is read again and written back with only the
 // record's colours and TransformTitle put in, every other line as the file now has
 // it. Something there that is not a plain file, or a file that cannot be read, is
 // never written over. On success `asRead` becomes what was written.
-platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::wstring_view mode,
-                                                 platform::FileFingerprint& asRead);
+platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, platform::FileFingerprint& asRead);
 
 // The text cores of the two, for tests and for the file wrappers above.
 // ReadSettingsLines assigns what the lines say on top of the record as it is (no

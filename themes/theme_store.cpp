@@ -6,7 +6,8 @@
 #include <utility>
 
 #include "platform/file_snapshot.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/program_folder.h"
 #include "platform/text_file.h"
 #include "themes/theme_store_reader.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/code_page.h"
 #include "platform/text_file.h"
 #include "settings/numeric_text.h"
 #include "themes/color_text.h"

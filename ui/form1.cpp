@@ -2,7 +2,8 @@
 
 #include <utility>
 
-#include "platform/platform.h"
+#include "platform/program_folder.h"
+#include "platform/running_programs.h"
 #include "themes/color_text.h"
 #include "themes/theme_ops.h"
 #include "themes/theme_store.h"

@@ -28,7 +28,7 @@ void Form1::txtColors_LostFocus(int index) {
 void Form1::cmdBrows_Click(int index) {
   const CommandScope command(*this);
   const Color initial = TextToColor(view_.ColorFieldText(index));
-  const std::optional<Color> chosen = view_.ChooseColor(initial, cdlCCRGBInit | cdlCCFullOpen);
+  const std::optional<Color> chosen = view_.ChooseColor(initial, ColorChooserFlags::RGBInit | ColorChooserFlags::FullOpen);
   if (!chosen || *chosen == initial) return;
   WriteColorField(index, ColorToText(LiftColor(*chosen)));
   if (ApplyColorField(settings_, index, view_.ColorFieldText(index))) RedrawPreview();

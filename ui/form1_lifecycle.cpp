@@ -4,7 +4,7 @@
 #include "ui/form1.h"
 
 void Form1::Form_Load() {
-  const SettingsLoadResult settingsRead = LoadSettings(settings_, kNoMainWindow);
+  const SettingsLoadResult settingsRead = LoadSettings(settings_);
   settingsAsRead_ = settingsRead.AsRead;
   if (!settingsRead.Status.ok()) {
     settingsUnread_ = true;
@@ -73,7 +73,7 @@ bool Form1::Form_QueryUnload(CloseReason reason) {
   if (DropsWaiting()) return true;
 
   if (writeSettings) {
-    if (!CloseGoesOnAfter(kSettingsFileName, SaveSettingsOverOthersChanges(settings_, kNoMainWindow, settingsAsRead_))) {
+    if (!CloseGoesOnAfter(kSettingsFileName, SaveSettingsOverOthersChanges(settings_, settingsAsRead_))) {
       return true;
     }
   }

@@ -1,5 +1,5 @@
 // File > load and File > save: the whole theme list to and from a text file.
-#include "platform/platform.h"
+#include "platform/files.h"
 #include "themes/theme_store.h"
 #include "ui/form1.h"
 

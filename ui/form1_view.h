@@ -36,9 +36,14 @@ enum class MsgBoxAnswer : int {
   No = 7,
 };
 
-// Colour chooser flags: initial colour given (1), custom-colour part open (2).
-inline constexpr int cdlCCRGBInit = 1;
-inline constexpr int cdlCCFullOpen = 2;
+// How the colour chooser opens. The numbers are the system's own.
+enum class ColorChooserFlags : int {
+  RGBInit = 1,   // on the colour given
+  FullOpen = 2,  // with the custom-colour part shown
+};
+constexpr ColorChooserFlags operator|(ColorChooserFlags a, ColorChooserFlags b) {
+  return static_cast<ColorChooserFlags>(static_cast<int>(a) | static_cast<int>(b));
+}
 
 enum class FileDialogKind {
   Open,  // the chosen file must exist; no read-only check box
@@ -103,7 +108,7 @@ class Form1View {
   virtual MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) = 0;
 
   // The colour chooser opened on `initial`; nullopt when cancelled or failed.
-  virtual std::optional<Color> ChooseColor(Color initial, int flags) = 0;
+  virtual std::optional<Color> ChooseColor(Color initial, ColorChooserFlags flags) = 0;
 
   // The file dialogs; `filter` in "description|pattern|..." form, `fileName` the name
   // to start with. nullopt when cancelled or failed.

@@ -23,7 +23,7 @@
 
 #include "bench/generated_store.h"
 #include "bench/win32/bench_support.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 #include "themes/theme_store.h"
 #include "ui/layout.h"
 #include "ui/win32/control_set.h"

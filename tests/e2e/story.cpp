@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "platform/platform.h"
+#include "platform/code_page.h"
 #include "tests/e2e/screen_capture.h"
 
 namespace fs = std::filesystem;

@@ -3,6 +3,7 @@
 // the next close writes both files.
 #include <gtest/gtest.h>
 
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "tests/platform/write_faults.h"
 #include "tests/ui/form1_test_support.h"

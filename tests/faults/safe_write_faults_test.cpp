@@ -8,7 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/utf8.h"
 #include "tests/platform/temp_folder.h"
 #include "tests/platform/write_faults.h"
 

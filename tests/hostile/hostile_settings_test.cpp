@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/code_page.h"
+#include "platform/files.h"
 #include "platform/text_file.h"
 #include "settings/settings_file.h"
 #include "tests/hostile/allocation_meter.h"
@@ -35,7 +36,7 @@ bool HasLine(const std::vector<std::string>& lines, const std::string& line) {
 // Loads and saves: the file the program would write at the close without edits.
 std::string Rewrite(const SettingsFolder& folder) {
   const SettingsRecord s = folder.Load();
-  EXPECT_TRUE(SaveSettings(s, kNoMainWindow).ok());
+  EXPECT_TRUE(SaveSettings(s).ok());
   return folder.ReadSettings();
 }
 
@@ -140,7 +141,7 @@ TEST(HostileSettings, TextsTheCodePageCannotHoldBecomeQuestionMarks) {
   folder.WriteSettings("FutureKey=1\r\n");
   SettingsRecord s = folder.Load();
   s.TransformTitle = L"caf\u00E9 \uD55C\uAE00 歌";
-  ASSERT_TRUE(SaveSettings(s, kNoMainWindow).ok());
+  ASSERT_TRUE(SaveSettings(s).ok());
   const std::vector<std::string> lines = CrLfLines(folder.ReadSettings());
   EXPECT_TRUE(HasLine(lines, "TransformTitle=caf? ?? \x89\xCC"));
   EXPECT_TRUE(HasLine(lines, "FutureKey=1"));
@@ -176,13 +177,13 @@ TEST(HostileSettings, AMillionLinesReadInBoundedMemoryAndRewriteTheSame) {
   EXPECT_EQ(s.OtherLines.size(), 500'000u);
   {
     AllocationMeter meter;
-    ASSERT_TRUE(SaveSettings(s, kNoMainWindow).ok());
+    ASSERT_TRUE(SaveSettings(s).ok());
     // Only the new file's bytes, while they grow, besides the record.
     EXPECT_LE(meter.PeakBytes(), 3 * bytes.size() + (1u << 20));
   }
   std::string first;
   ASSERT_TRUE(platform::ReadFileBytes(SettingsPath(), first).ok());
-  ASSERT_TRUE(SaveSettings(folder.Load(), kNoMainWindow).ok());
+  ASSERT_TRUE(SaveSettings(folder.Load()).ok());
   std::string second;
   ASSERT_TRUE(platform::ReadFileBytes(SettingsPath(), second).ok());
   EXPECT_TRUE(first == second);
@@ -201,7 +202,7 @@ TEST(HostileSettings, ATenMegabyteLineIsKeptWhole) {
       s = folder.Load();
       EXPECT_LE(meter.PeakBytes(), ReadingBound(line.size(), 1));
     }
-    ASSERT_TRUE(SaveSettings(s, kNoMainWindow).ok());
+    ASSERT_TRUE(SaveSettings(s).ok());
     std::string written;
     ASSERT_TRUE(platform::ReadFileBytes(SettingsPath(), written).ok());
     EXPECT_NE(written.find("\r\n" + line + "\r\n"), std::string::npos);

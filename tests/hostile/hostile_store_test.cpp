@@ -7,7 +7,8 @@
 
 using namespace std::string_literals;
 
-#include "platform/platform.h"
+#include "platform/code_page.h"
+#include "platform/files.h"
 #include "platform/text_file.h"
 #include "tests/hostile/allocation_meter.h"
 #include "tests/platform/temp_folder.h"

@@ -12,7 +12,8 @@
 #include <fstream>
 
 #include "platform/file_snapshot.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "tests/hostile/allocation_meter.h"
 #include "tests/ui/form1_test_support.h"

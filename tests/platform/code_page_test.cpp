@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/code_page.h"
+#include "platform/utf8.h"
 
 #ifdef _WIN32
 #include <windows.h>

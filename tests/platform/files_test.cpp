@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "platform/file_snapshot.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/program_folder.h"
 #include "platform/text_file.h"
+#include "platform/utf8.h"
 #include "tests/platform/temp_folder.h"
 
 #ifdef _WIN32

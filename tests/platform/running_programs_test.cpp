@@ -9,7 +9,9 @@
 #include <thread>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/program_folder.h"
+#include "platform/running_programs.h"
+#include "platform/utf8.h"
 #include "tests/platform/temp_folder.h"
 
 #ifdef _WIN32

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "platform/platform.h"
+#include "platform/program_folder.h"
 
 class TempFolder {
  public:

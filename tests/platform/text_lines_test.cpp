@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/platform.h"
 #include "platform/text_file.h"
 
 namespace {

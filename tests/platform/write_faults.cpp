@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "platform/io_status.h"
 #include "tests/platform/write_faults_detail.h"
 
 WriteFaultInjector* write_faults_detail::active = nullptr;

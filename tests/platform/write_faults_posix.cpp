@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "platform/platform.h"
+#include "platform/utf8.h"
 #include "tests/platform/write_faults_detail.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/utf8.h"
 #include "settings/settings_values.h"
 
 namespace {

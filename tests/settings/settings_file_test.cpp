@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/program_folder.h"
 #include "settings/settings_file.h"
 #include "settings_folder.h"
 
@@ -48,7 +49,7 @@ SettingsRecord RichRecord(const SettingsFolder& folder) {
 TEST(SettingsFile, AWrittenFileLoadedAndWrittenAgainIsByteIdentical) {
   SettingsFolder folder;
   const SettingsRecord original = RichRecord(folder);
-  ASSERT_TRUE(SaveSettings(original, kNoMainWindow).ok());
+  ASSERT_TRUE(SaveSettings(original).ok());
   const std::string first = folder.ReadSettings();
 
   for (int round = 0; round < 2; ++round) {
@@ -57,7 +58,7 @@ TEST(SettingsFile, AWrittenFileLoadedAndWrittenAgainIsByteIdentical) {
     const SettingsRecord loaded = folder.Load(&result);
     ASSERT_TRUE(result.Found && result.Status.ok());
     EXPECT_EQ(loaded, original);
-    ASSERT_TRUE(SaveSettings(loaded, kNoMainWindow).ok());
+    ASSERT_TRUE(SaveSettings(loaded).ok());
     EXPECT_EQ(folder.ReadSettings(), first);
   }
 }
@@ -76,7 +77,7 @@ TEST(SettingsFile, ARewriteKeepsTheHostsOtherLinesAfterTheRecordsOwnInTheirOrder
       "AnotherNewKey=a=b\r\n"
       "History9=h\r\n"
       "MultiMove=True\r\n");
-  ASSERT_TRUE(SaveSettings(folder.Load(), kNoMainWindow).ok());
+  ASSERT_TRUE(SaveSettings(folder.Load()).ok());
   // The record's own lines come first, in their fixed order (OtoList by position)...
   const std::string written = folder.ReadSettings();
   EXPECT_TRUE(written.starts_with("OtoList1=first\r\nOtoList3=x,y\r\nTool1Path="));
@@ -92,7 +93,7 @@ TEST(SettingsFile, ARewriteKeepsTheHostsOtherLinesAfterTheRecordsOwnInTheirOrder
   EXPECT_EQ(written.find("MultiMove"), std::string::npos);
 
   // From then on the file stays as it is.
-  ASSERT_TRUE(SaveSettings(folder.Load(), kNoMainWindow).ok());
+  ASSERT_TRUE(SaveSettings(folder.Load()).ok());
   EXPECT_EQ(folder.ReadSettings(), written);
 }
 
@@ -104,11 +105,11 @@ TEST(SettingsFile, AJapaneseTransformTitleRoundTripsInShiftJis) {
   SettingsRecord s = folder.Load();
   EXPECT_EQ(s.TransformTitle, L"夜の歌ソ表");
 
-  ASSERT_TRUE(SaveSettings(s, kNoMainWindow).ok());
+  ASSERT_TRUE(SaveSettings(s).ok());
   EXPECT_NE(folder.ReadSettings().find("\r\nTransformTitle=" + title + "\r\n"), std::string::npos);
 
   s.TransformTitle = L"新しい題";
-  ASSERT_TRUE(SaveSettings(s, kNoMainWindow).ok());
+  ASSERT_TRUE(SaveSettings(s).ok());
   EXPECT_NE(folder.ReadSettings().find("\r\nTransformTitle=\x90\x56\x82\xB5\x82\xA2\x91\xE8\r\n"), std::string::npos);
   EXPECT_EQ(folder.Load().TransformTitle, L"新しい題");
 }
@@ -124,7 +125,7 @@ TEST(SettingsFile, AFailedSaveLeavesTheOldFileAsItWasAndSaysWhy) {
   const std::filesystem::path file(SettingsPath());
   std::filesystem::permissions(file, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
                                          std::filesystem::perms::others_read);
-  const platform::IoStatus status = SaveSettings(s, kNoMainWindow);
+  const platform::IoStatus status = SaveSettings(s);
   EXPECT_FALSE(status.ok());
   EXPECT_FALSE(status.reason().empty());
   EXPECT_EQ(folder.ReadSettings(), old);
@@ -137,10 +138,10 @@ TEST(SettingsFile, SavingWhereNoFileCanBeIsReported) {
   const SettingsRecord s = folder.Load();
   {
     platform::ScopedProgramFolder missing(folder.File(L"no such folder"));
-    EXPECT_FALSE(SaveSettings(s, kNoMainWindow).ok());
+    EXPECT_FALSE(SaveSettings(s).ok());
   }
   std::filesystem::create_directory(std::filesystem::path(folder.File(L"setting.ini")));
-  EXPECT_FALSE(SaveSettings(s, kNoMainWindow).ok());
+  EXPECT_FALSE(SaveSettings(s).ok());
   EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(folder.File(L"setting.ini"))));
   EXPECT_EQ(CountEntries(folder), 1);
 }

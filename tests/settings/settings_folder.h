@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/platform.h"
+#include "platform/program_folder.h"
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "tests/platform/temp_folder.h"
 
@@ -25,7 +26,7 @@ class SettingsFolder {
   // A load into a fresh record, as at program start.
   SettingsRecord Load(SettingsLoadResult* result = nullptr) const {
     SettingsRecord s;
-    SettingsLoadResult r = LoadSettings(s, kNoMainWindow);
+    SettingsLoadResult r = LoadSettings(s);
     if (result) *result = r;
     return s;
   }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "settings_folder.h"
 
@@ -46,7 +47,7 @@ TEST(LoadSettings, AnEmptyFileGivesTheSameRecordAsNoFileButCountsAsRead) {
   reloaded.History = {L"a"};
   reloaded.OtherLines = {L"b"};
   reloaded.MultiMove = false;
-  LoadSettings(reloaded, kNoMainWindow);
+  LoadSettings(reloaded);
   EXPECT_EQ(reloaded, empty);
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/program_folder.h"
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "settings_folder.h"
 
@@ -32,8 +34,8 @@ SettingsRecord Defaults() {
 TEST(SaveSettings, WithoutAFileAndWithoutEditsWritesExactly23Lines) {
   SettingsFolder folder;
   SettingsRecord s;
-  LoadSettings(s, kNoMainWindow);
-  ASSERT_TRUE(SaveSettings(s, kNoMainWindow).ok());
+  LoadSettings(s);
+  ASSERT_TRUE(SaveSettings(s).ok());
 
   const std::string sep = platform::ToUtf8(std::wstring(1, platform::kPathSeparator));
   const std::string expected = "Tool1Path=" + folder.FolderUtf8() + sep + "wavtool.exe\r\n" +

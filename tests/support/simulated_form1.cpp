@@ -306,7 +306,7 @@ MsgBoxAnswer SimulatedForm1::MsgBox(const std::wstring& prompt, MsgBoxStyle styl
   return answer;
 }
 
-std::optional<Color> SimulatedForm1::ChooseColor(Color initial, int flags) {
+std::optional<Color> SimulatedForm1::ChooseColor(Color initial, ColorChooserFlags flags) {
   ShownModal shown;
   shown.kind = ShownModal::Chooser;
   shown.initial = initial;

@@ -57,7 +57,7 @@ struct ShownModal {
   std::vector<InputBoxStep> steps;
   // The colour chooser; color is nullopt when cancelled.
   Color initial = 0;
-  int flags = 0;
+  ColorChooserFlags flags{};
   std::optional<Color> color;
   // A file dialog; path is nullopt when cancelled.
   FileDialogKind fileKind = FileDialogKind::Open;
@@ -193,7 +193,7 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
   void ListRemove(int index) override;
   PreviewSurface& Preview() override { return surface_; }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
-  std::optional<Color> ChooseColor(Color initial, int flags) override;
+  std::optional<Color> ChooseColor(Color initial, ColorChooserFlags flags) override;
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
   InputBoxView& InputBoxDialogView() override { return *this; }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/utf8.h"
 #include "themes/color_text.h"
 
 namespace {

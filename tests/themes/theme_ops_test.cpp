@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/utf8.h"
 #include "themes/color_text.h"
 #include "themes/theme_ops.h"
 

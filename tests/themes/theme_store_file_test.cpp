@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/program_folder.h"
+#include "platform/utf8.h"
 #include "tests/platform/temp_folder.h"
 #include "themes/theme_store.h"
 

@@ -1,6 +1,7 @@
 // The colour fields, the colour chooser and the TransformTitle field.
 #include <gtest/gtest.h>
 
+#include "platform/utf8.h"
 #include "tests/ui/form1_test_support.h"
 #include "themes/color_text.h"
 
@@ -130,7 +131,7 @@ TEST(Form1Chooser, OpensOnTheFieldsColourAndTakesADifferentChoiceAtOnce) {
 
     ASSERT_EQ(w.view.Choosers().size(), 1u);
     EXPECT_EQ(w.view.Choosers()[0].initial, initial);
-    EXPECT_EQ(w.view.Choosers()[0].flags, 3);
+    EXPECT_EQ(w.view.Choosers()[0].flags, ColorChooserFlags::RGBInit | ColorChooserFlags::FullOpen);
     EXPECT_EQ(w.settings.Colors[COLOR_SEPA1], c.stored);
     EXPECT_EQ(w.view.ColorFieldText(COLOR_SEPA1), c.shown ? c.shown : ColorToText(initial));
     EXPECT_EQ(w.form.State().SettingsChanged, c.changes);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/program_folder.h"
+#include "platform/utf8.h"
 #include "tests/ui/form1_test_support.h"
 #include "tests/ui/japanese_check.h"
 #include "ui/form1_texts.h"

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "platform/files.h"
 #include "tests/ui/form1_test_support.h"
 #include "themes/color_text.h"
 #include "ui/form1_texts.h"

@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+#include "platform/files.h"
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "tests/ui/form1_test_support.h"
 #include "themes/color_text.h"

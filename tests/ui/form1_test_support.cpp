@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
+#include "platform/files.h"
 #include "platform/text_file.h"
+#include "platform/utf8.h"
 #include "settings/settings_file.h"
 #include "themes/color_text.h"
 #include "themes/theme_store.h"
@@ -30,7 +32,7 @@ void TestWindow::WriteStoreFile(const std::vector<Theme>& themes) {
 
 SettingsRecord TestWindow::SettingsAsRead() const {
   SettingsRecord record;
-  LoadSettings(record, kNoMainWindow);
+  LoadSettings(record);
   return record;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/program_folder.h"
 #include "settings/settings_record.h"
 #include "tests/platform/temp_folder.h"
 #include "tests/ui/scripted_form1_view.h"

@@ -3,7 +3,8 @@
 
 #include <filesystem>
 
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/program_folder.h"
 #include "tests/ui/form1_test_support.h"
 #include "ui/form1_texts.h"
 

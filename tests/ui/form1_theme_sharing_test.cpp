@@ -6,6 +6,8 @@
 #include <optional>
 #include <utility>
 
+#include "platform/program_folder.h"
+#include "platform/utf8.h"
 #include "tests/ui/form1_test_support.h"
 #include "themes/theme_store.h"
 #include "ui/form1_texts.h"

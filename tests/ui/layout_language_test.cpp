@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/utf8.h"
 #include "tests/ui/japanese_check.h"
 #include "ui/accessibility.h"
 #include "ui/layout.h"

@@ -51,7 +51,7 @@ class CommonDialogsTest : public ::testing::Test {
 
 TEST_F(CommonDialogsTest, ColourChooserOpensOnTheInitialColourAndCancelGivesNothing) {
   DialogAnswerer ok(L"#32770", [](HWND d) { PressButton(d, IDOK); });
-  EXPECT_EQ(window.ChooseColor(0x00123456, cdlCCRGBInit | cdlCCFullOpen), 0x00123456);
+  EXPECT_EQ(window.ChooseColor(0x00123456, ColorChooserFlags::RGBInit | ColorChooserFlags::FullOpen), 0x00123456);
   ASSERT_TRUE(ok.Found());
 
   bool ownerDisabled = false;
@@ -59,7 +59,7 @@ TEST_F(CommonDialogsTest, ColourChooserOpensOnTheInitialColourAndCancelGivesNoth
     ownerDisabled = !IsWindowEnabled(window.Handle());
     PressButton(d, IDCANCEL);
   });
-  EXPECT_EQ(window.ChooseColor(0x00FF8000, cdlCCRGBInit | cdlCCFullOpen), std::nullopt);
+  EXPECT_EQ(window.ChooseColor(0x00FF8000, ColorChooserFlags::RGBInit | ColorChooserFlags::FullOpen), std::nullopt);
   ASSERT_TRUE(cancel.Found());
   EXPECT_TRUE(ownerDisabled);
 }

@@ -22,7 +22,7 @@
 #include <sstream>
 
 #include "fuzz/drawn_form1_view.h"
-#include "platform/platform.h"
+#include "platform/program_folder.h"
 #include "platform/write_calls.h"
 #include "settings/settings_file.h"
 #include "tests/e2e/file_drop.h"

@@ -9,6 +9,7 @@ namespace {
 // The typed values carry the system's numbers, so they pass through unchanged.
 constexpr UINT StyleValue(MsgBoxStyle style) { return static_cast<UINT>(style); }
 constexpr int AnswerValue(MsgBoxAnswer answer) { return static_cast<int>(answer); }
+constexpr DWORD FlagsValue(ColorChooserFlags flags) { return static_cast<DWORD>(flags); }
 
 }  // namespace
 
@@ -19,20 +20,21 @@ static_assert(StyleValue(MsgBoxStyle::OKOnly) == MB_OK &&
               StyleValue(MsgBoxStyle::Exclamation) == MB_ICONEXCLAMATION);
 static_assert(AnswerValue(MsgBoxAnswer::OK) == IDOK && AnswerValue(MsgBoxAnswer::Cancel) == IDCANCEL &&
               AnswerValue(MsgBoxAnswer::Yes) == IDYES && AnswerValue(MsgBoxAnswer::No) == IDNO);
-static_assert(cdlCCRGBInit == CC_RGBINIT && cdlCCFullOpen == CC_FULLOPEN);
+static_assert(FlagsValue(ColorChooserFlags::RGBInit) == CC_RGBINIT &&
+              FlagsValue(ColorChooserFlags::FullOpen) == CC_FULLOPEN);
 
 MsgBoxAnswer ShowMessageBox(HWND owner, const std::wstring& prompt, MsgBoxStyle style) {
   return static_cast<MsgBoxAnswer>(MessageBoxW(owner, prompt.c_str(), kProgramTitle, StyleValue(style)));
 }
 
-std::optional<Color> ShowColorChooser(HWND owner, Color initial, int flags,
+std::optional<Color> ShowColorChooser(HWND owner, Color initial, ColorChooserFlags flags,
                                       std::array<COLORREF, 16>& customColors) {
   CHOOSECOLORW chooser{};
   chooser.lStructSize = sizeof(chooser);
   chooser.hwndOwner = owner;
   chooser.rgbResult = static_cast<COLORREF>(initial) & 0x00FFFFFFu;
   chooser.lpCustColors = customColors.data();
-  chooser.Flags = static_cast<DWORD>(flags);
+  chooser.Flags = FlagsValue(flags);
   if (!ChooseColorW(&chooser)) return std::nullopt;
   return static_cast<Color>(chooser.rgbResult);
 }

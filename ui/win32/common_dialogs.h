@@ -16,7 +16,7 @@ MsgBoxAnswer ShowMessageBox(HWND owner, const std::wstring& prompt, MsgBoxStyle 
 
 // ChooseColorW opened on `initial`. The custom colours live in `customColors`, which
 // the caller keeps for the whole run. nullopt when cancelled or failed.
-std::optional<Color> ShowColorChooser(HWND owner, Color initial, int flags,
+std::optional<Color> ShowColorChooser(HWND owner, Color initial, ColorChooserFlags flags,
                                       std::array<COLORREF, 16>& customColors);
 
 // "description|pattern|..." as the NUL-separated list, ending in two NULs, that the

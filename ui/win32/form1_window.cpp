@@ -17,21 +17,6 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
-// Keeps a list box from repainting while it changes; repaints it whole afterwards.
-class ListRedrawHeld {
- public:
-  explicit ListRedrawHeld(HWND list) : list_(list) { SendMessageW(list_, WM_SETREDRAW, FALSE, 0); }
-  ~ListRedrawHeld() {
-    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, TRUE);
-  }
-  ListRedrawHeld(const ListRedrawHeld&) = delete;
-  ListRedrawHeld& operator=(const ListRedrawHeld&) = delete;
-
- private:
-  HWND list_;
-};
-
 LRESULT CALLBACK ColorFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
                                 UINT_PTR slot, DWORD_PTR form) {
   if (message == WM_KILLFOCUS) {
@@ -70,6 +55,7 @@ Form1Window::Form1Window(HICON icon, Language language)
   dpi_ = WindowDpi(window_);
   fonts_ = std::make_unique<WindowFonts>(dpi_, language_);
   controls_.Create(window_, Form1Controls(language_), dpi_, *fonts_, &picture_);
+  list_.Attach(Control(ControlName::List1));
   names_.Annotate(controls_, Form1Controls(language_), language_);
   for (int slot = 0; slot < kColorSlotCount; ++slot) {
     SetWindowSubclass(Control(ControlName::txtColors, slot), ColorFieldProc,
@@ -165,94 +151,12 @@ void Form1Window::SetFieldText(HWND field, const std::wstring& text) {
 
 // ---- Form1View: List1 ----
 
-int Form1Window::ListIndex() {
-  const LRESULT index = SendMessageW(Control(ControlName::List1), LB_GETCURSEL, 0, 0);
-  return index == LB_ERR ? -1 : static_cast<int>(index);
-}
-
 void Form1Window::SetListIndex(int index) {
-  // LB_SETCURSEL sends no notification: raise List1_Click here when the index moved.
-  SendMessageW(Control(ControlName::List1), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  OnListSelectionChange();
+  // LB_SETCURSEL sends no notification: List1_Click is raised here when the index moved.
+  if (list_.Select(index)) RaiseList1Click();
 }
 
-int Form1Window::ListCount() {
-  const LRESULT count = SendMessageW(Control(ControlName::List1), LB_GETCOUNT, 0, 0);
-  return count == LB_ERR ? 0 : static_cast<int>(count);
-}
-
-std::wstring Form1Window::ListItem(int index) {
-  const HWND list = Control(ControlName::List1);
-  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length == LB_ERR) return L"";
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const LRESULT copied =
-      SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
-  return text;
-}
-
-void Form1Window::SetListItem(int index, const std::wstring& text) {
-  const HWND list = Control(ControlName::List1);
-  if (index < 0 || index >= ListCount()) return;
-  // A list box cannot change an entry's text: replace the entry, keeping the
-  // selection and the scroll position, without any notification.
-  const int selected = ListIndex();
-  const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
-  const ListRedrawHeld held(list);
-  SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-  SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
-  if (selected == index) SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
-}
-
-void Form1Window::ListClear() {
-  SendMessageW(Control(ControlName::List1), LB_RESETCONTENT, 0, 0);
-  knownListIndex_ = -1;
-}
-
-void Form1Window::ListAdd(const std::wstring& text) {
-  SendMessageW(Control(ControlName::List1), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void Form1Window::ListReplaceAll(const std::vector<std::wstring_view>& entries) {
-  const ListRedrawHeld held(Control(ControlName::List1));
-  ListClear();
-  AddListEntries(entries);
-}
-
-void Form1Window::ListAppendAll(const std::vector<std::wstring_view>& entries) {
-  const ListRedrawHeld held(Control(ControlName::List1));
-  AddListEntries(entries);
-}
-
-void Form1Window::AddListEntries(const std::vector<std::wstring_view>& entries) {
-  const HWND list = Control(ControlName::List1);
-  // Held from redrawing (by the caller), the list box neither repaints nor resets its
-  // scroll bar after every entry: under Wine 100,000 entries took 1.4 s that way even
-  // while the window was hidden, and 5,000 took a minute when it was shown (File >
-  // load). Told the count first, it makes room for all of them at once; Wine's list box
-  // undoes that at the next entry and grows 16 entries at a time.
-  std::size_t characters = 0;
-  for (std::wstring_view entry : entries) characters += entry.size() + 1;
-  SendMessageW(list, LB_INITSTORAGE, static_cast<WPARAM>(entries.size()),
-               static_cast<LPARAM>(characters * sizeof(wchar_t)));
-  std::wstring text;  // the entry with its terminating zero
-  for (std::wstring_view entry : entries) {
-    text.assign(entry);
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  }
-}
-
-void Form1Window::ListRemove(int index) {
-  SendMessageW(Control(ControlName::List1), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-  knownListIndex_ = ListIndex();
-}
-
-void Form1Window::OnListSelectionChange() {
-  const int index = ListIndex();
-  if (index == knownListIndex_) return;
-  knownListIndex_ = index;
+void Form1Window::RaiseList1Click() {
   RaiseEvent([](Form1Events& events) { events.List1_Click(); });
 }
 
@@ -262,7 +166,7 @@ MsgBoxAnswer Form1Window::MsgBox(const std::wstring& prompt, MsgBoxStyle style) 
   return ShowMessageBox(window_, prompt, style);
 }
 
-std::optional<Color> Form1Window::ChooseColor(Color initial, int flags) {
+std::optional<Color> Form1Window::ChooseColor(Color initial, ColorChooserFlags flags) {
   return ShowColorChooser(window_, initial, flags, customColors_);
 }
 
@@ -334,7 +238,7 @@ void Form1Window::OnControlNotification(const ControlSpec& spec, int code) {
       }
       break;
     case ControlName::List1:
-      if (code == LBN_SELCHANGE) OnListSelectionChange();
+      if (code == LBN_SELCHANGE && list_.SelectionMoved()) RaiseList1Click();
       break;
     default:
       break;

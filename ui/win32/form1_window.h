@@ -16,6 +16,7 @@
 #include "ui/win32/control_set.h"
 #include "ui/win32/focus_keeper.h"
 #include "ui/win32/input_box_window.h"
+#include "ui/win32/list_box.h"
 #include "ui/win32/picture_box.h"
 
 class Form1Window final : public Form1View {
@@ -51,19 +52,19 @@ class Form1Window final : public Form1View {
   void SetColorFieldText(int index, const std::wstring& text) override;
   std::wstring TransformTitleText() override;
   void SetTransformTitleText(const std::wstring& text) override;
-  int ListIndex() override;
+  int ListIndex() override { return list_.Index(); }
   void SetListIndex(int index) override;
-  int ListCount() override;
-  std::wstring ListItem(int index) override;
-  void SetListItem(int index, const std::wstring& text) override;
-  void ListClear() override;
-  void ListAdd(const std::wstring& text) override;
-  void ListReplaceAll(const std::vector<std::wstring_view>& entries) override;
-  void ListAppendAll(const std::vector<std::wstring_view>& entries) override;
-  void ListRemove(int index) override;
+  int ListCount() override { return list_.Count(); }
+  std::wstring ListItem(int index) override { return list_.Item(index); }
+  void SetListItem(int index, const std::wstring& text) override { list_.SetItem(index, text); }
+  void ListClear() override { list_.Clear(); }
+  void ListAdd(const std::wstring& text) override { list_.Add(text); }
+  void ListReplaceAll(const std::vector<std::wstring_view>& entries) override { list_.ReplaceAll(entries); }
+  void ListAppendAll(const std::vector<std::wstring_view>& entries) override { list_.AppendAll(entries); }
+  void ListRemove(int index) override { list_.Remove(index); }
   PreviewSurface& Preview() override { return picture_.Surface(); }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
-  std::optional<Color> ChooseColor(Color initial, int flags) override;
+  std::optional<Color> ChooseColor(Color initial, ColorChooserFlags flags) override;
   std::optional<std::wstring> ShowFileDialog(FileDialogKind kind, const std::wstring& filter,
                                              const std::wstring& fileName) override;
   InputBoxView& InputBoxDialogView() override { return inputBox_; }
@@ -84,12 +85,11 @@ class Form1Window final : public Form1View {
   void OnMenuCommand(MenuCommand command);
   void OnMenuDropDown(HMENU menu);
   void OnDropFiles(HDROP drop);
-  void OnListSelectionChange();
+  void RaiseList1Click();
   void OnDpiChanged(UINT dpi, const RECT& suggested);
   // Runs Form_QueryUnload(reason); false when it refused the close.
   bool CloseFor(CloseReason reason);
   void SetFieldText(HWND field, const std::wstring& text);
-  void AddListEntries(const std::vector<std::wstring_view>& entries);
   // Every handler is raised through here; none once the logic has gone.
   template <typename Raise>
   void RaiseEvent(Raise raise);
@@ -104,8 +104,7 @@ class Form1Window final : public Form1View {
   AccessibleNames names_;
   FocusKeeper focus_;
   InputBoxWindow inputBox_;
-  // The selection List1 last reported, so only a real change raises List1_Click.
-  int knownListIndex_ = -1;
+  ListBox list_;
   // A field whose text the program is setting: its own EN_CHANGE is not passed on,
   // the setter raises the handler itself, exactly once per set.
   HWND fieldBeingSet_ = nullptr;
