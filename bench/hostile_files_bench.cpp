@@ -106,7 +106,7 @@ void LoadHundredMegabyteSettings(benchmark::State& state) {
     SettingsRecord s;
     AllocationMeter meter;
     const SettingsLoadResult result = LoadSettings(s);
-    if (!result.Found || !result.Status.ok()) state.SkipWithError("not read");
+    if (!result.found || !result.status.ok()) state.SkipWithError("not read");
     Report(state, meter.PeakBytes(), size, kReadBound);
   }
 }

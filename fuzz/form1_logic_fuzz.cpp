@@ -467,7 +467,7 @@ class Run : private CloseObserver {
       FUZZ_CHECK(view_.Closing() && before_.condition);
       SettingsRecord back;
       const SettingsLoadResult read = LoadSettings(back);
-      FUZZ_CHECK(read.Found && read.Status.ok());
+      FUZZ_CHECK(read.found && read.status.ok());
       SettingsRecord expected = settings_;
       expected.TransformTitle = AsStored(expected.TransformTitle, true);
       FUZZ_CHECK(back == expected);

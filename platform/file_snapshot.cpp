@@ -64,22 +64,22 @@ FileFingerprint FileFingerprint::Of(std::string_view bytes) {
 
 FileSnapshot ReadSnapshotInPieces(const std::wstring& path, const std::function<void(std::string_view)>& onPiece) {
   FileSnapshot snapshot;
-  snapshot.Kind = KindOfPath(path);
+  snapshot.kind = KindOfPath(path);
   // A folder of the name is no file to read; a write fails there with the system's
   // own reason, so it needs no words of ours.
-  if (snapshot.Kind == PathKind::Nothing || snapshot.Kind == PathKind::Folder) return snapshot;
-  if (snapshot.Kind != PathKind::PlainFile) {
-    snapshot.Status = IoStatus::NoPlainFile(snapshot.Kind);
+  if (snapshot.kind == PathKind::Nothing || snapshot.kind == PathKind::Folder) return snapshot;
+  if (snapshot.kind != PathKind::PlainFile) {
+    snapshot.status = IoStatus::NoPlainFile(snapshot.kind);
     return snapshot;
   }
   FingerprintMaker fingerprint;
-  snapshot.Status = CatchingOutOfMemory([&] {
+  snapshot.status = CatchingOutOfMemory([&] {
     return ReadFilePieces(path, [&](std::string_view piece) {
       fingerprint.Add(piece);
       onPiece(piece);
     });
   });
-  if (snapshot.Status.ok()) snapshot.AsRead = fingerprint.Made();
+  if (snapshot.status.ok()) snapshot.asRead = fingerprint.Made();
   return snapshot;
 }
 
@@ -92,7 +92,7 @@ FileSnapshot TakeSnapshot(const std::wstring& path) {
     // The slack of the last doubling goes before the caller decodes: a file read whole
     // costs its size, as if its size had been known.
     bytes.shrink_to_fit();
-    snapshot.Bytes = std::move(bytes);
+    snapshot.bytes = std::move(bytes);
   }
   return snapshot;
 }

@@ -12,9 +12,9 @@
 namespace platform {
 
 struct FileFingerprint {
-  bool Present = false;
-  std::uint64_t Size = 0;
-  std::uint64_t Hash = 0;
+  bool present = false;
+  std::uint64_t size = 0;
+  std::uint64_t hash = 0;
 
   static FileFingerprint Of(std::string_view bytes);
   bool operator==(const FileFingerprint&) const = default;
@@ -38,20 +38,20 @@ class FingerprintMaker {
 };
 
 struct FileSnapshot {
-  PathKind Kind = PathKind::Nothing;
+  PathKind kind = PathKind::Nothing;
   // Not ok: a plain file that could not be read, or a hidden or system file
   // (NoPlainFile). Ok without bytes: nothing there, or a folder.
-  IoStatus Status;
+  IoStatus status;
   // The file's bytes, unless ReadSnapshotInPieces passed them on instead.
-  std::string Bytes;
+  std::string bytes;
   // Present only for a file that was read.
-  FileFingerprint AsRead;
+  FileFingerprint asRead;
 
   // A plain file that was read whole.
-  bool HasBytes() const { return Kind == PathKind::PlainFile && Status.ok(); }
+  bool HasBytes() const { return kind == PathKind::PlainFile && status.ok(); }
   // A file is there, read or not.
-  bool FileFound() const { return Kind == PathKind::PlainFile || Kind == PathKind::HiddenOrSystemFile; }
-  FileFingerprint Fingerprint() const { return AsRead; }
+  bool FileFound() const { return kind == PathKind::PlainFile || kind == PathKind::HiddenOrSystemFile; }
+  FileFingerprint Fingerprint() const { return asRead; }
 };
 
 // What is at the path now: nothing, a plain file's bytes, or why there are none.

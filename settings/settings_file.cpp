@@ -76,26 +76,26 @@ SettingsLoadResult LoadSettings(SettingsRecord& s) {
   const std::wstring folder = platform::ProgramFolder();
   const platform::FileSnapshot file = platform::TakeSnapshot(platform::PathInFolder(folder, kSettingsFileName));
   SettingsLoadResult result;
-  result.Found = file.FileFound();
-  result.Status = file.Status;
-  result.AsRead = file.Fingerprint();
+  result.found = file.FileFound();
+  result.status = file.status;
+  result.asRead = file.Fingerprint();
   // A file that could not be read fills nothing: half a file is worse than none, and
   // the caller hears of the failure. Something other than a plain file under the name
   // is no setting.ini to read either.
   // A file the record cannot hold in memory is treated as one that could not be read.
-  result.Status = platform::CatchingOutOfMemory([&] {
-    FillRecord(s, file.HasBytes() ? &file.Bytes : nullptr, folder);
-    return file.Status;
+  result.status = platform::CatchingOutOfMemory([&] {
+    FillRecord(s, file.HasBytes() ? &file.bytes : nullptr, folder);
+    return file.status;
   });
-  if (!result.Status.ok() && file.Status.ok()) {
+  if (!result.status.ok() && file.status.ok()) {
     FillRecord(s, nullptr, folder);
     return result;
   }
   // The host reads such a file otherwise than its writer meant. It is read as the host
   // reads it, but never written over: a rewrite would keep only that.
-  if (result.Status.ok() && file.HasBytes()) {
-    const platform::FileTrouble trouble = platform::TroubleOfShape(platform::ShapeOfText(file.Bytes));
-    if (trouble != platform::FileTrouble::None) result.Status = platform::IoStatus::Because(trouble);
+  if (result.status.ok() && file.HasBytes()) {
+    const platform::FileTrouble trouble = platform::TroubleOfShape(platform::ShapeOfText(file.bytes));
+    if (trouble != platform::FileTrouble::None) result.status = platform::IoStatus::Because(trouble);
   }
   return result;
 }
@@ -122,11 +122,11 @@ platform::IoStatus MergeAndSave(const SettingsRecord& s, platform::FileFingerpri
   const std::wstring folder = platform::ProgramFolder();
   const std::wstring path = platform::PathInFolder(folder, kSettingsFileName);
   const platform::FileSnapshot now = platform::TakeSnapshot(path);
-  if (!now.Status.ok()) return now.Status;
+  if (!now.status.ok()) return now.status;
   // Saved meanwhile in a shape the host misreads: written over, it would lose what the
   // host cannot see in it.
   if (now.HasBytes()) {
-    const platform::FileTrouble trouble = platform::TroubleOfShape(platform::ShapeOfText(now.Bytes));
+    const platform::FileTrouble trouble = platform::TroubleOfShape(platform::ShapeOfText(now.bytes));
     if (trouble != platform::FileTrouble::None) return platform::IoStatus::Because(trouble);
   }
 
@@ -138,7 +138,7 @@ platform::IoStatus MergeAndSave(const SettingsRecord& s, platform::FileFingerpri
     // The host (its history, its window position) or another program wrote the file
     // while we were open: their lines win, ours are the colours and TransformTitle.
     SettingsRecord fresh;
-    FillRecord(fresh, &now.Bytes, folder);
+    FillRecord(fresh, &now.bytes, folder);
     fresh.Colors = s.Colors;
     fresh.TransformTitle = s.TransformTitle;
     bytes = SettingsBytes(fresh);

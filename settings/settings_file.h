@@ -19,14 +19,14 @@ void SetStandardColors(SettingsRecord& s);
 void SetDefaultSettings(SettingsRecord& s);
 
 struct SettingsLoadResult {
-  bool Found = false;           // a file was there under the name
-  platform::IoStatus Status;    // not ok: it was there but could not be read (or was no
+  bool found = false;           // a file was there under the name
+  platform::IoStatus status;    // not ok: it was there but could not be read (or was no
                                 // plain file), or not as the host writes it (UTF-16,
                                 // lines ended by LF alone); it must not be written over.
                                 // The record then holds what the host would read from
                                 // it: the defaults only for a file that could not be
                                 // read or is UTF-16.
-  platform::FileFingerprint AsRead;  // what the file held; not Present when none was read
+  platform::FileFingerprint asRead;  // what the file held; not Present when none was read
 };
 
 // Fills the record from setting.ini in the program's folder, with standard colours

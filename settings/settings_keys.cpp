@@ -2,11 +2,11 @@
 
 const SettingsKey* FindSettingsKey(std::wstring_view key) {
   for (const SettingsKey& row : kSettingsKeys) {
-    switch (row.Kind) {
+    switch (row.kind) {
       case SettingsKeyKind::OtoList:
         break;
       case SettingsKeyKind::History:
-        if (key.starts_with(row.Key)) return &row;
+        if (key.starts_with(row.key)) return &row;
         break;
       case SettingsKeyKind::Colors:
         if (FindColorSlot(key)) return &row;
@@ -14,7 +14,7 @@ const SettingsKey* FindSettingsKey(std::wstring_view key) {
       case SettingsKeyKind::Flag:
       case SettingsKeyKind::Integer:
       case SettingsKeyKind::Text:
-        if (key == row.Key) return &row;
+        if (key == row.key) return &row;
         break;
     }
   }

@@ -20,41 +20,41 @@ enum class SettingsKeyKind {
 };
 
 struct SettingsKey {
-  std::wstring_view Key;  // the key, or the prefix of OtoList and History lines
-  SettingsKeyKind Kind;
+  std::wstring_view key;  // the key, or the prefix of OtoList and History lines
+  SettingsKeyKind kind;
 
   // Flags: the value read as true, and the values written for each state (nullptr:
   // no line in that state).
-  bool SettingsRecord::*FlagField = nullptr;
-  std::wstring_view TrueText;
-  const wchar_t* WrittenWhenTrue = nullptr;
-  const wchar_t* WrittenWhenFalse = nullptr;
+  bool SettingsRecord::*flagField = nullptr;
+  std::wstring_view trueText;
+  const wchar_t* writtenWhenTrue = nullptr;
+  const wchar_t* writtenWhenFalse = nullptr;
 
   // Integers: written only while this flag is true.
-  std::int32_t SettingsRecord::*IntegerField = nullptr;
-  bool SettingsRecord::*WrittenWhile = nullptr;
+  std::int32_t SettingsRecord::*integerField = nullptr;
+  bool SettingsRecord::*writtenWhile = nullptr;
 
   // Texts.
-  std::wstring SettingsRecord::*TextField = nullptr;
-  bool WrittenWhenEmpty = false;
+  std::wstring SettingsRecord::*textField = nullptr;
+  bool writtenWhenEmpty = false;
 };
 
 namespace settings_keys_detail {
 
 constexpr SettingsKey Row(std::wstring_view key, SettingsKeyKind kind) {
   SettingsKey row{};
-  row.Key = key;
-  row.Kind = kind;
+  row.key = key;
+  row.kind = kind;
   return row;
 }
 
 constexpr SettingsKey Flag(std::wstring_view key, bool SettingsRecord::*field, std::wstring_view trueText,
                            const wchar_t* whenTrue, const wchar_t* whenFalse) {
   SettingsKey row = Row(key, SettingsKeyKind::Flag);
-  row.FlagField = field;
-  row.TrueText = trueText;
-  row.WrittenWhenTrue = whenTrue;
-  row.WrittenWhenFalse = whenFalse;
+  row.flagField = field;
+  row.trueText = trueText;
+  row.writtenWhenTrue = whenTrue;
+  row.writtenWhenFalse = whenFalse;
   return row;
 }
 
@@ -66,15 +66,15 @@ constexpr SettingsKey FlagOne(std::wstring_view key, bool SettingsRecord::*field
 constexpr SettingsKey Integer(std::wstring_view key, std::int32_t SettingsRecord::*field,
                               bool SettingsRecord::*writtenWhile) {
   SettingsKey row = Row(key, SettingsKeyKind::Integer);
-  row.IntegerField = field;
-  row.WrittenWhile = writtenWhile;
+  row.integerField = field;
+  row.writtenWhile = writtenWhile;
   return row;
 }
 
 constexpr SettingsKey Text(std::wstring_view key, std::wstring SettingsRecord::*field, bool writtenWhenEmpty) {
   SettingsKey row = Row(key, SettingsKeyKind::Text);
-  row.TextField = field;
-  row.WrittenWhenEmpty = writtenWhenEmpty;
+  row.textField = field;
+  row.writtenWhenEmpty = writtenWhenEmpty;
   return row;
 }
 

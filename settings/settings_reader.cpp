@@ -28,14 +28,14 @@ std::optional<std::int32_t> OtoListPosition(std::wstring_view digits) {
 // back. A line that would come back changed (a tab could not be told from a comma,
 // text after a second "=" would be lost) is not taken, so that it is kept whole.
 bool TakeOtoListLine(SettingsRecord& s, const SettingsLine& piece) {
-  const std::optional<std::int32_t> position = OtoListPosition(piece.Key.substr(kOtoListPrefix.size()));
-  if (!position || piece.HasSecondEquals || piece.Value.find(L'\t') != std::wstring_view::npos) return false;
-  if (piece.Value.empty()) {
+  const std::optional<std::int32_t> position = OtoListPosition(piece.key.substr(kOtoListPrefix.size()));
+  if (!position || piece.hasSecondEquals || piece.value.find(L'\t') != std::wstring_view::npos) return false;
+  if (piece.value.empty()) {
     // The last line for a position wins, and an empty entry is no entry.
     s.OtoList.erase(*position);
     return true;
   }
-  std::wstring entry(piece.Value);
+  std::wstring entry(piece.value);
   for (wchar_t& c : entry) {
     if (c == L',') c = L'\t';
   }
@@ -44,21 +44,21 @@ bool TakeOtoListLine(SettingsRecord& s, const SettingsLine& piece) {
 }
 
 void TakeValue(SettingsRecord& s, const SettingsKey& row, const SettingsLine& piece) {
-  switch (row.Kind) {
+  switch (row.kind) {
     case SettingsKeyKind::Flag:
-      s.*row.FlagField = ReadFlag(piece.Value, row.TrueText);
+      s.*row.flagField = ReadFlag(piece.value, row.trueText);
       break;
     case SettingsKeyKind::Integer:
-      s.*row.IntegerField = ReadInteger(piece.Value);
+      s.*row.integerField = ReadInteger(piece.value);
       break;
     case SettingsKeyKind::Text:
-      s.*row.TextField = std::wstring(piece.Value);
+      s.*row.textField = std::wstring(piece.value);
       break;
     case SettingsKeyKind::History:
-      s.History.emplace_back(piece.Value);
+      s.History.emplace_back(piece.value);
       break;
     case SettingsKeyKind::Colors:
-      if (const std::optional<ColorSlot> slot = FindColorSlot(piece.Key)) s.Colors[*slot] = ReadColor(piece.Value);
+      if (const std::optional<ColorSlot> slot = FindColorSlot(piece.key)) s.Colors[*slot] = ReadColor(piece.value);
       break;
     case SettingsKeyKind::OtoList:
       break;  // taken aside before any key is looked up
@@ -71,9 +71,9 @@ void ReadSettingsLine(SettingsRecord& s, std::wstring_view line) {
   if (line.empty()) return;
   bool held = false;
   if (const std::optional<SettingsLine> piece = SplitSettingsLine(line)) {
-    if (piece->Key.starts_with(kOtoListPrefix)) {
+    if (piece->key.starts_with(kOtoListPrefix)) {
       held = TakeOtoListLine(s, *piece);
-    } else if (const SettingsKey* row = FindSettingsKey(piece->Key)) {
+    } else if (const SettingsKey* row = FindSettingsKey(piece->key)) {
       TakeValue(s, *row, *piece);
       held = true;
     }

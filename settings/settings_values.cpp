@@ -6,11 +6,11 @@ std::optional<SettingsLine> SplitSettingsLine(std::wstring_view line) {
   const std::size_t first = line.find(L'=');
   if (first == std::wstring_view::npos) return std::nullopt;
   SettingsLine piece;
-  piece.Key = line.substr(0, first);
+  piece.key = line.substr(0, first);
   const std::wstring_view rest = line.substr(first + 1);
   const std::size_t second = rest.find(L'=');
-  piece.Value = rest.substr(0, second);
-  piece.HasSecondEquals = second != std::wstring_view::npos;
+  piece.value = rest.substr(0, second);
+  piece.hasSecondEquals = second != std::wstring_view::npos;
   return piece;
 }
 

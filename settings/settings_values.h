@@ -9,9 +9,9 @@
 #include "settings/color_slots.h"
 
 struct SettingsLine {
-  std::wstring_view Key;    // before the first "="
-  std::wstring_view Value;  // between the first and the second "=", or to the end
-  bool HasSecondEquals = false;
+  std::wstring_view key;    // before the first "="
+  std::wstring_view value;  // between the first and the second "=", or to the end
+  bool hasSecondEquals = false;
 };
 
 // Nothing is trimmed; a line without "=" has no key and gives nothing.

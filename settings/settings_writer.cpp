@@ -37,20 +37,20 @@ void WriteHistory(const SettingsRecord& s, const SettingsLineSink& lines) {
 }
 
 void WriteRow(const SettingsRecord& s, const SettingsKey& row, const SettingsLineSink& lines) {
-  switch (row.Kind) {
+  switch (row.kind) {
     case SettingsKeyKind::OtoList:
       WriteOtoList(s, lines);
       break;
     case SettingsKeyKind::Flag:
-      if (const wchar_t* value = s.*row.FlagField ? row.WrittenWhenTrue : row.WrittenWhenFalse) {
-        lines(KeyLine(row.Key, value));
+      if (const wchar_t* value = s.*row.flagField ? row.writtenWhenTrue : row.writtenWhenFalse) {
+        lines(KeyLine(row.key, value));
       }
       break;
     case SettingsKeyKind::Integer:
-      if (s.*row.WrittenWhile) lines(KeyLine(row.Key, DecimalText(s.*row.IntegerField)));
+      if (s.*row.writtenWhile) lines(KeyLine(row.key, DecimalText(s.*row.integerField)));
       break;
     case SettingsKeyKind::Text:
-      if (row.WrittenWhenEmpty || !(s.*row.TextField).empty()) lines(KeyLine(row.Key, s.*row.TextField));
+      if (row.writtenWhenEmpty || !(s.*row.textField).empty()) lines(KeyLine(row.key, s.*row.textField));
       break;
     case SettingsKeyKind::History:
       WriteHistory(s, lines);

@@ -38,35 +38,35 @@ ThemeFileRead ReadThemes(const std::wstring& path, SectionsTaken taken) {
   const platform::FileSnapshot file =
       platform::ReadSnapshotInPieces(path, [&bytes](std::string_view piece) { bytes.Feed(piece); });
   ThemeFileRead read;
-  read.Found = file.FileFound();
-  read.Kind = file.Kind;
-  read.Status = file.Status;
-  read.AsRead = file.Fingerprint();
+  read.found = file.FileFound();
+  read.kind = file.kind;
+  read.status = file.status;
+  read.asRead = file.Fingerprint();
   if (!file.HasBytes()) return read;
   bytes.Finish();
   if (bytes.Unicode() == platform::UnicodeText::None) {
-    read.Themes = reader.TakeThemes();
+    read.themes = reader.TakeThemes();
     return read;
   }
   // No host reads these files but us: one an editor saved as Unicode is read as such
   // (read as code-page bytes, it would lose its names or all its sections), and written
   // back in the code page like any other. Such a file is read again, whole, to decode.
   const platform::FileSnapshot whole = platform::TakeSnapshot(path);
-  read.Found = whole.FileFound();
-  read.Kind = whole.Kind;
-  read.Status = whole.Status;
-  read.AsRead = whole.Fingerprint();
+  read.found = whole.FileFound();
+  read.kind = whole.kind;
+  read.status = whole.status;
+  read.asRead = whole.Fingerprint();
   if (!whole.HasBytes()) return read;
   ThemeStoreReader unicodeReader({}, taken);
-  const platform::UnicodeText unicode = platform::UnicodeEncodingOf(whole.Bytes);
+  const platform::UnicodeText unicode = platform::UnicodeEncodingOf(whole.bytes);
   if (unicode == platform::UnicodeText::None) {
-    ReadThemeStoreBytes(whole.Bytes, unicodeReader);  // saved in the code page meanwhile
+    ReadThemeStoreBytes(whole.bytes, unicodeReader);  // saved in the code page meanwhile
   } else {
-    const std::wstring text = platform::DecodeUnicode(whole.Bytes, unicode);
+    const std::wstring text = platform::DecodeUnicode(whole.bytes, unicode);
     platform::ForEachTextLine(text, [&unicodeReader](std::wstring_view line) { unicodeReader.ReadLine(line); },
                               platform::LineEnds::CrLfCrOrLf);
   }
-  read.Themes = unicodeReader.TakeThemes();
+  read.themes = unicodeReader.TakeThemes();
   return read;
 }
 
@@ -76,11 +76,11 @@ ThemeFileRead ReadThemeFile(const std::wstring& path, SectionsTaken taken) {
   ThemeFileRead read;
   // A file larger than any store is refused before reading; one that still needs more
   // memory than there is leaves nothing read, and the caller tells the user.
-  read.Status = platform::CatchingOutOfMemory([&] {
+  read.status = platform::CatchingOutOfMemory([&] {
     read = ReadThemes(path, taken);
-    return read.Status;
+    return read.status;
   });
-  if (!read.Status.ok()) read.Themes = {};
+  if (!read.status.ok()) read.themes = {};
   return read;
 }
 
@@ -88,7 +88,7 @@ ThemeFileRead ReadChosenThemeFile(const std::wstring& path, SectionsTaken taken)
   ThemeFileRead read = ReadThemeFile(path, taken);
   // For the store a missing file is an empty one; a file the user chose that is gone,
   // or is a folder, is not.
-  if (read.Status.ok() && read.Kind != platform::PathKind::PlainFile) read.Status = platform::IoStatus::NoPlainFile(read.Kind);
+  if (read.status.ok() && read.kind != platform::PathKind::PlainFile) read.status = platform::IoStatus::NoPlainFile(read.kind);
   return read;
 }
 
@@ -111,9 +111,9 @@ platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current
   // start-up, when there is no list yet, entry 0 alone is taken, so that the window
   // still has its current-settings entry.
   ThemeFileRead read = ReadThemeFile(path ? *path : ThemeStorePath());
-  if (!read.Status.ok() && !list.empty()) return read.Status;
-  list = ListWithCurrentSettings(current, std::move(read.Themes), currentSettingsName);
-  return read.Status;
+  if (!read.status.ok() && !list.empty()) return read.status;
+  list = ListWithCurrentSettings(current, std::move(read.themes), currentSettingsName);
+  return read.status;
 }
 
 std::vector<std::wstring_view> ThemeNames(const ThemeList& list) {

@@ -24,12 +24,12 @@ std::wstring ThemeStorePath();
 
 // A theme file as it was read: the named themes in file order, and what the file held.
 struct ThemeFileRead {
-  bool Found = false;           // a file was there under the name
-  platform::PathKind Kind = platform::PathKind::Nothing;  // what was there
-  platform::IoStatus Status;    // not ok: it was there but could not be read, or was
+  bool found = false;           // a file was there under the name
+  platform::PathKind kind = platform::PathKind::Nothing;  // what was there
+  platform::IoStatus status;    // not ok: it was there but could not be read, or was
                                 // no plain file; no themes then
-  platform::FileFingerprint AsRead;  // not Present when no file was read
-  std::vector<Theme> Themes;
+  platform::FileFingerprint asRead;  // not Present when no file was read
+  std::vector<Theme> themes;
 };
 // Reads the whole file before anything changes. A missing file is no failure; a file
 // too large to be a theme file, or one that needs more memory than there is, is one.

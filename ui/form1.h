@@ -165,9 +165,9 @@ class Form1 : public Form1Events {
   // File > save and its use by File > load.
   enum class SaveOutcome { Saved, Cancelled, Failed };
   struct SaveResult {
-    SaveOutcome Outcome = SaveOutcome::Cancelled;
-    std::wstring Path;
-    platform::IoStatus Status;
+    SaveOutcome outcome = SaveOutcome::Cancelled;
+    std::wstring path;
+    platform::IoStatus status;
   };
   // The save dialog, then these themes (entries 1..) written to the chosen file. The
   // dialog starts with the file last chosen in File > load or save, or with

@@ -27,12 +27,12 @@ void Form1::Form_FilesDropped(const std::vector<std::wstring>& paths) {
   bool added = false;
   for (const std::wstring& path : paths) {
     ThemeFileRead read = ReadThemeFileToAdd(path);
-    if (!read.Status.ok()) {
-      refused.push_back({path, FailureReason(read.Status, InterfaceLanguage())});
-    } else if (read.Themes.empty()) {
+    if (!read.status.ok()) {
+      refused.push_back({path, FailureReason(read.status, InterfaceLanguage())});
+    } else if (read.themes.empty()) {
       refused.push_back({path, NoThemeInFileReason(InterfaceLanguage())});
     } else {
-      AppendThemes(std::move(read.Themes));
+      AppendThemes(std::move(read.themes));
       added = true;
     }
   }

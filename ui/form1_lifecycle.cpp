@@ -5,20 +5,20 @@
 
 void Form1::Form_Load() {
   const SettingsLoadResult settingsRead = LoadSettings(settings_);
-  settingsAsRead_ = settingsRead.AsRead;
-  if (!settingsRead.Status.ok()) {
+  settingsAsRead_ = settingsRead.asRead;
+  if (!settingsRead.status.ok()) {
     settingsUnread_ = true;
-    NoteUnreadAtStart(kSettingsFileName, settingsRead.Status);
+    NoteUnreadAtStart(kSettingsFileName, settingsRead.status);
   }
   // The store is read whole before the list is built, as LoadThemeStore does; a store
   // that cannot be read leaves the current-settings entry alone.
   ThemeFileRead storeRead = ReadThemeFile(ThemeStorePath());
-  storeAsRead_ = storeRead.AsRead;
-  if (!storeRead.Status.ok()) {
+  storeAsRead_ = storeRead.asRead;
+  if (!storeRead.status.ok()) {
     themeStoreUnread_ = true;
-    NoteUnreadAtStart(kThemeStoreFileName, storeRead.Status);
+    NoteUnreadAtStart(kThemeStoreFileName, storeRead.status);
   }
-  ReplaceThemeList(std::move(storeRead.Themes));
+  ReplaceThemeList(std::move(storeRead.themes));
   FillColorFields();
   state_.CurrentThemeIndex = 0;
   state_.ListClickSuppressed = false;
@@ -96,8 +96,8 @@ bool Form1::HostLetsUsWriteSettings() {
 Form1::StoreAtClose Form1::DecideStoreWrite() {
   const platform::FileSnapshot onDisk = platform::TakeSnapshot(ThemeStorePath());
   // Something there that cannot be read now is not written over either.
-  if (!onDisk.Status.ok()) {
-    return CloseGoesOnAfter(kThemeStoreFileName, onDisk.Status) ? StoreAtClose::Skip : StoreAtClose::KeepOpen;
+  if (!onDisk.status.ok()) {
+    return CloseGoesOnAfter(kThemeStoreFileName, onDisk.status) ? StoreAtClose::Skip : StoreAtClose::KeepOpen;
   }
   // Gone since start-up costs nothing to write again; changed by another program (a
   // second Huebrook, a sync tool) is not replaced without asking.

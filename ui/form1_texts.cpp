@@ -78,8 +78,8 @@ std::wstring UnreadAtStartMessage(const std::vector<UnreadFile>& files, Language
   bool storeUnread = false;
   for (const UnreadFile& file : files) {
     text += Fill({L"{1}を読み込めませんでした。{2}\n", L"{1} could not be read.{2}\n"}, language,
-                 {file.Name, ReasonLine(file.Reason)});
-    if (file.Name == kThemeStoreFileName) storeUnread = true;
+                 {file.name, ReasonLine(file.reason)});
+    if (file.name == kThemeStoreFileName) storeUnread = true;
   }
   text += files.size() == 1
               ? Phrase(L"\n内容を失わないよう、このファイルには閉じるときも書き込みません。",
@@ -140,7 +140,7 @@ std::wstring DroppedFilesRefusedMessage(const std::vector<UnreadFile>& files, bo
   // A folder of a hundred files dropped by mistake must not give a message taller than
   // the screen, whose OK button nobody can reach.
   constexpr std::size_t kFilesNamed = 10;
-  for (std::size_t i = 0; i < files.size() && i < kFilesNamed; ++i) text += L"\n" + files[i].Name + ReasonLine(files[i].Reason);
+  for (std::size_t i = 0; i < files.size() && i < kFilesNamed; ++i) text += L"\n" + files[i].name + ReasonLine(files[i].reason);
   if (files.size() > kFilesNamed) {
     text += Fill({L"\n\nほか{1}個のファイル", L"\n\nand {1} more"}, language, {std::to_wstring(files.size() - kFilesNamed)});
   }

@@ -35,8 +35,8 @@ const wchar_t* ThemeFileFilter(Language language);
 
 // A file that was there at start-up but could not be read; it is left alone at the close.
 struct UnreadFile {
-  std::wstring Name;
-  std::wstring Reason;
+  std::wstring name;
+  std::wstring reason;
 };
 
 // Shown once after start-up (OK only).

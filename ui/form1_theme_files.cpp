@@ -9,11 +9,11 @@ Form1::SaveResult Form1::SaveThemesToFile(const ::ThemeList& themes, const std::
       FileDialogKind::Save, ThemeFileFilter(InterfaceLanguage()), proposal ? *proposal : commonDialogFileName_);
   if (!path) return result;
   if (!proposal) commonDialogFileName_ = *path;
-  result.Path = *path;
+  result.path = *path;
   platform::FileFingerprint written;
-  result.Status = SaveThemeStore(themes, *path, &written);
-  result.Outcome = result.Status.ok() ? SaveOutcome::Saved : SaveOutcome::Failed;
-  if (result.Outcome == SaveOutcome::Saved) NoteThemesWritten(*path, written);
+  result.status = SaveThemeStore(themes, *path, &written);
+  result.outcome = result.status.ok() ? SaveOutcome::Saved : SaveOutcome::Failed;
+  if (result.outcome == SaveOutcome::Saved) NoteThemesWritten(*path, written);
   return result;
 }
 
@@ -26,8 +26,8 @@ void Form1::mnSave_Click() {
   const CommandScope command(*this);
   TakePendingColorEdit();
   const SaveResult saved = SaveThemesToFile(themeList_);
-  if (saved.Outcome == SaveOutcome::Failed) {
-    view_.MsgBox(SaveFailedMessage(saved.Path, FailureReason(saved.Status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+  if (saved.outcome == SaveOutcome::Failed) {
+    view_.MsgBox(SaveFailedMessage(saved.path, FailureReason(saved.status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
   }
 }
 
@@ -39,17 +39,17 @@ std::optional<std::wstring> Form1::AskFileToOpen() {
 }
 
 std::optional<std::vector<Theme>> Form1::ReadThemesOrTell(const std::wstring& path, ThemeFileRead read) {
-  if (!read.Status.ok()) {
-    view_.MsgBox(LoadFailedMessage(path, FailureReason(read.Status, InterfaceLanguage()), InterfaceLanguage()),
+  if (!read.status.ok()) {
+    view_.MsgBox(LoadFailedMessage(path, FailureReason(read.status, InterfaceLanguage()), InterfaceLanguage()),
                  MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return std::nullopt;
   }
   // Taking such a file would empty the list and, at the close, the store.
-  if (read.Themes.empty()) {
+  if (read.themes.empty()) {
     view_.MsgBox(NoThemeInFileMessage(path, InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return std::nullopt;
   }
-  return std::move(read.Themes);
+  return std::move(read.themes);
 }
 
 Form1::LoadAfterOffer Form1::OfferToSaveThemesBeforeLoad(bool cancelledSaveStops) {
@@ -59,11 +59,11 @@ Form1::LoadAfterOffer Form1::OfferToSaveThemesBeforeLoad(bool cancelledSaveStops
   // A failed write stops the load, or the themes the user wanted kept would be
   // replaced.
   const SaveResult result = SaveThemesToFile(themeList_);
-  if (result.Outcome == SaveOutcome::Failed) {
-    view_.MsgBox(SaveBeforeLoadFailedMessage(result.Path, FailureReason(result.Status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
+  if (result.outcome == SaveOutcome::Failed) {
+    view_.MsgBox(SaveBeforeLoadFailedMessage(result.path, FailureReason(result.status, InterfaceLanguage()), InterfaceLanguage()), MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
     return LoadAfterOffer::Stop;
   }
-  if (result.Outcome == SaveOutcome::Cancelled) return cancelledSaveStops ? LoadAfterOffer::Stop : LoadAfterOffer::GoOn;
+  if (result.outcome == SaveOutcome::Cancelled) return cancelledSaveStops ? LoadAfterOffer::Stop : LoadAfterOffer::GoOn;
   return LoadAfterOffer::GoOnAfterSaving;
 }
 

@@ -36,8 +36,8 @@ void Form1::mnExportTheme_Click() {
   const ::ThemeList one = {themeList_.front(), theme};
   const SaveResult saved =
       SaveThemesToFile(one, ThemeFileNameFor(theme.Name, UnnamedThemeFileName(InterfaceLanguage())));
-  if (saved.Outcome == SaveOutcome::Failed) {
-    view_.MsgBox(ExportFailedMessage(saved.Path, FailureReason(saved.Status, InterfaceLanguage()), InterfaceLanguage()),
+  if (saved.outcome == SaveOutcome::Failed) {
+    view_.MsgBox(ExportFailedMessage(saved.path, FailureReason(saved.status, InterfaceLanguage()), InterfaceLanguage()),
                  MsgBoxStyle::OKOnly | MsgBoxStyle::Exclamation);
   }
 }

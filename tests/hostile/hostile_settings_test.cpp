@@ -74,8 +74,8 @@ TEST(HostileSettings, OddLinesAreKeptOrChangedOnlyAsTheFormatSays) {
     folder.WriteSettings(c.bytes);
     SettingsLoadResult result;
     folder.Load(&result);
-    EXPECT_TRUE(result.Found);
-    EXPECT_TRUE(result.Status.ok());
+    EXPECT_TRUE(result.found);
+    EXPECT_TRUE(result.status.ok());
     const std::string first = Rewrite(folder);
     const std::vector<std::string> lines = CrLfLines(first);
     for (const std::string& line : c.kept) EXPECT_TRUE(HasLine(lines, line)) << ::testing::PrintToString(line);
@@ -117,9 +117,9 @@ TEST(HostileSettings, Utf16AndLoneLineFeedFilesAreReadAsTheHostDoesAndNotToBeWri
     folder.WriteSettings(c.bytes);
     SettingsLoadResult result;
     const SettingsRecord s = folder.Load(&result);
-    EXPECT_TRUE(result.Found);
-    EXPECT_FALSE(result.Status.ok());
-    EXPECT_EQ(result.Status.trouble(), platform::TroubleOfShape(c.shape));
+    EXPECT_TRUE(result.found);
+    EXPECT_FALSE(result.status.ok());
+    EXPECT_EQ(result.status.trouble(), platform::TroubleOfShape(c.shape));
     // Neither gives the host TransformTitle or a true CacheEnable; the tool paths are
     // the defaults in the program's folder, as with no file.
     EXPECT_TRUE(s.TransformTitle.empty());

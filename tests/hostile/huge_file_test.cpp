@@ -57,10 +57,10 @@ TEST(HugeFile, IsRefusedBeforeAByteIsRead) {
   const platform::IoStatus read = platform::ReadFileBytes(path, bytes);
   EXPECT_EQ(read.trouble(), platform::FileTrouble::TooLarge);
   EXPECT_EQ(read.size(), kHugeSize);
-  EXPECT_EQ(platform::TakeSnapshot(path).Status.trouble(), platform::FileTrouble::TooLarge);
+  EXPECT_EQ(platform::TakeSnapshot(path).status.trouble(), platform::FileTrouble::TooLarge);
   const ThemeFileRead themes = ReadThemeFileToAdd(path);
-  EXPECT_EQ(themes.Status.trouble(), platform::FileTrouble::TooLarge);
-  EXPECT_TRUE(themes.Themes.empty());
+  EXPECT_EQ(themes.status.trouble(), platform::FileTrouble::TooLarge);
+  EXPECT_TRUE(themes.themes.empty());
   EXPECT_LT(meter.PeakBytes(), std::size_t{1} << 20);
   EXPECT_NE(HugeReason().find(L"5.0 GB"), std::wstring::npos);
 }

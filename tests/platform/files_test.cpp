@@ -70,9 +70,9 @@ TEST(PlainFileExists, OnlyForPlainFiles) {
     EXPECT_EQ(platform::KindOfPath(temp.File(name)), platform::PathKind::HiddenOrSystemFile);
     // Seen, but neither read nor ever replaced.
     const platform::FileSnapshot snapshot = platform::TakeSnapshot(temp.File(name));
-    EXPECT_FALSE(snapshot.Status.ok());
-    EXPECT_EQ(snapshot.Status.found(), platform::PathKind::HiddenOrSystemFile);
-    EXPECT_FALSE(snapshot.Fingerprint().Present);
+    EXPECT_FALSE(snapshot.status.ok());
+    EXPECT_EQ(snapshot.status.found(), platform::PathKind::HiddenOrSystemFile);
+    EXPECT_FALSE(snapshot.Fingerprint().present);
   }
   SetFileAttributesW(temp.File(L"hidden.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
   SetFileAttributesW(temp.File(L"system.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -81,10 +81,10 @@ TEST(PlainFileExists, OnlyForPlainFiles) {
 
 TEST(TakeSnapshot, TellsWhetherTheBytesChangedSinceTheyWereRead) {
   TempFolder temp;
-  EXPECT_FALSE(platform::TakeSnapshot(temp.File(L"s.ini")).Fingerprint().Present);
+  EXPECT_FALSE(platform::TakeSnapshot(temp.File(L"s.ini")).Fingerprint().present);
   temp.Write(L"s.ini", "History1=a\r\n");
   const platform::FileFingerprint asRead = platform::TakeSnapshot(temp.File(L"s.ini")).Fingerprint();
-  EXPECT_TRUE(asRead.Present);
+  EXPECT_TRUE(asRead.present);
   EXPECT_EQ(platform::TakeSnapshot(temp.File(L"s.ini")).Fingerprint(), asRead);
   // Same length, one byte different.
   temp.Write(L"s.ini", "History1=b\r\n");
@@ -101,7 +101,7 @@ TEST(FingerprintMaker, PiecesCutAnywhereGiveTheFingerprintOfTheWholeBytes) {
   for (std::size_t length = 0; length <= bytes.size(); ++length) {
     const std::string_view whole = std::string_view(bytes).substr(0, length);
     const platform::FileFingerprint expected = platform::FileFingerprint::Of(whole);
-    EXPECT_EQ(expected.Size, length);
+    EXPECT_EQ(expected.size, length);
     for (std::size_t first = 0; first <= length; ++first) {
       for (std::size_t second = first; second <= length; ++second) {
         SCOPED_TRACE(std::to_string(length) + " cut at " + std::to_string(first) + " and " + std::to_string(second));
@@ -161,7 +161,7 @@ TEST(ReadFileLines, AFileOfManyPiecesGivesTheLinesOfItsWholeBytes) {
   const platform::FileSnapshot inPieces = platform::ReadSnapshotInPieces(
       temp.File(L"big.ini"), [&passedOn](std::string_view piece) { passedOn.append(piece); });
   EXPECT_TRUE(inPieces.HasBytes());
-  EXPECT_TRUE(inPieces.Bytes.empty());
+  EXPECT_TRUE(inPieces.bytes.empty());
   EXPECT_EQ(passedOn, bytes);
   EXPECT_EQ(inPieces.Fingerprint(), platform::FileFingerprint::Of(bytes));
   EXPECT_EQ(platform::TakeSnapshot(temp.File(L"big.ini")).Fingerprint(), platform::FileFingerprint::Of(bytes));

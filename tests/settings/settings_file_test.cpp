@@ -56,7 +56,7 @@ TEST(SettingsFile, AWrittenFileLoadedAndWrittenAgainIsByteIdentical) {
     SCOPED_TRACE(round);
     SettingsLoadResult result;
     const SettingsRecord loaded = folder.Load(&result);
-    ASSERT_TRUE(result.Found && result.Status.ok());
+    ASSERT_TRUE(result.found && result.status.ok());
     EXPECT_EQ(loaded, original);
     ASSERT_TRUE(SaveSettings(loaded).ok());
     EXPECT_EQ(folder.ReadSettings(), first);

@@ -31,15 +31,15 @@ TEST(LoadSettings, AnEmptyFileGivesTheSameRecordAsNoFileButCountsAsRead) {
   SettingsFolder folder;
   SettingsLoadResult result;
   const SettingsRecord missing = folder.Load(&result);
-  EXPECT_FALSE(result.Found);
-  EXPECT_TRUE(result.Status.ok());
+  EXPECT_FALSE(result.found);
+  EXPECT_TRUE(result.status.ok());
   EXPECT_EQ(missing.CacheDeleteSize, 0);
   EXPECT_EQ(missing.Tool1Path, folder.File(L"wavtool.exe"));
   EXPECT_TRUE(missing.MultiMove);
 
   folder.WriteSettings("");
   const SettingsRecord empty = folder.Load(&result);
-  EXPECT_TRUE(result.Found && result.Status.ok());
+  EXPECT_TRUE(result.found && result.status.ok());
   EXPECT_EQ(empty, missing);
 
   // A second load starts again from the defaults.
@@ -273,10 +273,10 @@ TEST(LoadSettings, AFileThatCannotBeReadIsReportedAndFillsNothing) {
 
   SettingsLoadResult result;
   SettingsRecord s = folder.Load(&result);
-  EXPECT_TRUE(result.Found);
-  EXPECT_FALSE(result.Status.ok());
-  EXPECT_FALSE(result.Status.reason().empty());
-  EXPECT_FALSE(result.Found && result.Status.ok());
+  EXPECT_TRUE(result.found);
+  EXPECT_FALSE(result.status.ok());
+  EXPECT_FALSE(result.status.reason().empty());
+  EXPECT_FALSE(result.found && result.status.ok());
   EXPECT_EQ(s.Tool1Path, folder.File(L"wavtool.exe"));
   s.Tool1Path = defaults.Tool1Path;
   s.Tool2Path = defaults.Tool2Path;

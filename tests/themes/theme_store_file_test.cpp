@@ -239,7 +239,7 @@ TEST_F(ThemeStoreFile, AStoreOfManyPiecesLoadsEveryThemeAsSaved) {
   ASSERT_EQ(Shown(loaded).size(), saved.size());
   EXPECT_EQ(Shown(loaded).back(), L"夜の海 1499");
   // The close compares the store on disk with what start-up read: unchanged, they agree.
-  EXPECT_EQ(ReadThemeFile(Path("store.ini")).AsRead, platform::TakeSnapshot(Path("store.ini")).Fingerprint());
+  EXPECT_EQ(ReadThemeFile(Path("store.ini")).asRead, platform::TakeSnapshot(Path("store.ini")).Fingerprint());
 }
 
 // Sections far shorter than the writer's: more themes than the file's length suggests.

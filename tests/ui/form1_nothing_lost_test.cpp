@@ -118,7 +118,7 @@ TEST(Form1Load, EditsKeptByTheSwitchQuestionAreOfferedForSavingBeforeTheLoad) {
     w.view.ChooseMenu(&Form1Events::mnOpen_Click);
 
     if (c.offerAnswer == MsgBoxAnswer::Yes && !c.saveDialogCancelled) {
-      std::vector<Theme> themes = ReadThemeFile(saved).Themes;
+      std::vector<Theme> themes = ReadThemeFile(saved).themes;
       ASSERT_EQ(themes.size(), 3u);
       EXPECT_EQ(themes[0].Name, L"Night");
       EXPECT_EQ(themes[0].Colors[COLOR_BACK], 0xFF);
@@ -173,7 +173,7 @@ TEST(Form1Load, EditsOfTheCurrentSettingsSavedAsANewThemeAreOfferedForSavingToo)
   w.view.AnswerFileDialog(saved);
   w.view.ChooseMenu(&Form1Events::mnOpen_Click);
 
-  const std::vector<Theme> themes = ReadThemeFile(saved).Themes;
+  const std::vector<Theme> themes = ReadThemeFile(saved).themes;
   ASSERT_EQ(themes.size(), 4u);
   EXPECT_EQ(themes[3].Name, L"Mine");
   EXPECT_EQ(themes[3].Colors[COLOR_BACK], 0xFF);

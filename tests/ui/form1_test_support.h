@@ -58,8 +58,8 @@ void MakeWritable(const std::wstring& path);
 // Which file a name stands for (the link itself for a symbolic link): a file replaced by
 // a safe write gets a new identity.
 struct FileIdentity {
-  unsigned long long Device = 0;
-  unsigned long long Inode = 0;
+  unsigned long long device = 0;
+  unsigned long long inode = 0;
   bool operator==(const FileIdentity&) const = default;
 };
 FileIdentity IdentityOf(const std::wstring& path);

@@ -193,7 +193,7 @@ TEST(Form1ExportTheme, UnsavedEditsOfTheThemeAreAskedAboutFirst) {
       EXPECT_FALSE(w.folder.Exists(L"night.txt"));
       continue;
     }
-    const std::vector<Theme> exported = ReadThemeFile(w.folder.File(L"night.txt")).Themes;
+    const std::vector<Theme> exported = ReadThemeFile(w.folder.File(L"night.txt")).themes;
     ASSERT_EQ(exported.size(), 1u);
     EXPECT_EQ(exported[0].Colors[COLOR_BACK], *c.exportedBack);
     EXPECT_EQ(w.form.Themes()[1].Colors[COLOR_BACK], *c.exportedBack);
