@@ -62,6 +62,19 @@ bool SimulatedForm1::UserCanAct(const char* action) {
   return events_ != nullptr;
 }
 
+void SimulatedForm1::Deactivate() {
+  if (!active_) return;
+  focusWhenInactive_ = focus_;
+  focus_ = Control{};
+  active_ = false;
+}
+
+void SimulatedForm1::Reactivate() {
+  if (active_) return;
+  focus_ = focusWhenInactive_;
+  active_ = true;
+}
+
 void SimulatedForm1::Open() {
   if (!UserCanAct("Open")) return;
   events_->Form_Load();
@@ -69,7 +82,9 @@ void SimulatedForm1::Open() {
 }
 
 void SimulatedForm1::Focus(Control control) {
-  if (!UserCanAct("Focus") || control == focus_) return;
+  if (!UserCanAct("Focus")) return;
+  Reactivate();
+  if (control == focus_) return;
   const Control leaving = focus_;
   focus_ = control;
   // Tabbing into an edit control selects its text.
@@ -82,6 +97,7 @@ void SimulatedForm1::Focus(Control control) {
 
 void SimulatedForm1::Type(const std::wstring& keys) {
   if (!UserCanAct("Type")) return;
+  Reactivate();
   if (!IsTextField(focus_)) {
     answers_.CannotAct("typing while no text field has the focus");
     return;
@@ -105,6 +121,7 @@ void SimulatedForm1::Type(const std::wstring& keys) {
 
 void SimulatedForm1::PressTab() {
   if (!UserCanAct("Tab")) return;
+  Reactivate();
   const std::vector<Control> order = TabOrder();
   auto at = std::find(order.begin(), order.end(), focus_);
   Focus(at == order.end() || at + 1 == order.end() ? order.front() : *(at + 1));
@@ -122,6 +139,7 @@ void SimulatedForm1::ClickListEntry(int index) {
 
 void SimulatedForm1::PressArrow(int step) {
   if (!UserCanAct("Arrow key")) return;
+  Reactivate();
   if (focus_.kind != Control::List) {
     answers_.CannotAct("an arrow key while the list does not have the focus");
     return;
@@ -137,6 +155,7 @@ void SimulatedForm1::ClickBrowse(int index) {
 
 void SimulatedForm1::ChooseMenu(void (Form1Events::*item)()) {
   if (!UserCanAct("Menu")) return;
+  Reactivate();
   const MenuCommand command = CommandOf(item);
   if (IsThemeMenuItem(command)) {
     events_->mnColor_Click();
@@ -152,7 +171,9 @@ void SimulatedForm1::ChooseMenu(void (Form1Events::*item)()) {
 }
 
 void SimulatedForm1::OpenThemeMenu() {
-  if (UserCanAct("Menu")) events_->mnColor_Click();
+  if (!UserCanAct("Menu")) return;
+  Reactivate();
+  events_->mnColor_Click();
 }
 
 bool SimulatedForm1::MenuItemEnabled(MenuCommand item) const {

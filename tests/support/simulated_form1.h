@@ -137,7 +137,9 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
   void Focus(Control control);
   // Another program becomes active: the focus leaves the window, and no control of it
   // loses the focus to another (the toolkit raises no lost-focus handler for that).
-  void Deactivate() { focus_ = Control{}; }
+  // The next click or key into the window makes it active again, the focus back where
+  // it was; a close or a drop does not.
+  void Deactivate();
   // Keystrokes into the focused text field, each one a change of its text.
   void Type(const std::wstring& keys);
   void PressTab();
@@ -212,6 +214,8 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
 
   // A user action needs an open window with no modal window over it.
   bool UserCanAct(const char* action);
+  // A click or a key into the window makes it active again.
+  void Reactivate();
   // A modal window opens: recorded, and the files dropped during it are dropped.
   ShownModal& OpenModal(ShownModal shown);
   bool InRange(int index, int count, const char* what);
@@ -229,6 +233,8 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
   std::vector<std::wstring> listItems_;
   int listIndex_ = -1;
   Control focus_;
+  bool active_ = true;
+  Control focusWhenInactive_;
   int typedField_ = -1;
   bool wholeTextSelected_ = false;
   bool closed_ = false;
