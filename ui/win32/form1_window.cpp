@@ -74,7 +74,7 @@ Form1Window::~Form1Window() {
 }
 
 void Form1Window::Load() {
-  RaiseEvent([](Form1Events& events) { events.Form_Load(); });
+  Raise(&Form1Events::Form_Load);
 }
 
 void Form1Window::ShowCentred() {
@@ -114,11 +114,6 @@ void Form1Window::PlaceAll() {
   picture_.FitBitmap(dpi_, fonts_->Default());
 }
 
-template <typename Raise>
-void Form1Window::RaiseEvent(Raise raise) {
-  if (!events_) return;
-  raise(*events_);
-}
 
 // ---- Form1View: fields ----
 
@@ -130,7 +125,7 @@ void Form1Window::SetColorFieldText(int index, const std::wstring& text) {
   const HWND field = Control(ControlName::txtColors, index);
   if (!field) return;
   SetFieldText(field, text);
-  RaiseEvent([index](Form1Events& events) { events.txtColors_Change(index); });
+  Raise(&Form1Events::txtColors_Change, index);
 }
 
 std::wstring Form1Window::TransformTitleText() {
@@ -139,7 +134,7 @@ std::wstring Form1Window::TransformTitleText() {
 
 void Form1Window::SetTransformTitleText(const std::wstring& text) {
   SetFieldText(Control(ControlName::txtTransformTitle), text);
-  RaiseEvent([](Form1Events& events) { events.txtTransformTitle_Change(); });
+  Raise(&Form1Events::txtTransformTitle_Change);
 }
 
 void Form1Window::SetFieldText(HWND field, const std::wstring& text) {
@@ -157,7 +152,7 @@ void Form1Window::SetListIndex(int index) {
 }
 
 void Form1Window::RaiseList1Click() {
-  RaiseEvent([](Form1Events& events) { events.List1_Click(); });
+  Raise(&Form1Events::List1_Click);
 }
 
 // ---- Form1View: modal windows and the close ----
@@ -192,8 +187,7 @@ bool Form1Window::CloseFor(CloseReason reason) {
   // meanwhile, say) waits for that answer: refuse it rather than ask twice.
   if (closing_) return false;
   closing_ = true;
-  bool keepOpen = false;
-  RaiseEvent([&](Form1Events& events) { keepOpen = events.Form_QueryUnload(reason); });
+  const bool keepOpen = Raise(&Form1Events::Form_QueryUnload, reason);
   closing_ = false;
   if (keepOpen) return false;
   closeAccepted_ = true;
@@ -208,7 +202,7 @@ void Form1Window::OnColorFieldKillFocus(int index, HWND newFocus) {
   // Only a move to another control of this window takes the edit: a message box, a
   // dialog or another program taking the focus does not.
   if (!newFocus || !IsChild(window_, newFocus)) return;
-  RaiseEvent([index](Form1Events& events) { events.txtColors_LostFocus(index); });
+  Raise(&Form1Events::txtColors_LostFocus, index);
 }
 
 void Form1Window::OnCommand(int id, int code, HWND control) {
@@ -224,17 +218,17 @@ void Form1Window::OnControlNotification(const ControlSpec& spec, int code) {
   switch (spec.name) {
     case ControlName::txtColors:
       if (code == EN_CHANGE && fieldBeingSet_ != Control(spec.name, spec.index)) {
-        RaiseEvent([&](Form1Events& events) { events.txtColors_Change(spec.index); });
+        Raise(&Form1Events::txtColors_Change, spec.index);
       }
       break;
     case ControlName::txtTransformTitle:
       if (code == EN_CHANGE && fieldBeingSet_ != Control(spec.name)) {
-        RaiseEvent([](Form1Events& events) { events.txtTransformTitle_Change(); });
+        Raise(&Form1Events::txtTransformTitle_Change);
       }
       break;
     case ControlName::cmdBrows:
       if (code == BN_CLICKED) {
-        RaiseEvent([&](Form1Events& events) { events.cmdBrows_Click(spec.index); });
+        Raise(&Form1Events::cmdBrows_Click, spec.index);
       }
       break;
     case ControlName::List1:
@@ -248,12 +242,12 @@ void Form1Window::OnControlNotification(const ControlSpec& spec, int code) {
 void Form1Window::OnMenuCommand(MenuCommand command) {
   const MenuHandler handler = HandlerOf(command);
   if (!handler) return;
-  RaiseEvent([handler](Form1Events& events) { (events.*handler)(); });
+  Raise(handler);
 }
 
 void Form1Window::OnMenuDropDown(HMENU menu) {
   if (menu != DropDownMenu(GetMenu(window_), L"mnColor")) return;
-  RaiseEvent([](Form1Events& events) { events.mnColor_Click(); });
+  Raise(&Form1Events::mnColor_Click);
 }
 
 void Form1Window::OnDropFiles(HDROP drop) {
@@ -266,7 +260,7 @@ void Form1Window::OnDropFiles(HDROP drop) {
   }
   DragFinish(drop);
   if (paths.empty()) return;
-  RaiseEvent([&paths](Form1Events& events) { events.Form_FilesDropped(paths); });
+  Raise(&Form1Events::Form_FilesDropped, paths);
 }
 
 void Form1Window::OnDpiChanged(UINT dpi, const RECT& suggested) {

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "ui/form1_view.h"
@@ -90,9 +91,13 @@ class Form1Window final : public Form1View {
   // Runs Form_QueryUnload(reason); false when it refused the close.
   bool CloseFor(CloseReason reason);
   void SetFieldText(HWND field, const std::wstring& text);
-  // Every handler is raised through here; none once the logic has gone.
-  template <typename Raise>
-  void RaiseEvent(Raise raise);
+  // Every handler is raised through here, as a member of the events' interface (as the
+  // menu table names them); none once the logic has gone.
+  template <typename Result, typename... Params, typename... Args>
+  Result Raise(Result (Form1Events::*handler)(Params...), Args&&... args) {
+    if (!events_) return Result();
+    return (events_->*handler)(std::forward<Args>(args)...);
+  }
 
   HWND window_ = nullptr;
   Language language_;

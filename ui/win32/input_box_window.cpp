@@ -136,8 +136,11 @@ void InputBoxWindow::CentreOver(HWND owner) {
 void InputBoxWindow::OnCommand(int id, int code) {
   const ControlSpec* spec = controls_.SpecOf(id);
   if (!spec || code != BN_CLICKED || !events_) return;
-  if (spec->name == ControlName::OKButton) events_->OKButton_Click();
-  if (spec->name == ControlName::CancelButton) events_->CancelButton_Click();
+  // Raised through the events' interface, as the main window raises its own.
+  const auto handler = spec->name == ControlName::OKButton       ? &InputBoxEvents::OKButton_Click
+                       : spec->name == ControlName::CancelButton ? &InputBoxEvents::CancelButton_Click
+                                                                 : nullptr;
+  if (handler) (events_->*handler)();
 }
 
 LRESULT InputBoxWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
