@@ -48,18 +48,12 @@ void RefillListBox(const ThemeList& list, ThemeListBox& listBox) {
   listBox.ReplaceListEntries(names);
 }
 
-}  // namespace
-
-std::wstring ThemeStorePath() {
-  return platform::PathInFolder(platform::ProgramFolder(), kThemeStoreFileName);
-}
-
-ThemeFileRead ReadThemeFile(const std::wstring& path) {
+ThemeFileRead ReadThemeFileOf(const std::wstring& path, ThemeSections sections) {
   // The themes are read as the pieces of the file arrive, into a list with room for
   // all of them and for the entry 0 that ReplaceThemeList puts in front.
   ThemeList themes;
   themes.reserve(1 + ThemesToMakeRoomFor(path));
-  ThemeStoreReader reader(std::move(themes));
+  ThemeStoreReader reader(std::move(themes), sections);
   ThemeStoreBytesReader bytes(reader);
   const platform::FileSnapshot file =
       platform::ReadSnapshotInPieces(path, [&bytes](std::string_view piece) { bytes.Feed(piece); });
@@ -81,7 +75,7 @@ ThemeFileRead ReadThemeFile(const std::wstring& path) {
   read.Status = whole.Status;
   read.AsRead = whole.Fingerprint();
   if (!whole.HasBytes()) return read;
-  ThemeStoreReader unicodeReader;
+  ThemeStoreReader unicodeReader({}, sections);
   const platform::UnicodeText unicode = platform::UnicodeEncodingOf(whole.Bytes);
   if (unicode == platform::UnicodeText::None) {
     ReadThemeStoreBytes(whole.Bytes, unicodeReader);  // saved in the code page meanwhile
@@ -91,6 +85,18 @@ ThemeFileRead ReadThemeFile(const std::wstring& path) {
   }
   read.Themes = unicodeReader.TakeThemes();
   return read;
+}
+
+}  // namespace
+
+std::wstring ThemeStorePath() {
+  return platform::PathInFolder(platform::ProgramFolder(), kThemeStoreFileName);
+}
+
+ThemeFileRead ReadThemeFile(const std::wstring& path) { return ReadThemeFileOf(path, ThemeSections::All); }
+
+ThemeFileRead ReadThemeFileToAdd(const std::wstring& path) {
+  return ReadThemeFileOf(path, ThemeSections::SettingAValue);
 }
 
 void ReplaceThemeList(ThemeList& list, const SettingsRecord& current, ThemeListBox& listBox,
@@ -121,4 +127,14 @@ platform::IoStatus SaveThemeStore(const ThemeList& list, const std::wstring& pat
   std::string bytes;
   WriteThemeStoreLines(list, [&](std::wstring_view line) { platform::AppendLineCrlf(bytes, line); });
   return platform::WriteFileSafely(path, bytes);
+}
+
+StoreSinceRead LookAtStoreSinceRead(const std::wstring& path, const platform::FileFingerprint& asRead) {
+  // Only its fingerprint is wanted: the bytes pass by without a copy of the whole store.
+  const platform::FileSnapshot onDisk = platform::ReadSnapshotInPieces(path, [](std::string_view) {});
+  StoreSinceRead since;
+  since.Status = onDisk.Status;
+  // Gone since it was read costs nothing to write again.
+  since.Changed = onDisk.HasBytes() && onDisk.Fingerprint() != asRead;
+  return since;
 }

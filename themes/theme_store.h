@@ -42,6 +42,9 @@ struct ThemeFileRead {
 };
 // Reads the whole file before anything changes. A missing file is no failure.
 ThemeFileRead ReadThemeFile(const std::wstring& path);
+// The same for a file whose themes are added to the list (Theme > add, a drop, the
+// command line's /add): only the sections with a line that sets a colour or the title.
+ThemeFileRead ReadThemeFileToAdd(const std::wstring& path);
 
 // The list becomes entry 0 from the current values, then `themes`; the list box is
 // refilled with nothing selected. Entry 0 is named as the window's language calls the
@@ -58,6 +61,16 @@ platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current
 
 // Writes entries 1.. safely; a list with entry 0 only gives an empty file.
 platform::IoStatus SaveThemeStore(const ThemeList& list, const std::wstring& path);
+
+// The store as it is now, against what was read from it (`asRead`), before it is
+// written over. Status not ok: something there cannot be read now, and is not written
+// over either. Changed: another program (a second Huebrook, a sync tool) wrote it
+// meanwhile; a store that is gone has not changed in this sense.
+struct StoreSinceRead {
+  platform::IoStatus Status;
+  bool Changed = false;
+};
+StoreSinceRead LookAtStoreSinceRead(const std::wstring& path, const platform::FileFingerprint& asRead);
 
 // Text cores: the named themes read from lines, and the lines written for entries 1..
 std::vector<Theme> ReadThemeStoreLines(const std::vector<std::wstring>& lines);

@@ -60,14 +60,22 @@ Color ThemeStoreColorValue(std::wstring_view value) {
   return RoundHalfEven(NumericTextValue(value));
 }
 
+void ThemeStoreReader::DropSectionWithoutValues() {
+  if (sections_ == ThemeSections::SettingAValue && themes_.size() > firstSection_ && !sectionSetsValue_) {
+    themes_.pop_back();
+  }
+}
+
 void ThemeStoreReader::ReadLine(std::wstring_view line) {
   if (line.empty()) return;
   if (line.front() == L'[') {
+    DropSectionWithoutValues();
     // The name drops the first and the last character, whatever the last one is;
     // "[" alone names a theme with an empty name.
     Theme& theme = themes_.emplace_back();
     if (line.size() >= 2) theme.Name.assign(line.substr(1, line.size() - 2));
     expectedSlot_ = 0;
+    sectionSetsValue_ = false;
     return;
   }
   if (themes_.size() == firstSection_) return;  // lines before the first section
@@ -77,6 +85,7 @@ void ThemeStoreReader::ReadLine(std::wstring_view line) {
   const int field = ThemeFieldOfKey(key, expectedSlot_);
   if (field == kUnknownField) return;
   expectedSlot_ = field + 1;
+  sectionSetsValue_ = true;
 
   std::wstring_view value;
   if (firstEquals != std::wstring_view::npos) {

@@ -9,22 +9,38 @@
 #include "settings/color_slots.h"
 #include "themes/theme.h"
 
+// Which sections of a file become themes.
+enum class ThemeSections {
+  All,  // every "[...]" line starts one: the store, and File > load
+  // Only a section with a line that sets a colour or the title: a file added to the
+  // list may be a readme whose headings ("[使い方]") would otherwise become black themes.
+  SettingAValue,
+};
+
 class ThemeStoreReader {
  public:
   // The themes read are appended to `start` (the loader puts entry 0 there).
-  explicit ThemeStoreReader(ThemeList start = {})
-      : themes_(std::move(start)), firstSection_(themes_.size()) {}
+  explicit ThemeStoreReader(ThemeList start = {}, ThemeSections sections = ThemeSections::All)
+      : themes_(std::move(start)), firstSection_(themes_.size()), sections_(sections) {}
 
   // One line without its line end (a lone LF inside it is part of it).
   void ReadLine(std::wstring_view line);
 
   // `start` followed by the themes read, in file order.
-  ThemeList TakeThemes() { return std::move(themes_); }
+  ThemeList TakeThemes() {
+    DropSectionWithoutValues();
+    return std::move(themes_);
+  }
 
  private:
+  // The section read last, when it set nothing and such sections are no themes.
+  void DropSectionWithoutValues();
+
   ThemeList themes_;
   std::size_t firstSection_;
+  ThemeSections sections_;
   int expectedSlot_ = 0;
+  bool sectionSetsValue_ = false;
 };
 
 // Feeds the reader the lines of a theme file whose bytes arrive in pieces, as a file is

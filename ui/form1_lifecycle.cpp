@@ -84,14 +84,12 @@ bool Form1::HostLetsUsWriteSettings() {
 }
 
 Form1::StoreAtClose Form1::DecideStoreWrite() {
-  const platform::FileSnapshot onDisk = platform::TakeSnapshot(ThemeStorePath());
-  // Something there that cannot be read now is not written over either.
+  const StoreSinceRead onDisk = LookAtStoreSinceRead(ThemeStorePath(), storeAsRead_);
   if (!onDisk.Status.ok()) {
     return CloseGoesOnAfter(kThemeStoreFileName, onDisk.Status) ? StoreAtClose::Skip : StoreAtClose::KeepOpen;
   }
-  // Gone since start-up costs nothing to write again; changed by another program (a
-  // second Huebrook, a sync tool) is not replaced without asking.
-  if (!onDisk.HasBytes() || onDisk.Fingerprint() == storeAsRead_) return StoreAtClose::Write;
+  // Changed by another program is not replaced without asking.
+  if (!onDisk.Changed) return StoreAtClose::Write;
   const MsgBoxAnswer answer = view_.MsgBox(StoreChangedQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
   if (answer == MsgBoxAnswer::Yes) return StoreAtClose::Write;
   if (answer == MsgBoxAnswer::No) return StoreAtClose::Skip;
