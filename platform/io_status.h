@@ -33,13 +33,24 @@ class [[nodiscard]] IoStatus {
     s.found_ = found;
     return s;
   }
+  // A file that is there and could be read, but is not written over: its shape (UTF-16,
+  // lines ended by LF alone) is one the host reads otherwise than its writer meant.
+  static IoStatus Refused(std::wstring reason) {
+    IoStatus s = Failed(std::move(reason));
+    s.refused_ = true;
+    return s;
+  }
   bool ok() const { return ok_; }
+  // Refused, or a hidden or system file under the name: not written over, by our choice
+  // rather than the system's failure.
+  bool refused() const { return refused_ || found_ == PathKind::HiddenOrSystemFile; }
   const std::wstring& reason() const { return reason_; }
   // What NoPlainFile found; PlainFile for every other status.
   PathKind found() const { return found_; }
 
  private:
   bool ok_ = true;
+  bool refused_ = false;
   std::wstring reason_;
   PathKind found_ = PathKind::PlainFile;
 };

@@ -46,6 +46,10 @@ void SetDefaultSettings(SettingsRecord& s) {
 
 std::wstring SettingsPath() { return platform::PathInFolder(platform::ProgramFolder(), kSettingsFileName); }
 
+std::vector<std::wstring> ProgramsRunningFromProgramFolder() {
+  return platform::ProgramsRunningFrom(platform::ProgramFolder());
+}
+
 namespace {
 
 // What LoadSettings makes of setting.ini's bytes (none: no file, or a file that could
@@ -87,7 +91,7 @@ SettingsLoadResult LoadSettings(SettingsRecord& s, std::wstring_view /*mode*/) {
   if (result.Status.ok() && file.HasBytes()) {
     const platform::TextShape shape = platform::ShapeOfText(file.Bytes);
     if (shape != platform::TextShape::CodePageLines) {
-      result.Status = platform::IoStatus::Failed(platform::WhyNotCodePageLines(shape));
+      result.Status = platform::IoStatus::Refused(platform::WhyNotCodePageLines(shape));
     }
   }
   return result;
@@ -119,7 +123,7 @@ platform::IoStatus SaveSettingsOverOthersChanges(const SettingsRecord& s, std::w
   // host cannot see in it.
   if (now.HasBytes()) {
     const platform::TextShape shape = platform::ShapeOfText(now.Bytes);
-    if (shape != platform::TextShape::CodePageLines) return platform::IoStatus::Failed(platform::WhyNotCodePageLines(shape));
+    if (shape != platform::TextShape::CodePageLines) return platform::IoStatus::Refused(platform::WhyNotCodePageLines(shape));
   }
 
   std::string bytes;

@@ -21,12 +21,15 @@ void StoreIntoTheme(ThemeList& list, const SettingsRecord& current, int index,
   window.SetThemeListChanged();
 }
 
+void TakeThemeValues(SettingsRecord& current, const Theme& theme) {
+  current.Colors = theme.Colors;
+  current.TransformTitle = theme.TransformTitle;
+}
+
 void LoadFromTheme(const ThemeList& list, SettingsRecord& current, int index,
                    ThemeWindow& window) {
   if (!IsThemeIndex(list, index)) return;
-  const Theme& theme = list[index];
-  current.Colors = theme.Colors;
-  current.TransformTitle = theme.TransformTitle;
+  TakeThemeValues(current, list[index]);
   window.FillColorFields();
 }
 

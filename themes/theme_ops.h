@@ -8,6 +8,10 @@
 // Current colours and TransformTitle -> theme `index`; sets ThemeListChanged.
 void StoreIntoTheme(ThemeList& list, const SettingsRecord& current, int index, ThemeWindow& window);
 
+// A theme's colours and TransformTitle become the current values: what choosing it in
+// the list does, and what the command line's /apply writes.
+void TakeThemeValues(SettingsRecord& current, const Theme& theme);
+
 // Theme `index` -> current colours and TransformTitle; the window refills its fields.
 void LoadFromTheme(const ThemeList& list, SettingsRecord& current, int index, ThemeWindow& window);
 

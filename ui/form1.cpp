@@ -2,14 +2,9 @@
 
 #include <utility>
 
-#include "platform/platform.h"
 #include "themes/color_text.h"
 #include "themes/theme_ops.h"
 #include "ui/preview.h"
-
-std::vector<std::wstring> ProgramsRunningFromProgramFolder() {
-  return platform::ProgramsRunningFrom(platform::ProgramFolder());
-}
 
 Form1::Form1(SettingsRecord& settings, Form1View& view, ProgramsRunningBeside runningBeside)
     : settings_(settings),
