@@ -142,3 +142,7 @@ std::wstring AddedMessage(std::size_t themes, const std::wstring& path, Language
   return Fill({L"{2}のテーマ{1}個を{3}に追加しました。", L"Added {1} themes from {2} to {3}."}, language,
               {std::to_wstring(themes), path, kThemeStoreFileName});
 }
+
+std::wstring WindowNotStartedMessage(const std::wstring& path, const std::wstring& reason, Language language) {
+  return Fill({L"{1}を起動できませんでした。{2}", L"{1} could not be started.{2}"}, language, {path, ReasonLine(reason)});
+}

@@ -37,3 +37,6 @@ std::wstring HostRunningMessage(const std::vector<std::wstring>& programs, Langu
 std::wstring AppliedMessage(const std::wstring& name, Language language);
 std::wstring ExportedMessage(const std::wstring& name, const std::wstring& path, Language language);
 std::wstring AddedMessage(std::size_t themes, const std::wstring& path, Language language);
+
+// huebrook.com without arguments could not start the window program beside it.
+std::wstring WindowNotStartedMessage(const std::wstring& path, const std::wstring& reason, Language language);
