@@ -78,6 +78,7 @@ class CommandRun : public testing::Test {
     folder_.WriteSettings(platform::JoinLinesCrlf(kHostSettingLines));
     folder_.Write(kThemeStoreFileName, ThemeFileBytes({kNight, kSky}));
     running_.clear();
+    whileLookingAtPrograms_ = nullptr;
   }
 
   ExitCode Run(const Arguments& arguments, Language language = Language::Japanese) {
@@ -203,7 +204,8 @@ TEST_F(CommandRun, ApplyWritesTheFirstThemeOfTheNameAndKeepsEveryOtherSetting) {
 }
 
 TEST_F(CommandRun, ApplyKeepsWhatTheHostWroteWhileWeLookedAndForceWritesWhileItRuns) {
-  // The host saves its window position and a history entry while the programs are looked at.
+  // The host saves its window position and a history entry while the programs are looked
+  // at: the close's merge keeps its lines and puts ours in.
   whileLookingAtPrograms_ = [this] {
     std::vector<std::wstring> lines = kHostSettingLines;
     lines.push_back(L"History2=C:\\歌\\つぼみ.ust");
@@ -216,7 +218,14 @@ TEST_F(CommandRun, ApplyKeepsWhatTheHostWroteWhileWeLookedAndForceWritesWhileItR
   EXPECT_EQ(settings.MainWindow, L"30,40,640,480");
   EXPECT_EQ(settings.Colors, kSky.Colors);
 
+  // Saved meanwhile with lines the host would misread: its file is left as it saved it.
+  whileLookingAtPrograms_ = [this] { folder_.WriteSettings("History1=a.ust\nCOLOR_BACK=&HFFFFFF\n"); };
+  EXPECT_EQ(Run({L"/apply", L"Night"}), ExitCode::UnsafeFile);
+  EXPECT_EQ(folder_.ReadSettings(), "History1=a.ust\nCOLOR_BACK=&HFFFFFF\n");
+  EXPECT_EQ(console_.out, L"");
+
   // Forced, the programs are not even looked at.
+  WriteStartingFolder();
   running_ = {L"lirva.exe"};
   whileLookingAtPrograms_ = [] { ADD_FAILURE() << "a forced /apply asked which programs run"; };
   ASSERT_EQ(Run({L"/apply", L"Night", L"/force"}), ExitCode::Done);
