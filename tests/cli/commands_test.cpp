@@ -44,23 +44,11 @@ Theme MakeTheme(const std::wstring& name, Color base, const std::wstring& title)
 const Theme kNight = MakeTheme(L"Night", 0x101010, L"夜の歌");
 const Theme kSky = MakeTheme(L"夜空", 0x203040, L"");
 
-// A section as the program writes one.
-std::vector<std::wstring> Section(const Theme& theme) {
-  std::vector<std::wstring> lines = {L"[" + theme.Name + L"]"};
-  for (const ColorSlotInfo& info : kColorSlots) {
-    lines.push_back(std::wstring(info.key) + L"=" + std::to_wstring(theme.Colors[info.slot]));
-  }
-  lines.push_back(std::wstring(kTransformTitleKey) + L"=" + theme.TransformTitle);
-  return lines;
-}
-
+// A theme file as the program writes one.
 std::string ThemeFileBytes(const std::vector<Theme>& themes) {
-  std::vector<std::wstring> lines;
-  for (const Theme& theme : themes) {
-    const std::vector<std::wstring> section = Section(theme);
-    lines.insert(lines.end(), section.begin(), section.end());
-  }
-  return platform::JoinLinesCrlf(lines);
+  ThemeList list = {Theme{}};
+  list.insert(list.end(), themes.begin(), themes.end());
+  return platform::JoinLinesCrlf(WriteThemeStoreLines(list));
 }
 
 // setting.ini as the host leaves it: lines of its own, some of ours, a key we do not know.
@@ -121,9 +109,6 @@ TEST_F(CommandRun, EveryFailureLeavesEveryFileAsItWasAndSaysWhyInTheUsersLanguag
   } cases[] = {
       {"an argument that is no command", [](CommandRun&) { return Arguments{L"/bogus"}; }, nullptr, ExitCode::WrongUse},
       {"/apply of a name the store lacks", [](CommandRun&) { return Arguments{L"/apply", L"night"}; }, nullptr,
-       ExitCode::NoSuchTheme},
-      {"/export of a name the store lacks",
-       [](CommandRun& t) { return Arguments{L"/export", L"Nope", t.File(L"out.txt")}; }, nullptr,
        ExitCode::NoSuchTheme},
       {"/add of a readme whose sections set nothing",
        [](CommandRun& t) { return Arguments{L"/add", t.File(L"readme.txt")}; },

@@ -214,38 +214,6 @@ TEST_F(ThemeStoreFile, LineEndsAreCrLfOrLoneCrButNeverLoneLf) {
   EXPECT_EQ(listBox.entries.size(), 2u);
 }
 
-// A file to add may be a readme with headings: only a section that sets something is a
-// theme there, in every encoding the reader takes; File > load and the store keep them all.
-TEST_F(ThemeStoreFile, ThemesToAddAreTheSectionsThatSetAColourOrTheTitle) {
-  const struct {
-    const char* what;
-    std::string bytes;
-    std::vector<std::wstring> toAdd;
-    std::vector<std::wstring> all;
-  } cases[] = {
-      {"headings around themes", "[Read me]\r\nSome text.\r\n[A]\r\nCOLOR_BACK=&H0\r\n[Notes]\r\n[B]\r\nTransformTitle=\r\n",
-       {L"A", L"B"}, {L"Read me", L"A", L"Notes", L"B"}},
-      {"keys that are not ours, or not quite", "[A]\r\nCOLOR_back=1\r\nColor=2\r\n[B]\r\n COLOR_BACK=3\r\n", {},
-       {L"A", L"B"}},
-      {"a last section of nothing", "[A]\r\nCOLOR_FORE=1\r\n[B]", {L"A"}, {L"A", L"B"}},
-      {"UTF-8 with its mark", "\xEF\xBB\xBF[\xE8\xAA\xAC\xE6\x98\x8E]\r\n[\xE6\xB5\xB7]\r\nCOLOR_BACK=&HFF\r\n", {L"海"},
-       {L"説明", L"海"}},
-  };
-  const auto names = [](const ThemeFileRead& read) {
-    std::vector<std::wstring> names;
-    for (const Theme& theme : read.Themes) names.push_back(theme.Name);
-    return names;
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    WriteBytes("shared.txt", c.bytes);
-    const ThemeFileRead toAdd = ReadThemeFileToAdd(Path("shared.txt"));
-    ASSERT_TRUE(toAdd.Status.ok());
-    EXPECT_EQ(names(toAdd), c.toAdd);
-    EXPECT_EQ(names(ReadThemeFile(Path("shared.txt"))), c.all);
-  }
-}
-
 // Large stores are read piece by piece, and the list is sized from the file's length.
 TEST_F(ThemeStoreFile, AStoreOfManyPiecesLoadsEveryThemeAsSaved) {
   ThemeList saved(1);
