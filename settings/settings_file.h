@@ -29,6 +29,12 @@ struct SettingsLoadResult {
   platform::FileFingerprint asRead;  // what the file held; not Present when none was read
 };
 
+// The file names of the other programs that run from the program's folder: the host
+// editor among them rewrites setting.ini when it exits, undoing colours written
+// meanwhile. Both writers of setting.ini (the close and the command line) ask this.
+using ProgramsRunningBeside = std::function<std::vector<std::wstring>()>;
+std::vector<std::wstring> ProgramsRunningFromProgramFolder();
+
 // Fills the record from setting.ini in the program's folder, with standard colours
 // and defaults for whatever the file lacks. The record is usable whatever the result.
 SettingsLoadResult LoadSettings(SettingsRecord& s);

@@ -156,10 +156,15 @@ const wchar_t* NoThemeInFileReason(Language language) {
   return Phrase(L"テーマがありません。", L"It holds no themes.").In(language);
 }
 
-std::wstring HostRunningQuestion(const std::vector<std::wstring>& programs, Language language) {
+std::wstring ProgramNames(const std::vector<std::wstring>& programs, Language language) {
   const wchar_t* separator = Phrase(L"、", L", ").In(language);
   std::wstring names;
   for (const std::wstring& program : programs) names += (names.empty() ? L"" : separator) + program;
+  return names;
+}
+
+std::wstring HostRunningQuestion(const std::vector<std::wstring>& programs, Language language) {
+  const std::wstring names = ProgramNames(programs, language);
   return Fill({L"{1}が実行中です。終了するときに{2}を書き込むため、ここで反映した色が上書きされることがあります。\n\nこのまま{2}に書き込みますか？\n（「いいえ」を選ぶと、何も書き込まずにウィンドウに戻ります。）",
                L"Running from this folder: {1}. The editor writes {2} when it exits, which may undo the colors applied here.\n\nWrite {2} anyway?\n(Choose No to go back to the window without writing anything.)"},
               language, {names, kSettingsFileName});

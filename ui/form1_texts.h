@@ -64,6 +64,8 @@ std::wstring DroppedFilesRefusedMessage(const std::vector<UnreadFile>& files, bo
 // The reason given for such a file that holds no theme.
 const wchar_t* NoThemeInFileReason(Language language);
 
+// The file names of running programs, in a line of text.
+std::wstring ProgramNames(const std::vector<std::wstring>& programs, Language language);
 // Before setting.ini is written while these programs from our folder run (the host
 // editor): Yes writes anyway, No goes back to the window.
 std::wstring HostRunningQuestion(const std::vector<std::wstring>& programs, Language language);

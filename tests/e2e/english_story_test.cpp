@@ -10,13 +10,14 @@ namespace {
 const ColorArray kSummerColors = kNightColors;
 const StoredTheme kSummer = {L"Été", kSummerColors, L"Chœur d'été"};
 
-// The bytes of this text in code page 1252, as a file holds them.
-std::string Cp1252(const std::wstring& text) {
-  const int n = WideCharToMultiByte(1252, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+// The bytes of this text in a code page: 1252 as a file holds them, or a console's.
+std::string InCodePage(const std::wstring& text, UINT codePage) {
+  const int n = WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string bytes(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(1252, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
   return bytes;
 }
+std::string Cp1252(const std::wstring& text) { return InCodePage(text, 1252); }
 
 TEST_F(Story, EnglishWindowsUserSeesEnglishAndTheFilesStayInTheirCodePage) {
   // The environment this story is about; without it the story would prove nothing.
@@ -72,6 +73,26 @@ TEST_F(Story, EnglishWindowsUserSeesEnglishAndTheFilesStayInTheirCodePage) {
   EXPECT_EQ(written, Lines(SettingLines(folder_.wstring(), edited, L"Chœur d'été")));
   EXPECT_NE(written.find("TransformTitle=Ch\x9C" "ur d'\xE9t\xE9\r\n"), std::string::npos);
   EXPECT_EQ(Read(L"lirvacolors.ini"), StoreBytes({kSummer, kStandard, {L"Nuit d'été", edited, L"Chœur d'été"}}));
+}
+
+// A script on an English system: the lines in English, in the code page of the console
+// the commands share with this test (without one, the code page a new console gets), an
+// OEM code page and not the files' 1252.
+TEST_F(Story, EnglishUserGetsTheCommandsLinesInEnglishInTheConsolesCodePage) {
+  WriteLirvaFolder({kSummer, kStandard});
+  const UINT console = GetConsoleOutputCP() != 0 ? GetConsoleOutputCP() : GetOEMCP();
+  ASSERT_NE(console, GetACP()) << "the console's code page would not show";
+  for (const wchar_t* program : {L"huebrook.exe", L"huebrook.com"}) {
+    SCOPED_TRACE(Utf8(program));
+    const CommandOutput listed = RunCommand(program, L"/list");
+    EXPECT_EQ(listed.exitCode, 0u);
+    EXPECT_EQ(listed.out, InCodePage(L"Été\r\nStandard\r\n", console)) << "code page " << console;
+  }
+
+  const CommandOutput missing = RunCommand(L"huebrook.exe", L"/export Winter winter.txt");
+  EXPECT_EQ(missing.exitCode, 2u);
+  EXPECT_EQ(missing.err, "lirvacolors.ini holds no theme named \"Winter\". /list prints the names.\r\n");
+  EXPECT_FALSE(Exists(L"winter.txt"));
 }
 
 }  // namespace

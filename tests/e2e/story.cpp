@@ -3,6 +3,7 @@
 #include <chrono>
 #include <fstream>
 #include <iostream>
+#include <thread>
 
 #include "platform/code_page.h"
 #include "tests/e2e/screen_capture.h"
@@ -156,6 +157,67 @@ void ChooseFile(AppDriver& app, HWND dialog, const std::wstring& path) {
   SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
   AppDriver::PressKey(box, VK_RETURN);
   ASSERT_TRUE(app.WaitGone(dialog)) << "the file dialog stayed";
+}
+
+namespace {
+
+// Everything a pipe carries until its last writer is gone.
+void Drain(HANDLE pipe, std::string& into) {
+  char buffer[4096];
+  DWORD n = 0;
+  while (ReadFile(pipe, buffer, sizeof buffer, &n, nullptr) && n > 0) into.append(buffer, n);
+}
+
+}  // namespace
+
+CommandOutput Story::RunCommand(const std::wstring& program, const std::wstring& arguments) const {
+  CommandOutput result;
+  const std::wstring path = File(program);
+  // Copied once: a program the story started from the folder holds its file.
+  if (!Exists(program) && !CopyFileW((ThisProgramFolder() + L"\\" + program).c_str(), path.c_str(), FALSE)) {
+    ADD_FAILURE() << "no " << Utf8(program) << " beside the test";
+    return result;
+  }
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  HANDLE outRead = nullptr, outWrite = nullptr, errRead = nullptr, errWrite = nullptr;
+  if (!CreatePipe(&outRead, &outWrite, &inherited, 0) || !CreatePipe(&errRead, &errWrite, &inherited, 0)) {
+    ADD_FAILURE() << "no pipes";
+    return result;
+  }
+  SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
+  SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = outWrite;
+  startup.hStdError = errWrite;
+  std::wstring command = L"\"" + path + L"\" " + arguments;
+  PROCESS_INFORMATION process{};
+  const bool started = CreateProcessW(path.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                      folder_.c_str(), &startup, &process);
+  // Only the program holds the writing ends now: the pipes end when it does.
+  CloseHandle(outWrite);
+  CloseHandle(errWrite);
+  if (started) {
+    std::thread outReader([&] { Drain(outRead, result.out); });
+    std::thread errReader([&] { Drain(errRead, result.err); });
+    if (WaitForSingleObject(process.hProcess, AppDriver::kPatience) == WAIT_TIMEOUT) {
+      ADD_FAILURE() << Utf8(program + L" " + arguments) << " did not end: it waits for something";
+      TerminateProcess(process.hProcess, 1);
+      WaitForSingleObject(process.hProcess, 5000);
+    }
+    outReader.join();
+    errReader.join();
+    GetExitCodeProcess(process.hProcess, &result.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  } else {
+    ADD_FAILURE() << Utf8(program) << " did not start";
+  }
+  CloseHandle(outRead);
+  CloseHandle(errRead);
+  return result;
 }
 
 std::wstring Story::File(const std::wstring& name) const { return folder_.wstring() + L"\\" + name; }

@@ -38,6 +38,14 @@ extern const StoredTheme kSea;       // "海"
 // TransformTitle of the setting.ini every story starts from.
 extern const wchar_t kStartTitle[];
 
+// What a command of the program printed, each stream's bytes as they came, and how it
+// ended.
+struct CommandOutput {
+  DWORD exitCode = STILL_ACTIVE;
+  std::string out;
+  std::string err;
+};
+
 // The file name box of the file dialogs.
 inline constexpr int kFileNameBox = 1148;
 // Types a path into the file name box of a file dialog and presses Enter; fails when
@@ -63,6 +71,12 @@ class Story : public ::testing::Test {
   // prompt, or how it starts), presses the button `answer` (IDOK, IDCANCEL, IDYES,
   // IDNO) and waits until the box has gone.
   ::testing::AssertionResult AnswerMessageBox(const std::wstring& prompt, int answer, bool wholePrompt = true);
+
+  // Runs the program file `program` ("huebrook.exe" or its console companion
+  // "huebrook.com", copied from beside this test) in the folder with these arguments,
+  // its output and errors through pipes. A command that has not ended within the
+  // driver's patience (a question nobody answers) is a failure.
+  CommandOutput RunCommand(const std::wstring& program, const std::wstring& arguments) const;
 
   std::wstring File(const std::wstring& name) const;
   void Write(const std::wstring& name, const std::string& bytes) const;

@@ -1,8 +1,9 @@
-// What huebrook.exe carries: a 32-bit GUI image that needs nothing but system DLLs,
-// whose manifest turns on visual styles and per-monitor DPI and leaves out the
-// execution level (which would stop Windows from virtualizing its files the way it
-// does the host's), an icon and a version. The shipped 32-bit file is read as data,
-// so a 64-bit build of these tests checks it just as well.
+// What huebrook.exe and its console companion huebrook.com carry: 32-bit images (a GUI
+// one and a console one) that need nothing but system DLLs, whose manifest turns on
+// visual styles and per-monitor DPI and leaves out the execution level (which would stop
+// Windows from virtualizing their files the way it does the host's), an icon and a
+// version. The shipped 32-bit files are read as data, so a 64-bit build of these tests
+// checks them just as well.
 #include "ui/win32/win32.h"
 
 #include <gtest/gtest.h>
@@ -17,19 +18,32 @@
 
 namespace {
 
-std::wstring ExePath() {
+struct ShippedProgram {
+  const wchar_t* fileName;
+  WORD subsystem;
+};
+constexpr ShippedProgram kShippedPrograms[] = {{L"huebrook.exe", IMAGE_SUBSYSTEM_WINDOWS_GUI},
+                                               {L"huebrook.com", IMAGE_SUBSYSTEM_WINDOWS_CUI}};
+
+// A shipped program, copied beside the test.
+std::wstring ProgramPath(const wchar_t* fileName) {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring folder = path;
   folder.resize(folder.find_last_of(L"\\/") + 1);
-  return folder + L"huebrook.exe";
+  return folder + fileName;
 }
 
-class ExeResourcesTest : public ::testing::Test {
+std::string ProgramName(const ::testing::TestParamInfo<ShippedProgram>& info) {
+  return info.param.subsystem == IMAGE_SUBSYSTEM_WINDOWS_GUI ? "exe" : "com";
+}
+
+class ExeResourcesTest : public ::testing::TestWithParam<ShippedProgram> {
  protected:
+  std::wstring ExePath() const { return ProgramPath(GetParam().fileName); }
   void SetUp() override {
     module = LoadLibraryExW(ExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(module, nullptr) << "huebrook.exe is copied beside the test";
+    ASSERT_NE(module, nullptr) << "the program is copied beside the test";
   }
   void TearDown() override {
     if (module) FreeLibrary(module);
@@ -49,7 +63,7 @@ BOOL CALLBACK CountName(HMODULE, LPCWSTR, LPWSTR, LONG_PTR count) {
   return TRUE;
 }
 
-TEST_F(ExeResourcesTest, ManifestHasVisualStylesAndPerMonitorDpiButNoExecutionLevel) {
+TEST_P(ExeResourcesTest, ManifestHasVisualStylesAndPerMonitorDpiButNoExecutionLevel) {
   int manifests = 0;
   EnumResourceNamesW(module, RT_MANIFEST, CountName, reinterpret_cast<LONG_PTR>(&manifests));
   EXPECT_EQ(manifests, 1);  // no second manifest slipped in by the toolchain
@@ -64,7 +78,7 @@ TEST_F(ExeResourcesTest, ManifestHasVisualStylesAndPerMonitorDpiButNoExecutionLe
   EXPECT_EQ(manifest.find("trustInfo"), std::string::npos);
 }
 
-TEST_F(ExeResourcesTest, ManifestIsAcceptedAsAnActivationContext) {
+TEST_P(ExeResourcesTest, ManifestIsAcceptedAsAnActivationContext) {
   // Windows refuses to start a program whose manifest it cannot parse.
   const std::wstring exe = ExePath();
   ACTCTXW context{};
@@ -77,7 +91,7 @@ TEST_F(ExeResourcesTest, ManifestIsAcceptedAsAnActivationContext) {
   ReleaseActCtx(created);
 }
 
-TEST_F(ExeResourcesTest, IconAndVersionArePresent) {
+TEST_P(ExeResourcesTest, IconAndVersionArePresent) {
   EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), RT_GROUP_ICON), nullptr);
   const std::string version = Resource(RT_VERSION, MAKEINTRESOURCEW(VS_VERSION_INFO));
   ASSERT_FALSE(version.empty());
@@ -86,8 +100,8 @@ TEST_F(ExeResourcesTest, IconAndVersionArePresent) {
   EXPECT_NE(text.find(L"0.9.2"), std::wstring::npos);
 }
 
-std::vector<char> ExeBytes() {
-  std::ifstream file(ExePath().c_str(), std::ios::binary);
+std::vector<char> ExeBytes(const wchar_t* fileName) {
+  std::ifstream file(ProgramPath(fileName).c_str(), std::ios::binary);
   return std::vector<char>((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
 }
 
@@ -131,30 +145,35 @@ std::vector<std::string> ImportedDlls(const std::vector<char>& bytes) {
   return names;
 }
 
-TEST(ExeImage, IsA32BitGuiProgram) {
-  const std::vector<char> bytes = ExeBytes();
+using ExeImage = ExeResourcesTest;
+
+TEST_P(ExeImage, IsA32BitProgramOfItsSubsystem) {
+  const std::vector<char> bytes = ExeBytes(GetParam().fileName);
   const IMAGE_NT_HEADERS32* nt = NtHeaders(bytes);
-  ASSERT_NE(nt, nullptr) << "huebrook.exe is a PE image";
+  ASSERT_NE(nt, nullptr) << "a PE image";
   EXPECT_EQ(nt->Signature, IMAGE_NT_SIGNATURE);
   EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
   ASSERT_EQ(nt->OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
-  EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+  EXPECT_EQ(nt->OptionalHeader.Subsystem, GetParam().subsystem);
   // Up to 4 GB of address space on 64-bit Windows instead of 2 GB: a store of a million
   // themes, or a file refused only for its size, leaves room to spare.
   EXPECT_TRUE(nt->FileHeader.Characteristics & IMAGE_FILE_LARGE_ADDRESS_AWARE);
 }
 
-TEST(ExeImage, ImportsOnlySystemDlls) {
+TEST_P(ExeImage, ImportsOnlySystemDlls) {
   // Users drop the one file into the host's folder: a runtime DLL of the compiler
   // (libstdc++, libgcc, winpthread) would be missing there.
   const std::set<std::string> system = {"KERNEL32.DLL", "USER32.DLL",   "GDI32.DLL",    "COMDLG32.DLL",
                                         "COMCTL32.DLL", "ADVAPI32.DLL", "SHELL32.DLL",  "OLE32.DLL",
                                         "OLEAUT32.DLL", "MSVCRT.DLL",   "UXTHEME.DLL",  "OLEACC.DLL",
                                         "SHLWAPI.DLL",  "IMM32.DLL",    "VERSION.DLL"};
-  const std::vector<std::string> imported = ImportedDlls(ExeBytes());
+  const std::vector<std::string> imported = ImportedDlls(ExeBytes(GetParam().fileName));
   ASSERT_FALSE(imported.empty());
   EXPECT_NE(std::find(imported.begin(), imported.end(), "KERNEL32.DLL"), imported.end());
   for (const std::string& dll : imported) EXPECT_TRUE(system.count(dll)) << dll << " is not a system DLL";
 }
+
+INSTANTIATE_TEST_SUITE_P(Shipped, ExeResourcesTest, ::testing::ValuesIn(kShippedPrograms), ProgramName);
+INSTANTIATE_TEST_SUITE_P(Shipped, ExeImage, ::testing::ValuesIn(kShippedPrograms), ProgramName);
 
 }  // namespace
