@@ -8,7 +8,8 @@
 
 #include "app/console.h"
 #include "cli/command_line_texts.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/program_folder.h"
 #include "platform/write_calls.h"
 
 namespace {

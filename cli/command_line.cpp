@@ -40,9 +40,9 @@ const CommandSwitch* CommandOf(std::wstring_view argument) {
 
 CommandLine Wrong(WrongUse why, std::wstring argument) {
   CommandLine line;
-  line.Kind = CommandKind::WrongUse;
-  line.Wrong = why;
-  line.Argument = std::move(argument);
+  line.kind = CommandKind::WrongUse;
+  line.wrong = why;
+  line.argument = std::move(argument);
   return line;
 }
 
@@ -54,8 +54,8 @@ CommandLine ReadCommandLine(const std::vector<std::wstring>& arguments) {
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::wstring& argument = arguments[i];
     if (IsSwitch(argument, L"force")) {
-      if (line.Force) return Wrong(WrongUse::ForceAlone, argument);
-      line.Force = true;
+      if (line.force) return Wrong(WrongUse::ForceAlone, argument);
+      line.force = true;
       continue;
     }
     const CommandSwitch* command = CommandOf(argument);
@@ -64,12 +64,12 @@ CommandLine ReadCommandLine(const std::vector<std::wstring>& arguments) {
     const std::size_t operands = (command->takesName ? 1 : 0) + (command->takesFile ? 1 : 0);
     if (arguments.size() - i - 1 < operands) return Wrong(WrongUse::MissingOperand, argument);
     haveCommand = true;
-    line.Kind = command->kind;
-    if (command->takesName) line.Name = arguments[++i];
-    if (command->takesFile) line.File = arguments[++i];
+    line.kind = command->kind;
+    if (command->takesName) line.name = arguments[++i];
+    if (command->takesFile) line.file = arguments[++i];
   }
   // Nothing but /force asks for nothing; and only a write that could be refused can be forced.
-  if (line.Force && line.Kind != CommandKind::Apply && line.Kind != CommandKind::Export) {
+  if (line.force && line.kind != CommandKind::Apply && line.kind != CommandKind::Export) {
     return Wrong(WrongUse::ForceAlone, L"/force");
   }
   return line;

@@ -17,21 +17,21 @@ enum class CommandKind {
 // Why arguments are no command.
 enum class WrongUse {
   None,
-  UnknownArgument,  // not one of ours (Argument names it)
-  MissingOperand,   // a command without its NAME or FILE (Argument: the command)
-  SecondCommand,    // a command after another one (Argument: the second)
+  UnknownArgument,  // not one of ours (argument names it)
+  MissingOperand,   // a command without its NAME or FILE (argument: the command)
+  SecondCommand,    // a command after another one (argument: the second)
   ForceAlone,       // /force with a command it does nothing for, or twice
 };
 
 struct CommandLine {
-  CommandKind Kind = CommandKind::Window;
-  std::wstring Name;  // /apply, /export: a theme's name exactly as /list prints it
-  std::wstring File;  // /export, /add
+  CommandKind kind = CommandKind::Window;
+  std::wstring name;  // /apply, /export: a theme's name exactly as /list prints it
+  std::wstring file;  // /export, /add
   // /apply: write setting.ini even while the host runs from our folder; /export:
   // replace a FILE that is there.
-  bool Force = false;
-  WrongUse Wrong = WrongUse::None;
-  std::wstring Argument;  // the argument a WrongUse is about
+  bool force = false;
+  WrongUse wrong = WrongUse::None;
+  std::wstring argument;  // the argument a WrongUse is about
 };
 
 // The arguments after the program's own name. Switches are told apart without regard

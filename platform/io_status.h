@@ -63,6 +63,13 @@ class [[nodiscard]] IoStatus {
   PathKind found() const { return found_; }
   // The file's size, for TooLarge.
   std::uint64_t size() const { return size_; }
+  // A file that is there, but that the program does not write over: hidden or a system
+  // file, or in a shape the host reads otherwise than it was written. Unlike a failure
+  // of the system, nothing mends it but the user.
+  bool refused() const {
+    return (trouble_ == FileTrouble::NoPlainFile && found_ == PathKind::HiddenOrSystemFile) ||
+           trouble_ == FileTrouble::Utf16Text || trouble_ == FileTrouble::LoneLineFeeds;
+  }
 
  private:
   explicit IoStatus(FileTrouble trouble) : trouble_(trouble) {}

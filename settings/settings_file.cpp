@@ -6,6 +6,7 @@
 #include "platform/file_snapshot.h"
 #include "platform/files.h"
 #include "platform/program_folder.h"
+#include "platform/running_programs.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -44,6 +45,10 @@ void SetDefaultSettings(SettingsRecord& s) {
   s.ExcludeVowelOnSetParam = false;
   s.NonBatchMode = false;
   s.MultiMove = true;
+}
+
+std::vector<std::wstring> ProgramsRunningFromProgramFolder() {
+  return platform::ProgramsRunningFrom(platform::ProgramFolder());
 }
 
 std::wstring SettingsPath() { return platform::PathInFolder(platform::ProgramFolder(), kSettingsFileName); }

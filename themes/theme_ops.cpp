@@ -22,10 +22,13 @@ bool StoreIntoTheme(ThemeList& list, const SettingsRecord& current, int index) {
 
 bool LoadFromTheme(const ThemeList& list, SettingsRecord& current, int index) {
   if (!IsThemeIndex(list, index)) return false;
-  const Theme& theme = list[static_cast<std::size_t>(index)];
+  TakeThemeValues(current, list[static_cast<std::size_t>(index)]);
+  return true;
+}
+
+void TakeThemeValues(SettingsRecord& current, const Theme& theme) {
   current.Colors = theme.Colors;
   current.TransformTitle = theme.TransformTitle;
-  return true;
 }
 
 bool ApplyColorField(SettingsRecord& current, int slot, std::wstring_view fieldText) {

@@ -16,6 +16,8 @@ bool StoreIntoTheme(ThemeList& list, const SettingsRecord& current, int index);
 // Theme `index` -> current colours and TransformTitle. True when they were taken (the
 // fields then have new values to show).
 bool LoadFromTheme(const ThemeList& list, SettingsRecord& current, int index);
+// The same from a theme at hand.
+void TakeThemeValues(SettingsRecord& current, const Theme& theme);
 
 // Used by the colour chooser: the field's text becomes the slot's colour as it
 // stands, without lifting (the chooser lifted it). True when stored.

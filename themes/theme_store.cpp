@@ -116,6 +116,16 @@ platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current
   return read.status;
 }
 
+StoreSinceRead LookAtStoreSinceRead(const std::wstring& path, const platform::FileFingerprint& asRead) {
+  // Only its fingerprint is wanted: the bytes pass by without a copy of the whole store.
+  const platform::FileSnapshot onDisk = platform::ReadSnapshotInPieces(path, [](std::string_view) {});
+  StoreSinceRead since;
+  since.status = onDisk.status;
+  // Gone since it was read costs nothing to write again.
+  since.changed = onDisk.HasBytes() && onDisk.Fingerprint() != asRead;
+  return since;
+}
+
 std::vector<std::wstring_view> ThemeNames(const ThemeList& list) {
   std::vector<std::wstring_view> names;
   names.reserve(list.size());

@@ -52,6 +52,16 @@ ThemeList ListWithCurrentSettings(const SettingsRecord& current, std::vector<The
 platform::IoStatus LoadThemeStore(ThemeList& list, const SettingsRecord& current, std::wstring_view currentSettingsName,
                                   const std::optional<std::wstring>& path = std::nullopt);
 
+// The store on disk since it was read as `asRead`, before it is written again. status
+// not ok: something there cannot be read now, and is not written over either.
+// changed: another program (a second Huebrook, a sync tool) wrote it meanwhile; a store
+// that is gone has not changed in this sense.
+struct StoreSinceRead {
+  platform::IoStatus status;
+  bool changed = false;
+};
+StoreSinceRead LookAtStoreSinceRead(const std::wstring& path, const platform::FileFingerprint& asRead);
+
 // The names of the list's entries, in order, as the list box shows them.
 std::vector<std::wstring_view> ThemeNames(const ThemeList& list);
 

@@ -2,16 +2,10 @@
 
 #include <utility>
 
-#include "platform/program_folder.h"
-#include "platform/running_programs.h"
 #include "themes/color_text.h"
 #include "themes/theme_ops.h"
 #include "themes/theme_store.h"
 #include "ui/preview.h"
-
-std::vector<std::wstring> ProgramsRunningFromProgramFolder() {
-  return platform::ProgramsRunningFrom(platform::ProgramFolder());
-}
 
 Form1::Form1(SettingsRecord& settings, Form1View& view, ProgramsRunningBeside runningBeside)
     : settings_(settings),

@@ -40,6 +40,7 @@
 
 #include "platform/file_snapshot.h"
 #include "platform/io_status.h"
+#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "themes/theme.h"
 #include "themes/theme_store.h"
@@ -61,11 +62,6 @@ struct Form1State {
   // The current colours or TransformTitle hold changes stored in no theme.
   bool SettingsChanged = false;
 };
-
-// The file names of the other programs that run from the program's folder: the host
-// editor among them rewrites setting.ini when it exits.
-using ProgramsRunningBeside = std::function<std::vector<std::wstring>()>;
-std::vector<std::wstring> ProgramsRunningFromProgramFolder();
 
 class Form1 : public Form1Events {
  public:

@@ -94,14 +94,14 @@ bool Form1::HostLetsUsWriteSettings() {
 }
 
 Form1::StoreAtClose Form1::DecideStoreWrite() {
-  const platform::FileSnapshot onDisk = platform::TakeSnapshot(ThemeStorePath());
+  const StoreSinceRead onDisk = LookAtStoreSinceRead(ThemeStorePath(), storeAsRead_);
   // Something there that cannot be read now is not written over either.
   if (!onDisk.status.ok()) {
     return CloseGoesOnAfter(kThemeStoreFileName, onDisk.status) ? StoreAtClose::Skip : StoreAtClose::KeepOpen;
   }
-  // Gone since start-up costs nothing to write again; changed by another program (a
-  // second Huebrook, a sync tool) is not replaced without asking.
-  if (!onDisk.HasBytes() || onDisk.Fingerprint() == storeAsRead_) return StoreAtClose::Write;
+  // Changed by another program (a second Huebrook, a sync tool) is not replaced
+  // without asking.
+  if (!onDisk.changed) return StoreAtClose::Write;
   const MsgBoxAnswer answer = view_.MsgBox(StoreChangedQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
   if (answer == MsgBoxAnswer::Yes) return StoreAtClose::Write;
   if (answer == MsgBoxAnswer::No) return StoreAtClose::Skip;

@@ -66,6 +66,8 @@ const wchar_t* NoThemeInFileReason(Language language);
 
 // The file names of running programs, in a line of text.
 std::wstring ProgramNames(const std::vector<std::wstring>& programs, Language language);
+// Program file names as one text: "a.exe、b.exe" or "a.exe, b.exe".
+std::wstring ProgramNames(const std::vector<std::wstring>& programs, Language language);
 // Before setting.ini is written while these programs from our folder run (the host
 // editor): Yes writes anyway, No goes back to the window.
 std::wstring HostRunningQuestion(const std::vector<std::wstring>& programs, Language language);

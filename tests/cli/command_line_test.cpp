@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "cli/command_line.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/program_folder.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -43,11 +45,11 @@ TEST(CommandLine, ArgumentsAskForTheirCommandWithOperandsTakenAsTheyAre) {
   for (const auto& c : cases) {
     SCOPED_TRACE(Trace(c.arguments));
     const CommandLine line = ReadCommandLine(c.arguments);
-    EXPECT_EQ(line.Kind, c.kind);
-    EXPECT_EQ(line.Name, c.name);
-    EXPECT_EQ(line.File, c.file);
-    EXPECT_EQ(line.Force, c.force);
-    EXPECT_EQ(line.Wrong, WrongUse::None);
+    EXPECT_EQ(line.kind, c.kind);
+    EXPECT_EQ(line.name, c.name);
+    EXPECT_EQ(line.file, c.file);
+    EXPECT_EQ(line.force, c.force);
+    EXPECT_EQ(line.wrong, WrongUse::None);
   }
 }
 
@@ -78,9 +80,9 @@ TEST(CommandLine, WrongArgumentsAreNamedAndAskForNothing) {
   for (const auto& c : cases) {
     SCOPED_TRACE(Trace(c.arguments));
     const CommandLine line = ReadCommandLine(c.arguments);
-    EXPECT_EQ(line.Kind, CommandKind::WrongUse);
-    EXPECT_EQ(line.Wrong, c.why);
-    EXPECT_EQ(line.Argument, c.argument);
+    EXPECT_EQ(line.kind, CommandKind::WrongUse);
+    EXPECT_EQ(line.wrong, c.why);
+    EXPECT_EQ(line.argument, c.argument);
   }
 }
 

@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/program_folder.h"
 #include "platform/text_file.h"
+#include "platform/utf8.h"
 #include "tests/settings/settings_folder.h"
 #include "tests/ui/japanese_check.h"
 #include "themes/theme_store.h"
@@ -221,7 +223,7 @@ TEST_F(CommandRun, ApplyKeepsWhatTheHostWroteWhileWeLookedAndForceWritesWhileItR
 
 TEST_F(CommandRun, ExportWritesTheThemeAloneAndReplacesAFileOnlyWhenForced) {
   const std::wstring out = File(L"書き出し.txt");
-  const auto exported = [&] { return ReadThemeFile(out).Themes; };
+  const auto exported = [&] { return ReadThemeFile(out).themes; };
 
   ASSERT_EQ(Run({L"/export", L"夜空", out}), ExitCode::Done);
   EXPECT_EQ(exported(), std::vector<Theme>{kSky});
@@ -240,7 +242,7 @@ TEST_F(CommandRun, AddAppendsTheSectionsThatSetValuesAndListPrintsThemAll) {
 
   ASSERT_EQ(Run({L"/list"}), ExitCode::Done);
   EXPECT_EQ(console_.out, L"Night\n夜空\n海\nDawn\n");
-  const std::vector<Theme> stored = ReadThemeFile(File(kThemeStoreFileName)).Themes;
+  const std::vector<Theme> stored = ReadThemeFile(File(kThemeStoreFileName)).themes;
   ASSERT_EQ(stored.size(), 4u);
   EXPECT_EQ(stored[0], kNight);
   EXPECT_EQ(stored[1], kSky);
