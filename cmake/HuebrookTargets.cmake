@@ -43,6 +43,11 @@ endif()
 if(WIN32 AND NOT MSVC)
   # The exe and the test binaries must need nothing but system DLLs.
   add_link_options(-static -static-libgcc -static-libstdc++)
+  # A release is made again from its commit, anywhere and at any time, to the same
+  # bytes: the linker leaves the time out of the image's headers, and the source and
+  # build folders are named relatively wherever the compiler keeps a file's name.
+  add_link_options(-Wl,--no-insert-timestamp)
+  add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/= -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
 endif()
 
 # GoogleTest: natively the installed package; for Windows, built from Debian's sources.

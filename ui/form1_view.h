@@ -7,13 +7,16 @@
 #include <string_view>
 #include <vector>
 
+#include "huebrook_version.h"
 #include "settings/color_slots.h"
 #include "ui/form1_events.h"
 #include "ui/layout.h"
 #include "ui/preview_surface.h"
 #include "ui/texts.h"
 
-inline constexpr wchar_t kProgramTitle[] = L"Huebrook Ver0.9.2α";
+// The number comes from the project's version, as the exe's version resource does; the
+// α says the program is still being tried out.
+inline constexpr wchar_t kProgramTitle[] = L"Huebrook Ver" HUEBROOK_VERSION_TEXT L"α";
 
 // A message box's style: one button set, plus the exclamation icon when wanted
 // (YesNoCancel | Exclamation is the system's 51). The numbers are the system's own.

@@ -16,9 +16,11 @@ std::wstring ThisProgramFolder() {
   return folder.substr(0, folder.find_last_of(L'\\'));
 }
 
-AppDriver::AppDriver(const std::wstring& folder) {
+AppDriver::AppDriver(const std::wstring& folder, Program program) {
   const std::wstring exe = folder + L"\\huebrook.exe";
-  CopyFileW((ThisProgramFolder() + L"\\huebrook.exe").c_str(), exe.c_str(), FALSE);
+  if (program == Program::BesideTheTest) {
+    CopyFileW((ThisProgramFolder() + L"\\huebrook.exe").c_str(), exe.c_str(), FALSE);
+  }
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   std::wstring command = L"\"" + exe + L"\"";

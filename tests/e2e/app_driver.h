@@ -16,8 +16,13 @@ class AppDriver {
   // machine busy with other things beside it.
   static constexpr DWORD kPatience = 30000;
 
-  // Copies the program (found beside this test binary) into `folder` and starts it there.
-  explicit AppDriver(const std::wstring& folder);
+  // Where the huebrook.exe that runs comes from.
+  enum class Program {
+    BesideTheTest,  // the one beside this test binary, copied into the folder first
+    InTheFolder,    // the one already in the folder (unpacked from the release package)
+  };
+  // Starts huebrook.exe in `folder`.
+  explicit AppDriver(const std::wstring& folder, Program program = Program::BesideTheTest);
   ~AppDriver();
   AppDriver(const AppDriver&) = delete;
   AppDriver& operator=(const AppDriver&) = delete;

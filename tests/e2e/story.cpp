@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "platform/code_page.h"
+#include "ui/form1_view.h"
 #include "tests/e2e/screen_capture.h"
 
 namespace fs = std::filesystem;
@@ -143,7 +144,7 @@ void Story::LaunchProgram() { app_ = std::make_unique<AppDriver>(folder_.wstring
   const std::wstring shown = AppDriver::MessageText(box);
   const HWND button = GetDlgItem(box, answer);
   const bool matches = wholePrompt ? shown == prompt : shown.starts_with(prompt);
-  if (caption != L"Huebrook Ver0.9.2α" || !matches || button == nullptr) {
+  if (caption != kProgramTitle || !matches || button == nullptr) {
     return ::testing::AssertionFailure() << "message box " << Utf8(caption) << ": " << Utf8(shown) << (button ? "" : " (without that button)");
   }
   AppDriver::Press(button);

@@ -16,6 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "huebrook_version.h"
+#include "ui/form1_view.h"
+
 namespace {
 
 struct ShippedProgram {
@@ -93,11 +96,27 @@ TEST_P(ExeResourcesTest, ManifestIsAcceptedAsAnActivationContext) {
 
 TEST_P(ExeResourcesTest, IconAndVersionArePresent) {
   EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), RT_GROUP_ICON), nullptr);
-  const std::string version = Resource(RT_VERSION, MAKEINTRESOURCEW(VS_VERSION_INFO));
-  ASSERT_FALSE(version.empty());
-  const std::wstring text(reinterpret_cast<const wchar_t*>(version.data()), version.size() / 2);
-  EXPECT_NE(text.find(L"Huebrook"), std::wstring::npos);
-  EXPECT_NE(text.find(L"0.9.2"), std::wstring::npos);
+  const std::wstring exe = ExePath();
+  std::vector<char> info(GetFileVersionInfoSizeW(exe.c_str(), nullptr));
+  ASSERT_FALSE(info.empty());
+  ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+  // The version Explorer shows in the file's properties is the one in the title bar
+  // and in the release package's name: all come from the project's one version.
+  for (const wchar_t* name : {L"FileVersion", L"ProductVersion"}) {
+    SCOPED_TRACE(::testing::PrintToString(std::wstring(name)));
+    const std::wstring query = std::wstring(L"\\StringFileInfo\\041104B0\\") + name;
+    wchar_t* value = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), query.c_str(), reinterpret_cast<void**>(&value), &length));
+    const std::wstring shown(value, wcsnlen(value, length));
+    EXPECT_EQ(shown, L"" HUEBROOK_VERSION_TEXT);
+    EXPECT_TRUE(std::wstring_view(kProgramTitle).starts_with(L"Huebrook Ver" + shown)) << "the title says otherwise";
+  }
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+  EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(HUEBROOK_VERSION_MAJOR << 16 | HUEBROOK_VERSION_MINOR));
+  EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(HUEBROOK_VERSION_PATCH << 16));
 }
 
 std::vector<char> ExeBytes(const wchar_t* fileName) {

@@ -27,7 +27,7 @@ TEST_F(Form1WindowTest, FixedFrameWithCloseBoxOnlyAndTheProgramTitle) {
   EXPECT_FALSE(style & WS_THICKFRAME);
   EXPECT_FALSE(style & WS_MINIMIZEBOX);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
-  EXPECT_EQ(TextOf(window.Handle()), L"Huebrook Ver0.9.2α");
+  EXPECT_EQ(TextOf(window.Handle()), kProgramTitle);
   EXPECT_NE(GetMenu(window.Handle()), nullptr);
 }
 
