@@ -16,14 +16,13 @@ constexpr std::array<LabelAndField, 2> kLabelledFields = {{
     {ControlName::Label2, ControlName::txtTransformTitle},
 }};
 
-// The slot's caption as a screen reader says it: whole, also where the label shortens it.
+}  // namespace
+
 const wchar_t* SlotCaption(int slot, Language language) {
   const ColorSlotInfo& info = kColorSlots[static_cast<std::size_t>(slot)];
   if (language == Language::Japanese) return info.caption;
   return info.englishSpokenCaption ? info.englishSpokenCaption : info.englishCaption;
 }
-
-}  // namespace
 
 const ControlSpec* FieldNamedBy(std::span<const ControlSpec> controls, const ControlSpec& label) {
   for (const LabelAndField& pair : kLabelledFields) {

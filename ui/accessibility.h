@@ -33,3 +33,7 @@ std::optional<AccessibleText> AnnotationFor(const ControlSpec& spec, Language la
 // What a screen reader calls the control: the name given to it, else the caption of
 // the label that names it, else its own caption.
 std::wstring SpokenName(std::span<const ControlSpec> controls, const ControlSpec& spec, Language language);
+
+// Colour slot `slot`'s caption whole, as a screen reader says it (and the Edit menu
+// names a colour's step), also where its label shortens it.
+const wchar_t* SlotCaption(int slot, Language language);

@@ -35,11 +35,16 @@ void Form1::SetThemeListChanged() {
 void Form1::RedrawPreview() { ::RedrawPreview(view_.Preview(), settings_.Colors, InterfaceLanguage()); }
 
 void Form1::ReplaceThemeList(std::vector<Theme> themes) {
-  themeList_ = ListWithCurrentSettings(settings_, std::move(themes), CurrentSettingsName(InterfaceLanguage()));
+  ThemeList replaced = ListWithCurrentSettings(settings_, std::move(themes), CurrentSettingsName(InterfaceLanguage()));
+  replaced.swap(themeList_);
+  RecordListEdit(ThemeListEdit::Replaced(std::move(replaced)));
   view_.ListReplaceAll(ThemeNames(themeList_));
+  shownSelection_ = -1;
 }
 
 void Form1::StoreCurrentInto(int index) {
+  if (index < 0 || index >= static_cast<int>(themeList_.size())) return;
+  RecordListEdit(ThemeListEdit::Changed(index, themeList_[static_cast<std::size_t>(index)]));
   if (StoreIntoTheme(themeList_, settings_, index)) SetThemeListChanged();
 }
 
@@ -58,6 +63,7 @@ void Form1::SelectQuietly(int index) {
   state_.ListClickSuppressed = true;
   view_.SetListIndex(index);
   state_.ListClickSuppressed = false;
+  shownSelection_ = index;
 }
 
 int Form1::AppendTheme(const std::wstring& name) {
@@ -65,8 +71,57 @@ int Form1::AppendTheme(const std::wstring& name) {
   const int n = view_.ListCount() - 1;
   themeList_.resize(static_cast<std::size_t>(n) + 1);
   themeList_[static_cast<std::size_t>(n)].Name = name;
-  StoreCurrentInto(n);
+  RecordListEdit(ThemeListEdit::Inserted(n, 1));
+  if (StoreIntoTheme(themeList_, settings_, n)) SetThemeListChanged();
   return n;
+}
+
+// --- Steps of the history ------------------------------------------------------------
+
+Form1::UndoableStep::UndoableStep(Form1& form) : form_(form), outermost_(!form.recording_) {
+  if (!outermost_) return;
+  form_.recording_.emplace();
+  form_.recording_->before = form_.CurrentWindowState();
+}
+
+Form1::UndoableStep::~UndoableStep() {
+  if (!outermost_) return;
+  UndoStep step = std::move(*form_.recording_);
+  form_.recording_.reset();
+  // A step the user would see in the Edit menu: named, or one that changed the list
+  // (whose changes must be there to be taken back before any earlier step).
+  if (step.name.empty() && step.edits.empty()) return;
+  step.after = form_.CurrentWindowState();
+  form_.history_.Push(std::move(step));
+}
+
+void Form1::NameStep(std::wstring name) {
+  if (recording_) recording_->name = std::move(name);
+}
+
+void Form1::RecordListEdit(ThemeListEdit edit) {
+  if (recording_) {
+    recording_->edits.push_back(std::move(edit));
+    return;
+  }
+  // A change of the list that no step holds: the steps before it could no longer be
+  // taken back onto the list as it is now.
+  history_.Clear();
+}
+
+WindowState Form1::CurrentWindowState() {
+  return {settings_.Colors,        settings_.TransformTitle, state_.CurrentThemeIndex,
+          view_.ListIndex(),       state_.SettingsChanged,   state_.ThemeListChanged};
+}
+
+void Form1::RecordTitleTyping(const WindowState& before) {
+  if (recording_) return;  // part of the step being made
+  if (UndoStep* typing = history_.OpenTitleTyping()) {
+    typing->after = CurrentWindowState();
+    return;
+  }
+  UndoStep step{TitleStepName(InterfaceLanguage()), before, CurrentWindowState(), {}, true};
+  history_.Push(std::move(step));
 }
 
 std::optional<std::wstring> Form1::AskName(const std::wstring& proposal, const wchar_t* caption) {

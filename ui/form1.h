@@ -43,11 +43,13 @@
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "themes/theme.h"
+#include "themes/theme_list_edit.h"
 #include "themes/theme_store.h"
 #include "ui/form1_events.h"
 #include "ui/form1_texts.h"
 #include "ui/form1_view.h"
 #include "ui/input_box_dialog.h"
+#include "ui/undo_history.h"
 
 // The window state the handlers share.
 struct Form1State {
@@ -89,10 +91,15 @@ class Form1 : public Form1Events {
   void mnColor_Click() override;
   void mnExportTheme_Click() override;
   void mnAddThemes_Click() override;
+  void mnEdit_Click() override;
+  void mnUndo_Click() override;
+  void mnRedo_Click() override;
+  bool txtColors_HoldsTyping(int index) override;
   void Form_FilesDropped(const std::vector<std::wstring>& paths) override;
 
   const Form1State& State() const { return state_; }
   const ::ThemeList& Themes() const { return themeList_; }
+  const UndoHistory& History() const { return history_; }
 
  private:
   // The fields show the current colours and TransformTitle.
@@ -122,7 +129,11 @@ class Form1 : public Form1Events {
   // question.
   class CommandScope {
    public:
-    explicit CommandScope(Form1& form) : form_(form) { ++form_.commandDepth_; }
+    explicit CommandScope(Form1& form) : form_(form) {
+      ++form_.commandDepth_;
+      // Keystrokes in the title after a command are a step of their own.
+      form_.history_.CloseTitleTyping();
+    }
     ~CommandScope();
     CommandScope(const CommandScope&) = delete;
     CommandScope& operator=(const CommandScope&) = delete;
@@ -132,6 +143,33 @@ class Form1 : public Form1Events {
   };
   bool DropsWaiting() const { return !dropsWaiting_.empty(); }
   void AddDroppedFiles(const std::vector<std::wstring>& paths);
+
+  // A change the user can take back: made inside one of these, it becomes one step of
+  // the history when it is named (or changed the list). Made inside another one, it is
+  // part of that one's step (File > load's switch to the current settings, say).
+  class UndoableStep {
+   public:
+    explicit UndoableStep(Form1& form);
+    ~UndoableStep();
+    UndoableStep(const UndoableStep&) = delete;
+    UndoableStep& operator=(const UndoableStep&) = delete;
+    // Not part of another command's step.
+    bool Outermost() const { return outermost_; }
+
+   private:
+    Form1& form_;
+    bool outermost_;
+  };
+  // The name Edit > Undo shows for the step being made.
+  void NameStep(std::wstring name);
+  // A change of the theme list, for the step being made.
+  void RecordListEdit(ThemeListEdit edit);
+  WindowState CurrentWindowState();
+  // Takes the edits of a step back (or does them again), the list box following.
+  void ToggleListEdit(ThemeListEdit& edit);
+  void ShowWindowState(const WindowState& shown);
+  // TransformTitle typed: one step for the keystrokes typed one after another.
+  void RecordTitleTyping(const WindowState& before);
 
   void SelectQuietly(int index);
   // Adds a list entry and a theme of that name holding the current values; the new index.
@@ -216,5 +254,11 @@ class Form1 : public Form1Events {
   std::vector<std::wstring> dropsWaiting_;
   // Set while the waiting drops are being added.
   bool addingWaitingDrops_ = false;
+  // What Edit > Undo and Redo take back and do again, and the step being made.
+  UndoHistory history_;
+  std::optional<UndoStep> recording_;
+  // The selection of List1 as the logic last set or took it: a click has moved it
+  // already when List1_Click comes.
+  int shownSelection_ = -1;
   ProgramsRunningBeside runningBeside_;
 };

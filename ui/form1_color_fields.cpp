@@ -15,6 +15,12 @@ void Form1::txtColors_Change(int index) {
 
 void Form1::txtColors_LostFocus(int index) {
   if (!state_.ColorFieldEdited) return;
+  // A colour taken is a step of its own; one read again unchanged is none.
+  const UndoableStep step(*this);
+  if (index >= 0 && index < kColorSlotCount &&
+      LiftColor(TextToColor(view_.ColorFieldText(index))) != settings_.Colors[index]) {
+    NameStep(ColorStepName(index, InterfaceLanguage()));
+  }
   if (const std::optional<Color> value = CommitColorField(settings_, index, view_.ColorFieldText(index))) {
     WriteColorField(index, ColorToText(*value));
   }
@@ -30,6 +36,8 @@ void Form1::cmdBrows_Click(int index) {
   const Color initial = TextToColor(view_.ColorFieldText(index));
   const std::optional<Color> chosen = view_.ChooseColor(initial, ColorChooserFlags::RGBInit | ColorChooserFlags::FullOpen);
   if (!chosen || *chosen == initial) return;
+  const UndoableStep step(*this);
+  NameStep(ColorStepName(index, InterfaceLanguage()));
   WriteColorField(index, ColorToText(LiftColor(*chosen)));
   if (ApplyColorField(settings_, index, view_.ColorFieldText(index))) RedrawPreview();
   state_.SettingsChanged = true;
@@ -38,6 +46,10 @@ void Form1::cmdBrows_Click(int index) {
 void Form1::txtTransformTitle_Change() {
   const std::wstring text = view_.TransformTitleText();
   if (text == settings_.TransformTitle) return;
+  const WindowState before = CurrentWindowState();
   settings_.TransformTitle = text;
   state_.SettingsChanged = true;
+  RecordTitleTyping(before);
 }
+
+bool Form1::txtColors_HoldsTyping(int index) { return typedColorField_ == index; }

@@ -25,16 +25,21 @@ void Form1::Form_FilesDropped(const std::vector<std::wstring>& paths) {
   // Every file that can be added is; the others are named together afterwards.
   std::vector<UnreadFile> refused;
   bool added = false;
-  for (const std::wstring& path : paths) {
-    ThemeFileRead read = ReadThemeFileToAdd(path);
-    if (!read.status.ok()) {
-      refused.push_back({path, FailureReason(read.status, InterfaceLanguage())});
-    } else if (read.themes.empty()) {
-      refused.push_back({path, NoThemeInFileReason(InterfaceLanguage())});
-    } else {
-      AppendThemes(std::move(read.themes));
-      added = true;
+  {
+    // The themes of every file of one drop are one step.
+    const UndoableStep step(*this);
+    for (const std::wstring& path : paths) {
+      ThemeFileRead read = ReadThemeFileToAdd(path);
+      if (!read.status.ok()) {
+        refused.push_back({path, FailureReason(read.status, InterfaceLanguage())});
+      } else if (read.themes.empty()) {
+        refused.push_back({path, NoThemeInFileReason(InterfaceLanguage())});
+      } else {
+        AppendThemes(std::move(read.themes));
+        added = true;
+      }
     }
+    if (added) NameStep(DroppedThemesStepName(InterfaceLanguage()));
   }
   if (!refused.empty()) {
     view_.MsgBox(DroppedFilesRefusedMessage(refused, added, InterfaceLanguage()),
@@ -43,6 +48,7 @@ void Form1::Form_FilesDropped(const std::vector<std::wstring>& paths) {
 }
 
 void Form1::AppendThemes(std::vector<Theme> themes) {
+  RecordListEdit(ThemeListEdit::Inserted(static_cast<int>(themeList_.size()), static_cast<int>(themes.size())));
   // Equal names are kept as they are: the list allows them, and the user can rename.
   // The list box takes them all in one call, held from redrawing, as at start-up.
   std::vector<std::wstring_view> names;

@@ -41,6 +41,13 @@ class Form1Events {
   virtual void mnColor_Click() = 0;
   virtual void mnExportTheme_Click() = 0;
   virtual void mnAddThemes_Click() = 0;
+  // The Edit menu drops down: its items are named and enabled for the moment.
+  virtual void mnEdit_Click() = 0;
+  virtual void mnUndo_Click() = 0;
+  virtual void mnRedo_Click() = 0;
+  // Whether colour field `index` holds typing that no focus change has taken yet: the
+  // undo key then belongs to the field itself, and the program's undo elsewhere.
+  virtual bool txtColors_HoldsTyping(int index) = 0;
   // Files dropped onto the main window, as full paths.
   virtual void Form_FilesDropped(const std::vector<std::wstring>& paths) = 0;
 

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<MenuCommand, MenuHandler>, 10> kMenuHandlers = {{
+constexpr std::array<std::pair<MenuCommand, MenuHandler>, 12> kMenuHandlers = {{
     {MenuCommand::mnOpen, &Form1Events::mnOpen_Click},
     {MenuCommand::mnSave, &Form1Events::mnSave_Click},
     {MenuCommand::mnQuit, &Form1Events::mnQuit_Click},
@@ -16,6 +16,14 @@ constexpr std::array<std::pair<MenuCommand, MenuHandler>, 10> kMenuHandlers = {{
     {MenuCommand::mnInit, &Form1Events::mnInit_Click},
     {MenuCommand::mnExportTheme, &Form1Events::mnExportTheme_Click},
     {MenuCommand::mnAddThemes, &Form1Events::mnAddThemes_Click},
+    {MenuCommand::mnUndo, &Form1Events::mnUndo_Click},
+    {MenuCommand::mnRedo, &Form1Events::mnRedo_Click},
+}};
+
+// The menus that tell the logic when they drop down, so it can grey or name their items.
+constexpr std::array<std::pair<std::wstring_view, MenuHandler>, 2> kDropDownHandlers = {{
+    {L"mnColor", &Form1Events::mnColor_Click},
+    {L"mnEdit", &Form1Events::mnEdit_Click},
 }};
 
 }  // namespace
@@ -42,11 +50,19 @@ std::vector<MenuHandler> MenuItemHandlers() {
   return handlers;
 }
 
-bool IsThemeMenuItem(MenuCommand command) {
-  bool inThemeMenu = false;
-  for (const MenuSpec& item : Form1Menus()) {
-    if (item.level == 0) inThemeMenu = std::wstring_view(item.name) == L"mnColor";
-    if (inThemeMenu && item.command == command && command != MenuCommand::None) return true;
+MenuHandler DropDownHandlerOf(std::wstring_view menuName) {
+  for (const auto& [name, handler] : kDropDownHandlers) {
+    if (name == menuName) return handler;
   }
-  return false;
+  return nullptr;
+}
+
+MenuHandler DropDownBefore(MenuCommand command) {
+  if (command == MenuCommand::None) return nullptr;
+  std::wstring_view menu;
+  for (const MenuSpec& item : Form1Menus()) {
+    if (item.level == 0) menu = item.name;
+    if (item.command == command) return DropDownHandlerOf(menu);
+  }
+  return nullptr;
 }

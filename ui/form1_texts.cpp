@@ -6,6 +6,7 @@
 #include "settings/settings_file.h"
 #include "themes/theme.h"
 #include "themes/theme_store.h"
+#include "ui/accessibility.h"
 
 namespace {
 
@@ -66,6 +67,56 @@ const wchar_t* CurrentSettingsCopyName(Language language) {
 
 std::wstring CopyName(const std::wstring& themeName, Language language) {
   return Fill({L"{1}の複製", L"Copy of {1}"}, language, {themeName});
+}
+
+std::wstring UndoItemCaption(const std::wstring* step, Language language) {
+  if (!step) return Phrase(L"元に戻す(&U)\tCtrl+Z", L"&Undo\tCtrl+Z").In(language);
+  return Fill({L"元に戻す: {1}(&U)\tCtrl+Z", L"&Undo {1}\tCtrl+Z"}, language, {*step});
+}
+
+std::wstring RedoItemCaption(const std::wstring* step, Language language) {
+  if (!step) return Phrase(L"やり直し(&R)\tCtrl+Y", L"&Redo\tCtrl+Y").In(language);
+  return Fill({L"やり直し: {1}(&R)\tCtrl+Y", L"&Redo {1}\tCtrl+Y"}, language, {*step});
+}
+
+std::wstring ColorStepName(int slot, Language language) {
+  return Fill({L"色「{1}」", L"Color \"{1}\""}, language, {SlotCaption(slot, language)});
+}
+
+const wchar_t* TitleStepName(Language language) { return Phrase(L"タイトル変更", L"Title Change").In(language); }
+
+const wchar_t* StandardColorsStepName(Language language) {
+  return Phrase(L"標準配色", L"Standard Colors").In(language);
+}
+
+std::wstring NewThemeStepName(const std::wstring& themeName, Language language) {
+  return Fill({L"新規作成「{1}」", L"New Theme \"{1}\""}, language, {themeName});
+}
+
+std::wstring DuplicateStepName(const std::wstring& themeName, Language language) {
+  return Fill({L"複製「{1}」", L"Duplicate \"{1}\""}, language, {themeName});
+}
+
+std::wstring RenameStepName(const std::wstring& themeName, Language language) {
+  return Fill({L"名前の変更「{1}」", L"Rename \"{1}\""}, language, {themeName});
+}
+
+std::wstring DeleteStepName(const std::wstring& themeName, Language language) {
+  return Fill({L"削除「{1}」", L"Delete \"{1}\""}, language, {themeName});
+}
+
+std::wstring SaveIntoThemeStepName(const std::wstring& themeName, Language language) {
+  return Fill({L"「{1}」に保存", L"Save to \"{1}\""}, language, {themeName});
+}
+
+const wchar_t* AddThemesStepName(Language language) { return Phrase(L"テーマの追加", L"Add Themes").In(language); }
+
+const wchar_t* DroppedThemesStepName(Language language) {
+  return Phrase(L"ドロップしたテーマ", L"Dropped Themes").In(language);
+}
+
+std::wstring LoadStepName(const std::wstring& fileName, Language language) {
+  return Fill({L"読み込み「{1}」", L"Load \"{1}\""}, language, {fileName});
 }
 
 const wchar_t* ThemeFileFilter(Language language) {

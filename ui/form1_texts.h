@@ -30,6 +30,24 @@ const wchar_t* CurrentSettingsCopyName(Language language);
 // name + "の複製"
 std::wstring CopyName(const std::wstring& themeName, Language language);
 
+// The Edit menu's items: the step they would take back or do again (nullptr: none, and
+// the item is greyed), with the access key and the shortcut.
+std::wstring UndoItemCaption(const std::wstring* step, Language language);
+std::wstring RedoItemCaption(const std::wstring* step, Language language);
+// The steps, as those items name them.
+std::wstring ColorStepName(int slot, Language language);
+const wchar_t* TitleStepName(Language language);
+const wchar_t* StandardColorsStepName(Language language);
+std::wstring NewThemeStepName(const std::wstring& themeName, Language language);
+std::wstring DuplicateStepName(const std::wstring& themeName, Language language);
+std::wstring RenameStepName(const std::wstring& themeName, Language language);
+std::wstring DeleteStepName(const std::wstring& themeName, Language language);
+// Edits stored into a theme (by a switch, a duplicate, a new theme or an export).
+std::wstring SaveIntoThemeStepName(const std::wstring& themeName, Language language);
+const wchar_t* AddThemesStepName(Language language);
+const wchar_t* DroppedThemesStepName(Language language);
+std::wstring LoadStepName(const std::wstring& fileName, Language language);
+
 // The theme file dialogs.
 const wchar_t* ThemeFileFilter(Language language);
 

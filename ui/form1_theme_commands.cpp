@@ -8,6 +8,9 @@ void Form1::List1_Click() {
   if (state_.ListClickSuppressed) return;
   const int selected = view_.ListIndex();
   if (selected < 0) return;
+  // The list box has moved its selection already: the step starts from where it was.
+  const UndoableStep step(*this);
+  if (step.Outermost()) recording_->before.selection = shownSelection_;
 
   if (state_.SettingsChanged) {
     const MsgBoxAnswer answer =
@@ -19,12 +22,14 @@ void Form1::List1_Click() {
         const std::optional<std::wstring> name =
             AskName(NewThemeProposal(view_.ListCount(), InterfaceLanguage()), NewThemeCaption(InterfaceLanguage()));
         if (name) {
+          NameStep(NewThemeStepName(*name, InterfaceLanguage()));
           state_.CurrentThemeIndex = selected;
           AppendTheme(*name);
           state_.SettingsChanged = false;
           SelectQuietly(state_.CurrentThemeIndex);
         }
       } else {
+        NameStep(SaveIntoThemeStepName(view_.ListItem(state_.CurrentThemeIndex), InterfaceLanguage()));
         StoreCurrentInto(state_.CurrentThemeIndex);
       }
     } else if (answer != MsgBoxAnswer::No) {
@@ -38,6 +43,7 @@ void Form1::List1_Click() {
   LoadCurrentFrom(selected);
   RedrawPreview();
   state_.SettingsChanged = false;
+  shownSelection_ = selected;
 }
 
 void Form1::mnNewTheme_Click() {
@@ -74,6 +80,8 @@ void Form1::mnNewTheme_Click() {
       AskName(NewThemeProposal(view_.ListCount(), InterfaceLanguage()), NewThemeCaption(InterfaceLanguage()));
   if (!name) return;
 
+  const UndoableStep step(*this);
+  NameStep(NewThemeStepName(*name, InterfaceLanguage()));
   if (storeIntoCurrentFirst) StoreCurrentInto(state_.CurrentThemeIndex);
   if (startFromStandard) SetStandardColors(settings_);
   const int n = AppendTheme(*name);
@@ -87,6 +95,7 @@ void Form1::mnDup_Click() {
   TakePendingColorEdit();
   const int i = view_.ListIndex();
   if (i < 0) return;
+  const UndoableStep step(*this);
   if (state_.SettingsChanged) {
     const MsgBoxAnswer answer =
         view_.MsgBox(SwitchQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
@@ -99,6 +108,7 @@ void Form1::mnDup_Click() {
     }
   }
   const std::wstring name = i == 0 ? std::wstring(CurrentSettingsCopyName(InterfaceLanguage())) : CopyName(view_.ListItem(i), InterfaceLanguage());
+  NameStep(DuplicateStepName(view_.ListItem(i), InterfaceLanguage()));
   const int n = AppendTheme(name);
   RedrawPreview();
   MakeCurrent(n);
@@ -111,6 +121,9 @@ void Form1::mnRename_Click() {
   if (i < 0) return;
   const std::optional<std::wstring> name = AskName(view_.ListItem(i), RenameCaption(InterfaceLanguage()));
   if (!name) return;
+  const UndoableStep step(*this);
+  NameStep(RenameStepName(view_.ListItem(i), InterfaceLanguage()));
+  RecordListEdit(ThemeListEdit::Changed(i, themeList_[static_cast<std::size_t>(i)]));
   themeList_[static_cast<std::size_t>(i)].Name = *name;
   view_.SetListItem(i, *name);
   SetThemeListChanged();
@@ -126,7 +139,10 @@ void Form1::mnDelete_Click() {
     return;
   }
 
+  const UndoableStep step(*this);
+  NameStep(DeleteStepName(view_.ListItem(i), InterfaceLanguage()));
   view_.ListRemove(i);
+  RecordListEdit(ThemeListEdit::Removed(i, themeList_[static_cast<std::size_t>(i)]));
   RemoveTheme(themeList_, i);
   // The current-settings entry becomes current; unsaved edits go with the deleted theme.
   state_.ListClickSuppressed = true;
@@ -138,11 +154,14 @@ void Form1::mnDelete_Click() {
   state_.SettingsChanged = false;
   SetThemeListChanged();
   state_.CurrentThemeIndex = 0;
+  shownSelection_ = 0;
 }
 
 void Form1::mnInit_Click() {
   const CommandScope command(*this);
   TakePendingColorEdit();
+  const UndoableStep step(*this);
+  NameStep(StandardColorsStepName(InterfaceLanguage()));
   SetStandardColors(settings_);
   FillColorFields();
   RedrawPreview();

@@ -3,6 +3,16 @@
 #include "themes/theme_store.h"
 #include "ui/form1.h"
 
+namespace {
+
+// The file's own name, without its folder, as the Edit menu names a load.
+std::wstring FileNameOf(const std::wstring& path) {
+  const std::size_t slash = path.find_last_of(L"/\\");
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
 Form1::SaveResult Form1::SaveThemesToFile(const ::ThemeList& themes, const std::optional<std::wstring>& proposal) {
   SaveResult result;
   const std::optional<std::wstring> path = view_.ShowFileDialog(
@@ -86,6 +96,9 @@ void Form1::mnOpen_Click() {
   // The current-settings entry becomes current through the same handling as a click on
   // it. When it is selected already that handling is not run again: the current values,
   // unsaved edits included, simply become the new list's entry 0.
+  // One step, the switch's storing of edits included: taken back, the list the load
+  // replaced comes back with the edits where they were.
+  const UndoableStep step(*this);
   const int revisionBefore = themeListRevision_;
   if (view_.ListIndex() != 0) view_.SetListIndex(0);
   // Edits the user just chose to keep went into the list that the load replaces: offer
@@ -103,6 +116,7 @@ void Form1::mnOpen_Click() {
     }
   }
 
+  NameStep(LoadStepName(FileNameOf(*path), InterfaceLanguage()));
   ReplaceThemeList(std::move(*themes));
   state_.ThemeListChanged = false;
   // Entry 0 of the new list holds the current values, whichever theme they came from;

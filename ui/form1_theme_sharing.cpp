@@ -16,6 +16,8 @@ bool Form1::SettleEditsBeforeExport(int selected) {
   const MsgBoxAnswer answer =
       view_.MsgBox(SwitchQuestion(InterfaceLanguage()), MsgBoxStyle::YesNoCancel | MsgBoxStyle::Exclamation);
   if (answer == MsgBoxAnswer::Yes) {
+    const UndoableStep step(*this);
+    NameStep(SaveIntoThemeStepName(view_.ListItem(selected), InterfaceLanguage()));
     StoreCurrentInto(selected);
     state_.SettingsChanged = false;
     return true;
@@ -48,5 +50,8 @@ void Form1::mnAddThemes_Click() {
   const std::optional<std::wstring> path = AskFileToOpen();
   if (!path) return;
   std::optional<std::vector<Theme>> themes = ReadThemesOrTell(*path, ReadThemeFileToAdd(*path));
-  if (themes) AppendThemes(std::move(*themes));
+  if (!themes) return;
+  const UndoableStep step(*this);
+  NameStep(AddThemesStepName(InterfaceLanguage()));
+  AppendThemes(std::move(*themes));
 }

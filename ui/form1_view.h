@@ -103,6 +103,8 @@ class Form1View {
   // nothing.
   virtual void ListAppendAll(const std::vector<std::wstring_view>& entries) = 0;
   virtual void ListRemove(int index) = 0;
+  // An entry put in before entry `index` (at the end for ListCount()); raises nothing.
+  virtual void ListInsert(int index, const std::wstring& text) = 0;
 
   // Picture1.
   virtual PreviewSurface& Preview() = 0;
@@ -123,6 +125,8 @@ class Form1View {
 
   // Greys a menu item out, or lets it be chosen again.
   virtual void SetMenuItemEnabled(MenuCommand item, bool enabled) = 0;
+  // A menu item's caption ("&" before its access key, a tab before its shortcut).
+  virtual void SetMenuItemText(MenuCommand item, const std::wstring& caption) = 0;
 
   // Asks for the close of the main window from the program itself: the toolkit runs
   // Form_QueryUnload(CloseReason::Program) and closes the window unless it returns true.

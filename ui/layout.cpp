@@ -118,7 +118,7 @@ struct MenuRow {
   MenuCommand command;
 };
 constexpr Phrase kSeparator{kMenuSeparator, kMenuSeparator};
-constexpr std::array<MenuRow, 16> kMenuRows = {{
+constexpr std::array<MenuRow, 19> kMenuRows = {{
     {0, L"mnFile", {L"ファイル(&F)", L"&File"}, MenuCommand::None},
     {1, L"mnOpen", {L"読み込む(&0)...", L"&Open..."}, MenuCommand::mnOpen},
     {1, L"mnSave", {L"名前をつけて保存(&S)...", L"Save &As..."}, MenuCommand::mnSave},
@@ -136,6 +136,11 @@ constexpr std::array<MenuRow, 16> kMenuRows = {{
     {1, L"mnSeparator4", kSeparator, MenuCommand::None},
     {1, L"mnExportTheme", {L"選択中のテーマを書き出す(&E)...", L"&Export Selected Theme..."}, MenuCommand::mnExportTheme},
     {1, L"mnAddThemes", {L"テーマを追加で読み込む(&A)...", L"&Add Themes from File..."}, MenuCommand::mnAddThemes},
+    // After the two menus, so that they keep every item, place and key. The items' own
+    // captions name the step they would take back or do again (UndoItemCaption).
+    {0, L"mnEdit", {L"編集(&E)", L"&Edit"}, MenuCommand::None},
+    {1, L"mnUndo", {L"元に戻す(&U)\tCtrl+Z", L"&Undo\tCtrl+Z"}, MenuCommand::mnUndo},
+    {1, L"mnRedo", {L"やり直し(&R)\tCtrl+Y", L"&Redo\tCtrl+Y"}, MenuCommand::mnRedo},
 }};
 
 constexpr std::array<MenuSpec, kMenuRows.size()> MenusIn(Language language) {

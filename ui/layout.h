@@ -85,6 +85,8 @@ enum class MenuCommand {
   mnInit,
   mnExportTheme,
   mnAddThemes,
+  mnUndo,
+  mnRedo,  // the last one: menu_bar.cpp takes the ids up to it
 };
 
 struct MenuSpec {

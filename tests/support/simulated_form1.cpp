@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "ui/form1_menu.h"
-#include "ui/form1_texts.h"
 #include "ui/layout.h"
 
 namespace {
@@ -89,6 +88,7 @@ void SimulatedForm1::Focus(Control control) {
   focus_ = control;
   // Tabbing into an edit control selects its text.
   wholeTextSelected_ = IsTextField(control);
+  if (control.kind == Control::ColorField) textAtFocus_ = colorTexts_[static_cast<std::size_t>(control.index)];
   if (leaving.kind == Control::ColorField) {
     typedField_ = -1;
     events_->txtColors_LostFocus(leaving.index);
@@ -157,8 +157,8 @@ void SimulatedForm1::ChooseMenu(void (Form1Events::*item)()) {
   if (!UserCanAct("Menu")) return;
   Reactivate();
   const MenuCommand command = CommandOf(item);
-  if (IsThemeMenuItem(command)) {
-    events_->mnColor_Click();
+  if (const MenuHandler dropDown = DropDownBefore(command)) {
+    (events_->*dropDown)();
     if (closed_) return;
     if (!MenuItemEnabled(command)) {
       answers_.CannotAct("a greyed menu item chosen");
@@ -170,10 +170,48 @@ void SimulatedForm1::ChooseMenu(void (Form1Events::*item)()) {
   typedField_ = -1;
 }
 
-void SimulatedForm1::OpenThemeMenu() {
+void SimulatedForm1::OpenMenuOf(MenuCommand item) {
   if (!UserCanAct("Menu")) return;
   Reactivate();
-  events_->mnColor_Click();
+  if (const MenuHandler dropDown = DropDownBefore(item)) (events_->*dropDown)();
+}
+
+void SimulatedForm1::FieldUndo() {
+  std::wstring& text = colorTexts_[static_cast<std::size_t>(focus_.index)];
+  std::swap(text, textAtFocus_);
+  events_->txtColors_Change(focus_.index);
+}
+
+void SimulatedForm1::PressUndoKey() {
+  if (!UserCanAct("Ctrl+Z")) return;
+  Reactivate();
+  if (focus_.kind == Control::ColorField && events_->txtColors_HoldsTyping(focus_.index)) {
+    FieldUndo();
+    return;
+  }
+  events_->mnUndo_Click();
+  typedField_ = -1;
+}
+
+void SimulatedForm1::PressRedoKey() {
+  if (!UserCanAct("Ctrl+Y")) return;
+  Reactivate();
+  // The field keeps the key while it holds typing: an edit field has no redo of its own.
+  if (focus_.kind == Control::ColorField && events_->txtColors_HoldsTyping(focus_.index)) return;
+  events_->mnRedo_Click();
+  typedField_ = -1;
+}
+
+std::wstring SimulatedForm1::MenuItemText(MenuCommand item) const {
+  for (const auto& [command, text] : menuTexts_) {
+    if (command == item) return text;
+  }
+  return {};
+}
+
+void SimulatedForm1::SetMenuItemText(MenuCommand item, const std::wstring& caption) {
+  std::erase_if(menuTexts_, [item](const auto& entry) { return entry.first == item; });
+  menuTexts_.emplace_back(item, caption);
 }
 
 bool SimulatedForm1::MenuItemEnabled(MenuCommand item) const {
@@ -263,10 +301,8 @@ void SimulatedForm1::ListAdd(const std::wstring& text) {
 }
 
 void SimulatedForm1::CheckNewList(const std::vector<std::wstring_view>& entries) {
-  // A list built anew starts with the current-settings entry.
-  if (entries.empty() || entries[0] != CurrentSettingsName(language_)) {
-    answers_.Fault("entry 0 of a list built anew is not the current settings");
-  }
+  // A list always has its current-settings entry (which may have been renamed).
+  if (entries.empty()) answers_.Fault("a list built anew without its current-settings entry");
 }
 
 void SimulatedForm1::ListReplaceAll(const std::vector<std::wstring_view>& entries) {
@@ -279,6 +315,16 @@ void SimulatedForm1::ListReplaceAll(const std::vector<std::wstring_view>& entrie
 void SimulatedForm1::ListAppendAll(const std::vector<std::wstring_view>& entries) {
   if (listItems_.empty()) answers_.Fault("entries added to a list without its current-settings entry");
   listItems_.insert(listItems_.end(), entries.begin(), entries.end());
+}
+
+void SimulatedForm1::ListInsert(int index, const std::wstring& text) {
+  if (index <= 0 || index > ListCount()) {
+    answers_.Fault("an entry put in at " + std::to_string(index) + " of " + std::to_string(ListCount()));
+    return;
+  }
+  listItems_.insert(listItems_.begin() + index, text);
+  // As a list box does: the selection stays on its entry.
+  if (listIndex_ >= index) ++listIndex_;
 }
 
 void SimulatedForm1::ListRemove(int index) {

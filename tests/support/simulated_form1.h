@@ -6,6 +6,7 @@
 // a policy on top: answers scripted by a test (strict: a window the test did not script
 // is a failure), or answers drawn from an input (the fuzz target, the soak).
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -147,11 +148,19 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
   // An arrow key in the list, which has the focus: -1 up, +1 down.
   void PressArrow(int step);
   void ClickBrowse(int index);
-  // Menu items never take the focus. An item of the Theme menu is chosen after the
-  // menu has dropped down (mnColor_Click); a greyed item cannot be chosen.
+  // Menu items never take the focus. An item of the Theme or Edit menu is chosen after
+  // the menu has dropped down (mnColor_Click, mnEdit_Click); a greyed item cannot be
+  // chosen.
   void ChooseMenu(void (Form1Events::*item)());
-  // Drops the Theme menu down and closes it again without choosing.
-  void OpenThemeMenu();
+  // Drops the menu of this item down and closes it again without choosing.
+  void OpenMenuOf(MenuCommand item);
+  void OpenThemeMenu() { OpenMenuOf(MenuCommand::mnExportTheme); }
+  // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z): in a colour field that holds typing not taken
+  // yet, the field keeps them (Ctrl+Z puts back the text it had when it got the focus,
+  // and puts the typing back again; an edit field has no redo); everywhere else they
+  // are the program's Undo and Redo.
+  void PressUndoKey();
+  void PressRedoKey();
   void DropFiles(const std::vector<std::wstring>& paths);
   // The close box, the session ending, ...; true when the window closed.
   bool AskClose(CloseReason reason);
@@ -166,6 +175,8 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
   // every close takes that edit first.
   int TypedColorField() const { return typedField_; }
   bool MenuItemEnabled(MenuCommand item) const;
+  // The caption the logic last gave the item; empty when it gave none.
+  std::wstring MenuItemText(MenuCommand item) const;
   // How often the list was built anew, and how many entries were added one at a time
   // rather than all in one call.
   int ListRebuilds() const { return rebuilds_; }
@@ -193,6 +204,7 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
   void ListReplaceAll(const std::vector<std::wstring_view>& entries) override;
   void ListAppendAll(const std::vector<std::wstring_view>& entries) override;
   void ListRemove(int index) override;
+  void ListInsert(int index, const std::wstring& text) override;
   PreviewSurface& Preview() override { return surface_; }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
   std::optional<Color> ChooseColor(Color initial, ColorChooserFlags flags) override;
@@ -200,6 +212,7 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
                                              const std::wstring& fileName) override;
   InputBoxView& InputBoxDialogView() override { return *this; }
   void SetMenuItemEnabled(MenuCommand item, bool enabled) override;
+  void SetMenuItemText(MenuCommand item, const std::wstring& caption) override;
   void RequestClose() override { AskClose(CloseReason::Program); }
 
  private:
@@ -221,6 +234,8 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
   bool InRange(int index, int count, const char* what);
   void SelectAndNotify(int index);
   void CheckNewList(const std::vector<std::wstring_view>& entries);
+  // The undo key's own work in a field, both ways.
+  void FieldUndo();
 
   ModalAnswers& answers_;
   PreviewSurface& surface_;
@@ -241,6 +256,9 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
   bool closing_ = false;
   bool modalOpen_ = false;
   std::vector<MenuCommand> greyed_;
+  std::vector<std::pair<MenuCommand, std::wstring>> menuTexts_;
+  // The focused field's text when it got the focus, and before the field's own undo.
+  std::wstring textAtFocus_;
   int rebuilds_ = 0;
   int singleListAdds_ = 0;
   std::vector<ShownModal> shown_;

@@ -149,6 +149,8 @@ TEST(Form1Menus, AccessKeysAndSeparatorsAsTheMenusShowThem) {
       {1, L'D', MenuCommand::mnDelete},   {1, L'\0', MenuCommand::None},
       {1, L'I', MenuCommand::mnInit},     {1, L'\0', MenuCommand::None},
       {1, L'E', MenuCommand::mnExportTheme}, {1, L'A', MenuCommand::mnAddThemes},
+      {0, L'E', MenuCommand::None},       {1, L'U', MenuCommand::mnUndo},
+      {1, L'R', MenuCommand::mnRedo},
   };
   const auto menus = Form1Menus();
   ASSERT_EQ(menus.size(), std::size(expected));
@@ -161,8 +163,9 @@ TEST(Form1Menus, AccessKeysAndSeparatorsAsTheMenusShowThem) {
     if (expected[i].key == L'\0') {
       EXPECT_STREQ(menus[i].caption, kMenuSeparator);
     }
-    // No keyboard shortcut is shown after a tab.
-    EXPECT_EQ(std::wstring(menus[i].caption).find(L'\t'), std::wstring::npos);
+    // A keyboard shortcut is shown after a tab by the Edit menu's items alone.
+    const bool edit = menus[i].command == MenuCommand::mnUndo || menus[i].command == MenuCommand::mnRedo;
+    EXPECT_EQ(std::wstring(menus[i].caption).find(L'\t') != std::wstring::npos, edit);
     if (menus[i].command != MenuCommand::None) {
       EXPECT_TRUE(commands.insert(menus[i].command).second);
     }

@@ -47,6 +47,12 @@ class RecordingEvents final : public Form1Events, public InputBoxEvents {
   }
   void mnExportTheme_Click() override { log.push_back("mnExportTheme_Click"); }
   void mnAddThemes_Click() override { log.push_back("mnAddThemes_Click"); }
+  void mnEdit_Click() override { log.push_back("mnEdit_Click"); }
+  void mnUndo_Click() override { log.push_back("mnUndo_Click"); }
+  void mnRedo_Click() override { log.push_back("mnRedo_Click"); }
+  // Which colour field the logic says holds typing not taken yet.
+  int holdsTyping = -1;
+  bool txtColors_HoldsTyping(int index) override { return index == holdsTyping; }
   void Form_FilesDropped(const std::vector<std::wstring>& paths) override {
     log.push_back("Form_FilesDropped(" + std::to_string(paths.size()) + ")");
     dropped = paths;

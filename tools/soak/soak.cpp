@@ -465,8 +465,8 @@ class Soak : public Story {
       static const std::vector<MenuItemKeys> kItems = KeysOfEveryMenuItem();
       const MenuItemKeys& item = kItems[random_() % kItems.size()];
       // A user sees a greyed item and does not choose it.
-      if (IsThemeMenuItem(item.command)) {
-        view.OpenThemeMenu();
+      if (DropDownBefore(item.command)) {
+        view.OpenMenuOf(item.command);
         if (!view.MenuItemEnabled(item.command)) return ::testing::AssertionSuccess();
       }
       step = Utf8(item.caption);

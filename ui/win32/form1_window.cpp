@@ -95,7 +95,24 @@ void Form1Window::ShowCentred() {
   UpdateWindow(window_);
 }
 
-void Form1Window::RunUntilClosed() { RunMessageLoop(window_); }
+void Form1Window::RunUntilClosed() {
+  RunMessageLoop(window_, [this](const MSG& message) { return TranslateUndoKeys(message); });
+}
+
+bool Form1Window::TranslateUndoKeys(const MSG& message) {
+  if (message.message != WM_KEYDOWN || (message.wParam != 'Z' && message.wParam != 'Y')) return false;
+  if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return false;
+  if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
+  const bool redo = message.wParam == 'Y' || GetKeyState(VK_SHIFT) < 0;
+  for (int slot = 0; slot < kColorSlotCount; ++slot) {
+    // The edit field's own undo takes its typing back; it has no redo.
+    if (message.hwnd == Control(ControlName::txtColors, slot) && Raise(&Form1Events::txtColors_HoldsTyping, slot)) {
+      return false;
+    }
+  }
+  Raise(redo ? &Form1Events::mnRedo_Click : &Form1Events::mnUndo_Click);
+  return true;
+}
 
 void Form1Window::PlaceAll() {
   const SIZE client = TwipsToPixels(kForm1ClientSize, dpi_);
@@ -176,6 +193,15 @@ void Form1Window::SetMenuItemEnabled(MenuCommand item, bool enabled) {
                  MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
+void Form1Window::SetMenuItemText(MenuCommand item, const std::wstring& caption) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_STRING;
+  std::wstring text = caption;
+  info.dwTypeData = text.data();
+  SetMenuItemInfoW(GetMenu(window_), static_cast<UINT>(kFirstMenuId + static_cast<int>(item)), FALSE, &info);
+}
+
 void Form1Window::RequestClose() { CloseFor(CloseReason::Program); }
 
 bool Form1Window::CloseFor(CloseReason reason) {
@@ -246,8 +272,11 @@ void Form1Window::OnMenuCommand(MenuCommand command) {
 }
 
 void Form1Window::OnMenuDropDown(HMENU menu) {
-  if (menu != DropDownMenu(GetMenu(window_), L"mnColor")) return;
-  Raise(&Form1Events::mnColor_Click);
+  for (const MenuSpec& spec : Form1Menus()) {
+    if (spec.level != 0 || menu != DropDownMenu(GetMenu(window_), spec.name)) continue;
+    if (const MenuHandler handler = DropDownHandlerOf(spec.name)) Raise(handler);
+    return;
+  }
 }
 
 void Form1Window::OnDropFiles(HDROP drop) {

@@ -63,6 +63,7 @@ class Form1Window final : public Form1View {
   void ListReplaceAll(const std::vector<std::wstring_view>& entries) override { list_.ReplaceAll(entries); }
   void ListAppendAll(const std::vector<std::wstring_view>& entries) override { list_.AppendAll(entries); }
   void ListRemove(int index) override { list_.Remove(index); }
+  void ListInsert(int index, const std::wstring& text) override { list_.Insert(index, text); }
   PreviewSurface& Preview() override { return picture_.Surface(); }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
   std::optional<Color> ChooseColor(Color initial, ColorChooserFlags flags) override;
@@ -70,6 +71,7 @@ class Form1Window final : public Form1View {
                                              const std::wstring& fileName) override;
   InputBoxView& InputBoxDialogView() override { return inputBox_; }
   void SetMenuItemEnabled(MenuCommand item, bool enabled) override;
+  void SetMenuItemText(MenuCommand item, const std::wstring& caption) override;
   void RequestClose() override;
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -87,6 +89,10 @@ class Form1Window final : public Form1View {
   void OnMenuDropDown(HMENU menu);
   void OnDropFiles(HDROP drop);
   void RaiseList1Click();
+  // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z anywhere in the window: the program's Undo and Redo,
+  // unless a colour field that holds typing not taken yet keeps them for itself. True
+  // when the key was taken.
+  bool TranslateUndoKeys(const MSG& message);
   void OnDpiChanged(UINT dpi, const RECT& suggested);
   // Runs Form_QueryUnload(reason); false when it refused the close.
   bool CloseFor(CloseReason reason);

@@ -101,6 +101,12 @@ void ListBox::AddAll(const std::vector<std::wstring_view>& entries) {
   }
 }
 
+void ListBox::Insert(int index, const std::wstring& text) {
+  SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+  // An insertion raises nothing either.
+  reportedIndex_ = Index();
+}
+
 void ListBox::Remove(int index) {
   SendMessageW(list_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
   // A removal raises nothing: the selection it leaves counts as reported.

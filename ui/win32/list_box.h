@@ -32,6 +32,8 @@ class ListBox {
   // These added at the end; the selection stays.
   void AppendAll(const std::vector<std::wstring_view>& entries);
   void Remove(int index);
+  // An entry put in before entry `index`; the selection stays on its entry.
+  void Insert(int index, const std::wstring& text);
 
  private:
   void AddAll(const std::vector<std::wstring_view>& entries);

@@ -21,7 +21,7 @@ HMENU CreateForm1MenuBar(Language language) {
 MenuCommand MenuCommandOf(int id) {
   const int command = id - kFirstMenuId;
   if (command <= static_cast<int>(MenuCommand::None) ||
-      command > static_cast<int>(MenuCommand::mnAddThemes)) {
+      command > static_cast<int>(MenuCommand::mnRedo)) {
     return MenuCommand::None;
   }
   return static_cast<MenuCommand>(command);

@@ -3,7 +3,7 @@
 namespace {
 
 // False when the loop has to end: WM_QUIT (posted again) or an error.
-bool PumpOne(HWND window) {
+bool PumpOne(HWND window, const std::function<bool(const MSG&)>& takesKey = {}) {
   MSG message{};
   const BOOL got = GetMessageW(&message, nullptr, 0, 0);
   if (got == 0) {
@@ -11,6 +11,7 @@ bool PumpOne(HWND window) {
     return false;
   }
   if (got == -1) return false;
+  if (takesKey && takesKey(message)) return true;
   if (!IsWindow(window) || !IsDialogMessageW(window, &message)) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -20,8 +21,8 @@ bool PumpOne(HWND window) {
 
 }  // namespace
 
-void RunMessageLoop(HWND window) {
-  while (IsWindow(window) && PumpOne(window)) {
+void RunMessageLoop(HWND window, const std::function<bool(const MSG&)>& takesKey) {
+  while (IsWindow(window) && PumpOne(window, takesKey)) {
   }
 }
 

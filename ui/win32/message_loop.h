@@ -4,7 +4,11 @@
 // posted again for any outer loop).
 #include "ui/win32/win32.h"
 
-void RunMessageLoop(HWND window);
+#include <functional>
+
+// `takesKey`, when given, sees each message first and says whether it took it (the
+// window's own shortcuts).
+void RunMessageLoop(HWND window, const std::function<bool(const MSG&)>& takesKey = {});
 
 // Runs the loop while `keepRunning` stays true (a modal dialog's loop).
 void RunMessageLoopWhile(HWND window, const bool& keepRunning);

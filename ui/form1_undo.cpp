@@ -1,0 +1,87 @@
+// Edit > Undo and Redo: every change to the themes taken back and done again, step by
+// step. Files are never touched here: they are written at the close, as always, from
+// what the window then shows.
+#include "themes/theme_store.h"
+#include "ui/form1.h"
+
+namespace {
+
+// Entries removed or added in a large number are shown by filling the list box again,
+// in one go, rather than one by one.
+constexpr int kEntriesChangedOneByOne = 64;
+
+}  // namespace
+
+void Form1::mnEdit_Click() {
+  const std::wstring* undo = history_.CanUndo() ? &history_.NextUndo().name : nullptr;
+  const std::wstring* redo = history_.CanRedo() ? &history_.NextRedo().name : nullptr;
+  view_.SetMenuItemText(MenuCommand::mnUndo, UndoItemCaption(undo, InterfaceLanguage()));
+  view_.SetMenuItemText(MenuCommand::mnRedo, RedoItemCaption(redo, InterfaceLanguage()));
+  view_.SetMenuItemEnabled(MenuCommand::mnUndo, undo != nullptr);
+  view_.SetMenuItemEnabled(MenuCommand::mnRedo, redo != nullptr);
+}
+
+void Form1::mnUndo_Click() {
+  const CommandScope command(*this);
+  TakePendingColorEdit();
+  if (!history_.CanUndo()) return;
+  UndoStep& step = history_.Undo();
+  for (auto edit = step.edits.rbegin(); edit != step.edits.rend(); ++edit) ToggleListEdit(*edit);
+  ShowWindowState(step.before);
+}
+
+void Form1::mnRedo_Click() {
+  const CommandScope command(*this);
+  TakePendingColorEdit();
+  if (!history_.CanRedo()) return;
+  UndoStep& step = history_.Redo();
+  for (ThemeListEdit& edit : step.edits) ToggleListEdit(edit);
+  ShowWindowState(step.after);
+}
+
+void Form1::ToggleListEdit(ThemeListEdit& edit) {
+  edit.Toggle(themeList_);
+  const ThemeListEdit::Shown shown = edit.LastToggle();
+  const bool many = shown.count > kEntriesChangedOneByOne;
+  switch (shown.kind) {
+    case ThemeListEdit::Shown::EntriesInserted:
+      if (many || shown.index + shown.count != static_cast<int>(themeList_.size())) {
+        for (int k = 0; k < shown.count && !many; ++k) {
+          view_.ListInsert(shown.index + k, themeList_[static_cast<std::size_t>(shown.index + k)].Name);
+        }
+        if (many) view_.ListReplaceAll(ThemeNames(themeList_));
+      } else {
+        std::vector<std::wstring_view> names;
+        for (int k = 0; k < shown.count; ++k) names.push_back(themeList_[static_cast<std::size_t>(shown.index + k)].Name);
+        view_.ListAppendAll(names);
+      }
+      break;
+    case ThemeListEdit::Shown::EntriesRemoved:
+      if (many) {
+        view_.ListReplaceAll(ThemeNames(themeList_));
+      } else {
+        for (int k = shown.count - 1; k >= 0; --k) view_.ListRemove(shown.index + k);
+      }
+      break;
+    case ThemeListEdit::Shown::EntryChanged: {
+      const std::wstring& name = themeList_[static_cast<std::size_t>(shown.index)].Name;
+      if (view_.ListItem(shown.index) != name) view_.SetListItem(shown.index, name);
+      break;
+    }
+    case ThemeListEdit::Shown::AllReplaced:
+      view_.ListReplaceAll(ThemeNames(themeList_));
+      break;
+  }
+}
+
+void Form1::ShowWindowState(const WindowState& shown) {
+  settings_.Colors = shown.colors;
+  settings_.TransformTitle = shown.title;
+  FillColorFields();
+  RedrawPreview();
+  state_.SettingsChanged = shown.settingsChanged;
+  state_.ThemeListChanged = shown.themeListChanged;
+  state_.CurrentThemeIndex = shown.currentThemeIndex;
+  SelectQuietly(shown.selection);
+  typedColorField_ = -1;
+}
