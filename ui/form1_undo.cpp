@@ -45,15 +45,16 @@ void Form1::ToggleListEdit(ThemeListEdit& edit) {
   const bool many = shown.count > kEntriesChangedOneByOne;
   switch (shown.kind) {
     case ThemeListEdit::Shown::EntriesInserted:
-      if (many || shown.index + shown.count != static_cast<int>(themeList_.size())) {
-        for (int k = 0; k < shown.count && !many; ++k) {
-          view_.ListInsert(shown.index + k, themeList_[static_cast<std::size_t>(shown.index + k)].Name);
-        }
-        if (many) view_.ListReplaceAll(ThemeNames(themeList_));
-      } else {
+      if (many) {
+        view_.ListReplaceAll(ThemeNames(themeList_));
+      } else if (shown.index + shown.count == static_cast<int>(themeList_.size())) {
         std::vector<std::wstring_view> names;
         for (int k = 0; k < shown.count; ++k) names.push_back(themeList_[static_cast<std::size_t>(shown.index + k)].Name);
         view_.ListAppendAll(names);
+      } else {
+        for (int k = 0; k < shown.count; ++k) {
+          view_.ListInsert(shown.index + k, themeList_[static_cast<std::size_t>(shown.index + k)].Name);
+        }
       }
       break;
     case ThemeListEdit::Shown::EntriesRemoved:
@@ -75,10 +76,12 @@ void Form1::ToggleListEdit(ThemeListEdit& edit) {
 }
 
 void Form1::ShowWindowState(const WindowState& shown) {
+  // A step that left the colours alone (a delete, a rename) leaves the preview alone.
+  const bool colorsChanged = settings_.Colors != shown.colors;
   settings_.Colors = shown.colors;
   settings_.TransformTitle = shown.title;
   FillColorFields();
-  RedrawPreview();
+  if (colorsChanged) RedrawPreview();
   state_.SettingsChanged = shown.settingsChanged;
   state_.ThemeListChanged = shown.themeListChanged;
   state_.CurrentThemeIndex = shown.currentThemeIndex;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text_file.h"
+#include "tests/hostile/allocation_meter.h"
 #include "settings/settings_file.h"
 #include "themes/theme_store.h"
 #include "tests/ui/form1_test_support.h"
@@ -43,6 +44,64 @@ TEST(HostileWindow, ASettingIniTheHostCannotReadAsMeantIsToldAndNeverWritten) {
     EXPECT_EQ(w.Bytes(kSettingsFileName), c.bytes);
     EXPECT_EQ(w.Bytes(kThemeStoreFileName), TestWindow::StoreBytes(w.form.Themes()));
   }
+}
+
+// A step holds what it changed: undoing and redoing a delete in a store of 100,000 themes
+// moves one theme, and a load keeps the list it replaced, not a copy of it.
+TEST(HostileWindow, UndoInAHundredThousandThemesHoldsWhatEachStepChanged) {
+  std::vector<Theme> themes;
+  for (int i = 0; i < 100'000; ++i) themes.push_back(MakeTheme(L"Theme " + std::to_wstring(i), 0x010101 * (i % 200), L"Title"));
+  TestWindow w;
+  w.WriteSettingsFile(SampleSettings());
+  w.WriteStoreFile(themes);
+  w.folder.Write(L"small.txt", TestWindow::StoreBytes({Theme{}, MakeTheme(L"Small", 0x102030, L"Title")}));
+  w.view.Open();
+  const std::string storeAtStart = w.Bytes(kThemeStoreFileName);
+  std::size_t listBytes = 0;
+  for (const Theme& theme : w.form.Themes()) listBytes += sizeof(Theme) + theme.Name.size() * sizeof(wchar_t);
+  const std::size_t aTenthOfAListCopy = listBytes / 10;
+
+  w.view.ClickListEntry(50'000);
+  {
+    AllocationMeter meter;
+    w.view.AnswerMessage(MsgBoxAnswer::OK);
+    w.view.ChooseMenu(&Form1Events::mnDelete_Click);
+    w.view.ChooseMenu(&Form1Events::mnUndo_Click);
+    w.view.ChooseMenu(&Form1Events::mnRedo_Click);
+    w.view.ChooseMenu(&Form1Events::mnUndo_Click);
+    EXPECT_LT(meter.PeakBytes(), aTenthOfAListCopy);
+  }
+  EXPECT_EQ(w.view.ListItems()[50'000], L"Theme 49999");
+  {
+    AllocationMeter meter;
+    w.view.AnswerFileDialog(w.folder.File(L"small.txt"));
+    w.view.ChooseMenu(&Form1Events::mnOpen_Click);
+    ASSERT_EQ(w.form.Themes().size(), 2u);
+    w.view.ChooseMenu(&Form1Events::mnUndo_Click);
+    EXPECT_LT(meter.PeakBytes(), aTenthOfAListCopy);
+  }
+  ASSERT_EQ(w.form.Themes().size(), 100'001u);
+  w.view.AnswerMessage(MsgBoxAnswer::No);
+  EXPECT_TRUE(w.view.AskClose(CloseReason::CloseBox));
+  EXPECT_EQ(w.Bytes(kThemeStoreFileName), storeAtStart);
+}
+
+// At least a hundred steps are kept; the oldest go first.
+TEST(HostileWindow, AHundredStepsAreKept) {
+  TestWindow w;
+  w.StartBesideSampleFiles();
+  for (int i = 0; i < 150; ++i) {
+    w.view.Focus(Control::Field(COLOR_BACK));
+    w.view.Type(i % 2 ? L"000001" : L"000002");
+    w.view.Focus(Control::ListBox());
+  }
+  int undone = 0;
+  while (w.form.History().CanUndo()) {
+    w.view.ChooseMenu(&Form1Events::mnUndo_Click);
+    ++undone;
+  }
+  EXPECT_GE(undone, 100);
+  EXPECT_LT(undone, 150);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -35,7 +36,9 @@ class TempFolder {
   }
   std::string Read(std::wstring_view name) const {
     std::ifstream in(std::filesystem::path(File(name)), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return std::move(bytes).str();
   }
   bool Exists(std::wstring_view name) const { return std::filesystem::exists(std::filesystem::path(File(name))); }
   int CountEntries() const {
