@@ -29,9 +29,11 @@ bool PressKeys(std::initializer_list<WORD> keys) {
   return true;
 }
 
-bool PressWithAlt(WORD key) {
-  return Send({Key(VK_MENU, 0, 0), Key(key, 0, 0), Key(key, 0, KEYEVENTF_KEYUP), Key(VK_MENU, 0, KEYEVENTF_KEYUP)});
+bool PressWith(WORD modifier, WORD key) {
+  return Send({Key(modifier, 0, 0), Key(key, 0, 0), Key(key, 0, KEYEVENTF_KEYUP), Key(modifier, 0, KEYEVENTF_KEYUP)});
 }
+
+bool PressWithAlt(WORD key) { return PressWith(VK_MENU, key); }
 
 bool TypeKeys(const std::wstring& text) {
   for (const wchar_t c : text) {
