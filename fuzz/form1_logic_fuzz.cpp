@@ -1,10 +1,12 @@
 // The main window's logic driven by a random user: clicks on list entries and arrow
 // keys, typing into the colour and title fields, the colour chooser, every menu
-// command, any answer to any question, and closes, some of whose writes fail. After
-// every action the window must be consistent with itself, and every file written must
-// read back to what the logic holds.
+// command, any answer to any question, undo and redo, and closes, some of whose writes
+// fail. After every action the window must be consistent with itself, every file
+// written must read back to what the logic holds, and an undo must bring back what the
+// window showed before the step it takes back.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
@@ -296,8 +298,10 @@ class Run : private CloseObserver {
     const std::size_t promptsBefore = view_.Prompts().size();
     const std::size_t shownBefore = view_.Shown().size();
     const KeptEdits kept = EditsNow();
-    const int kind = in_.Below(10);
+    const StepsNow steps = StepsBefore();
+    const int kind = in_.Below(11);
     Trace(kind);
+    Taking taking{Taking::Step};
     switch (kind) {
       case 0:
         view_.ClickListEntry(in_.Below(view_.ListCount()));
@@ -333,10 +337,23 @@ class Run : private CloseObserver {
         // The user was in another program, and comes back to the menu.
         if (in_.Below(8) == 0) view_.Deactivate();
         exporting_ = item == &Form1Events::mnExportTheme_Click;
+        if (item == &Form1Events::mnUndo_Click) taking = TakingBy(Taking::Undo, false, steps);
+        if (item == &Form1Events::mnRedo_Click) taking = TakingBy(Taking::Redo, false, steps);
         view_.ChooseMenu(item);
         exporting_ = false;
         break;
       }
+      case 8:
+        // Ctrl+Z, Ctrl+Y wherever the focus is: in a field that holds typing, the
+        // field's own.
+        if (in_.Bool()) {
+          taking = TakingBy(Taking::Undo, true, steps);
+          view_.PressUndoKey();
+        } else {
+          taking = TakingBy(Taking::Redo, true, steps);
+          view_.PressRedoKey();
+        }
+        break;
       default:
         // From the taskbar, Task Manager or the session's end while another program is
         // active, or with the window's own close box.
@@ -346,8 +363,154 @@ class Run : private CloseObserver {
     }
     CheckFailedWrites(0, promptsBefore);
     const bool dropped = view_.DropsMade() != dropsBefore;
-    CheckLoad(rebuildsBefore, dropped);
+    // An undo or redo fills the list again too, from what it held.
+    if (taking.kind == Taking::Step) CheckLoad(rebuildsBefore, dropped);
     if (!view_.Closed()) CheckKeptEdits(kept, shownBefore, rebuildsBefore);
+    if (!view_.Closed()) FollowSteps(steps, taking, dropped && kind != 4, kind == 3);
+  }
+
+  // --- Undo and redo ------------------------------------------------------------------------
+
+  // What the window shows, as far as undo puts it back.
+  struct Shown {
+    ThemeList themes;
+    std::vector<std::wstring> items;
+    ColorArray colors{};
+    std::wstring title;
+    int selection = -1;
+    int current = 0;
+    bool settingsChanged = false;
+    bool themeListChanged = false;
+    bool operator==(const Shown&) const = default;
+  };
+  Shown ShownNow() {
+    const Form1State& state = form_.State();
+    return {form_.Themes(),         view_.ListItems(),  settings_.Colors,        settings_.TransformTitle,
+            view_.ListIndex(),      state.CurrentThemeIndex, state.SettingsChanged, state.ThemeListChanged};
+  }
+
+  // Each step the window keeps, as this run saw it made: the window before it, and
+  // after it (nullopt: not known, as for the second of two steps one action made). A
+  // step made while a colour field held an edit starts once the edit was taken, which
+  // may have marked the settings changed without a step of its own.
+  struct SeenStep {
+    std::optional<Shown> before, after;
+    bool changedByTakenEdit = false;
+  };
+
+  struct StepsNow {
+    std::size_t undo = 0, redo = 0;
+    bool editPending = false;
+    Shown shown;
+  };
+  StepsNow StepsBefore() {
+    return {form_.History().UndoCount(), form_.History().RedoCount(),
+            form_.State().ColorFieldEdited || view_.TypedColorField() >= 0, ShownNow()};
+  }
+
+  struct Taking {
+    enum Kind { Step, Undo, Redo } kind = Step;
+    // Ctrl+Z in the field that holds typing: the field's own, no step taken back. Or
+    // Edit > Redo, greyed while a colour being typed would be a step of its own.
+    bool nothingTaken = false;
+    // A colour still being typed is taken first, a step of its own when it changes the
+    // colour.
+    bool colorTakenFirst = false;
+  };
+  Taking TakingBy(Taking::Kind kind, bool byKey, const StepsNow& before) {
+    Taking taking{kind};
+    const int typed = view_.TypedColorField();
+    if (typed < 0) return taking;
+    if (byKey && view_.FocusedControl() == Control::Field(typed)) {
+      taking.nothingTaken = true;
+      return taking;
+    }
+    SettingsRecord edited = settings_;
+    CommitColorField(edited, typed, view_.ColorFieldText(typed));
+    taking.colorTakenFirst = edited.Colors != before.shown.colors;
+    taking.nothingTaken = taking.colorTakenFirst && kind == Taking::Redo && !byKey;
+    return taking;
+  }
+
+  // The window is as a step left it; when tracing, says where it is not.
+  bool ShowsAsSeen(const Shown& now, const Shown& seen, bool changedByTakenEdit = false) const {
+    if (now == seen) return true;
+    if (changedByTakenEdit && now.settingsChanged && !seen.settingsChanged) {
+      Shown changed = seen;
+      changed.settingsChanged = true;
+      if (now == changed) return true;
+    }
+    if (tracing_) {
+      std::fprintf(stderr, "  shown: list %d/%zu themes, current %d, changed %d/%d; seen: list %d/%zu themes, current %d, "
+                   "changed %d/%d; colours %s, title %s, themes %s, items %s\n",
+                   now.selection, now.themes.size(), now.current, now.settingsChanged, now.themeListChanged, seen.selection,
+                   seen.themes.size(), seen.current, seen.settingsChanged, seen.themeListChanged,
+                   now.colors == seen.colors ? "same" : "differ", now.title == seen.title ? "same" : "differ",
+                   now.themes == seen.themes ? "same" : "differ", now.items == seen.items ? "same" : "differ");
+    }
+    return false;
+  }
+
+  // An undo brings back what the window showed before the step, a redo what it showed
+  // after it; a new step clears the steps to redo.
+  void FollowSteps(const StepsNow& before, Taking taking, bool droppedDuringCommand, bool titleTyped) {
+    const std::size_t undo = form_.History().UndoCount();
+    const std::size_t redo = form_.History().RedoCount();
+    const Shown now = ShownNow();
+    const bool known = seenUndo_.size() == before.undo && seenRedo_.size() == before.redo;
+    if (taking.kind != Taking::Step && taking.nothingTaken) {
+      FUZZ_CHECK(undo == before.undo && redo == before.redo);
+    } else if (taking.kind == Taking::Undo && taking.colorTakenFirst) {
+      // The colour taken, then taken back.
+      FUZZ_CHECK(undo == before.undo && redo == 1);
+      FUZZ_CHECK(ShowsAsSeen(now, before.shown));
+      seenRedo_.assign(1, SeenStep{before.shown, std::nullopt});
+    } else if (taking.kind == Taking::Undo && before.undo > 0) {
+      FUZZ_CHECK(undo == before.undo - 1 && redo == before.redo + 1);
+      if (known) {
+        const SeenStep step = seenUndo_.back();
+        if (step.before) FUZZ_CHECK(ShowsAsSeen(now, *step.before, step.changedByTakenEdit));
+        seenRedo_.push_back(step);
+        seenUndo_.pop_back();
+      }
+    } else if (taking.kind == Taking::Redo && taking.colorTakenFirst) {
+      // The colour taken is the newest step: nothing is left to redo.
+      FUZZ_CHECK(undo == before.undo + 1 && redo == 0);
+      seenUndo_.push_back({before.shown, now});
+      seenRedo_.clear();
+    } else if (taking.kind == Taking::Redo && before.redo > 0) {
+      FUZZ_CHECK(undo == before.undo + 1 && redo == before.redo - 1);
+      if (known) {
+        if (seenRedo_.back().after) FUZZ_CHECK(ShowsAsSeen(now, *seenRedo_.back().after));
+        seenUndo_.push_back(seenRedo_.back());
+        seenRedo_.pop_back();
+      }
+    } else if (taking.kind == Taking::Step && undo > before.undo) {
+      FUZZ_CHECK(redo == 0);
+      seenRedo_.clear();
+      // The first of the steps started from the window before the action, unless files
+      // dropped during a dialog went in first. The last ended in the window now, unless
+      // it was a colour being typed, taken as the action began: what the action did
+      // then (a theme chosen, a file applied) is no step.
+      const bool lastMayBeTheTypedColour = before.editPending && undo == before.undo + 1;
+      for (std::size_t k = before.undo; k < undo; ++k) {
+        SeenStep step;
+        if (k == before.undo && !droppedDuringCommand) step.before = before.shown;
+        if (k + 1 == undo && !lastMayBeTheTypedColour) step.after = now;
+        step.changedByTakenEdit = before.editPending;
+        seenUndo_.push_back(std::move(step));
+      }
+    } else if (undo == before.undo && redo == before.redo && titleTyped && now.title != before.shown.title &&
+               !seenUndo_.empty()) {
+      // More keystrokes in the title extend the last step.
+      seenUndo_.back().after = now;
+    }
+    // Anything else (a pending colour taken as a step before an undo, the oldest steps
+    // let go once the history is full) is followed from here on, without knowing those
+    // steps.
+    const bool full = std::max(undo, before.undo) >= UndoHistory::kStepsKept;
+    if (full || seenUndo_.size() != undo) seenUndo_.assign(undo, SeenStep{});
+    if (full || seenRedo_.size() != redo) seenRedo_.assign(redo, SeenStep{});
   }
 
   // --- Edits the user chose to keep ------------------------------------------------------
@@ -425,11 +588,16 @@ class Run : private CloseObserver {
   // HUEBROOK_FUZZ_TRACE=1 shows what a run does, to follow an input that failed.
   void Trace(int kind) {
     if (!tracing_) return;
-    static constexpr const char* kKinds[] = {"click list",  "arrow",  "type colour", "type title", "focus",
-                                             "chooser",     "menu",   "menu",        "close",      "close"};
+    static constexpr const char* kKinds[] = {"click list", "arrow", "type colour", "type title", "focus", "chooser",
+                                             "menu",       "menu",  "undo key",    "close",      "close"};
     std::fprintf(stderr, "%s (list %d of %d, current %d, changed %d, list changed %d)\n", kKinds[kind],
                  view_.ListIndex(), view_.ListCount(), form_.State().CurrentThemeIndex, form_.State().SettingsChanged,
                  form_.State().ThemeListChanged);
+    if (form_.History().CanUndo()) {
+      const UndoStep& top = form_.History().NextUndo();
+      std::fprintf(stderr, "  %zu steps, the last \"%s\" from changed %d\n", form_.History().UndoCount(),
+                   platform::ToUtf8(top.name).c_str(), top.before.settingsChanged);
+    }
   }
 
   // --- After every action ---------------------------------------------------------------
@@ -608,6 +776,7 @@ class Run : private CloseObserver {
   platform::ScopedWriteCalls useStandIns_{calls_};
   platform::ScopedProgramFolder programFolder_{folder_.root.wstring()};
   std::vector<Written> written_;
+  std::vector<SeenStep> seenUndo_, seenRedo_;
   std::size_t closeWritesFrom_ = 0;
   bool exporting_ = false;  // Theme > export is writing the selected theme alone
   BeforeTheClose before_;

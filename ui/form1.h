@@ -120,6 +120,8 @@ class Form1 : public Form1Events {
   // now says nothing: a close from the taskbar or at the session's end comes while
   // another program has it.
   void TakePendingColorEdit();
+  // The field's text, taken, would change its colour.
+  bool FieldChangesColor(int index);
   // The program writes a colour field: the change it raises is no typing.
   void WriteColorField(int slot, const std::wstring& text);
 

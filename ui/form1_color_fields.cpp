@@ -7,6 +7,10 @@ void Form1::TakePendingColorEdit() {
   if (typedColorField_ >= 0) txtColors_LostFocus(typedColorField_);
 }
 
+bool Form1::FieldChangesColor(int index) {
+  return LiftColor(TextToColor(view_.ColorFieldText(index))) != settings_.Colors[index];
+}
+
 void Form1::txtColors_Change(int index) {
   // One flag for all eighteen fields: the field that loses the focus next takes it.
   state_.ColorFieldEdited = true;
@@ -17,8 +21,7 @@ void Form1::txtColors_LostFocus(int index) {
   if (!state_.ColorFieldEdited) return;
   // A colour taken is a step of its own; one read again unchanged is none.
   const UndoableStep step(*this);
-  if (index >= 0 && index < kColorSlotCount &&
-      LiftColor(TextToColor(view_.ColorFieldText(index))) != settings_.Colors[index]) {
+  if (index >= 0 && index < kColorSlotCount && FieldChangesColor(index)) {
     NameStep(ColorStepName(index, InterfaceLanguage()));
   }
   if (const std::optional<Color> value = CommitColorField(settings_, index, view_.ColorFieldText(index))) {

@@ -13,8 +13,15 @@ constexpr int kEntriesChangedOneByOne = 64;
 }  // namespace
 
 void Form1::mnEdit_Click() {
-  const std::wstring* undo = history_.CanUndo() ? &history_.NextUndo().name : nullptr;
-  const std::wstring* redo = history_.CanRedo() ? &history_.NextRedo().name : nullptr;
+  // A colour still being typed is taken before an undo or redo: a step of its own, and
+  // the one to take back, when it changes the colour. Nothing is left to redo then.
+  std::wstring typedStep;
+  if (typedColorField_ >= 0 && FieldChangesColor(typedColorField_)) {
+    typedStep = ColorStepName(typedColorField_, InterfaceLanguage());
+  }
+  const bool typed = !typedStep.empty();
+  const std::wstring* undo = typed ? &typedStep : history_.CanUndo() ? &history_.NextUndo().name : nullptr;
+  const std::wstring* redo = !typed && history_.CanRedo() ? &history_.NextRedo().name : nullptr;
   view_.SetMenuItemText(MenuCommand::mnUndo, UndoItemCaption(undo, InterfaceLanguage()));
   view_.SetMenuItemText(MenuCommand::mnRedo, RedoItemCaption(redo, InterfaceLanguage()));
   view_.SetMenuItemEnabled(MenuCommand::mnUndo, undo != nullptr);

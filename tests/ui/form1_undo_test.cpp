@@ -238,7 +238,7 @@ TEST(Form1Undo, TheEditMenuNamesEachStepInTheWindowsLanguageAndGreysWhatCannotBe
 
 // Ctrl+Z in a field that holds typing not taken yet is the field's own undo; once the
 // typing is taken, and anywhere else, it is the program's.
-TEST(Form1Undo, TheUndoKeyInAFieldWithTypingBelongsToTheField) {
+TEST(Form1Undo, TypingNotTakenYetIsTheFieldsToUndoByKeyAndTheMenusToTakeBack) {
   TestWindow w;
   w.StartBesideSampleFiles();
   w.view.ClickListEntry(1);
@@ -260,6 +260,16 @@ TEST(Form1Undo, TheUndoKeyInAFieldWithTypingBelongsToTheField) {
   w.view.PressUndoKey();
   EXPECT_EQ(w.settings.Colors[COLOR_BACK], SampleThemes()[0].Colors[COLOR_BACK]);
   w.view.PressRedoKey();
+  EXPECT_EQ(w.settings.Colors[COLOR_BACK], 0x01FF00);
+
+  // Edit > Undo while typing names the colour being typed, and takes it back.
+  w.view.Focus(Control::Field(COLOR_FORE));
+  w.view.Type(L"ABCDEF");
+  w.view.OpenMenuOf(MenuCommand::mnUndo);
+  EXPECT_EQ(w.view.MenuItemText(MenuCommand::mnUndo), L"元に戻す: 色「文字色」(&U)\tCtrl+Z");
+  EXPECT_FALSE(w.view.MenuItemEnabled(MenuCommand::mnRedo));
+  w.view.ChooseMenu(&Form1Events::mnUndo_Click);
+  EXPECT_EQ(w.view.ColorFieldText(COLOR_FORE), ColorToText(SampleThemes()[0].Colors[COLOR_FORE]));
   EXPECT_EQ(w.settings.Colors[COLOR_BACK], 0x01FF00);
 }
 
