@@ -63,6 +63,8 @@ class Form1Window final : public Form1View {
   void ListReplaceAll(const std::vector<std::wstring_view>& entries) override { list_.ReplaceAll(entries); }
   void ListAppendAll(const std::vector<std::wstring_view>& entries) override { list_.AppendAll(entries); }
   void ListRemove(int index) override { list_.Remove(index); }
+  void SetListEntryColors(ListEntryColors colorsOf) override { entryColors_ = std::move(colorsOf); }
+  void RedrawListEntry(int index) override { list_.RedrawItem(index); }
   PreviewSurface& Preview() override { return picture_.Surface(); }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
   std::optional<Color> ChooseColor(Color initial, ColorChooserFlags flags) override;
@@ -110,6 +112,8 @@ class Form1Window final : public Form1View {
   FocusKeeper focus_;
   InputBoxWindow inputBox_;
   ListBox list_;
+  // The colours behind each of List1's entries, asked for as they are drawn.
+  ListEntryColors entryColors_;
   // A field whose text the program is setting: its own EN_CHANGE is not passed on,
   // the setter raises the handler itself, exactly once per set.
   HWND fieldBeingSet_ = nullptr;

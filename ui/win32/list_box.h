@@ -32,6 +32,8 @@ class ListBox {
   // These added at the end; the selection stays.
   void AppendAll(const std::vector<std::wstring_view>& entries);
   void Remove(int index);
+  // Draws the entry again when the list next paints, if it is on the screen at all.
+  void RedrawItem(int index);
 
  private:
   void AddAll(const std::vector<std::wstring_view>& entries);
