@@ -90,6 +90,8 @@ class Form1Window final : public Form1View {
   void OnDropFiles(HDROP drop);
   void RaiseList1Click();
   void OnDpiChanged(UINT dpi, const RECT& suggested);
+  // An owner-drawn control's item is due; false for one this window does not draw.
+  bool OnDrawItem(const DRAWITEMSTRUCT& item);
   // Runs Form_QueryUnload(reason); false when it refused the close.
   bool CloseFor(CloseReason reason);
   void SetFieldText(HWND field, const std::wstring& text);
