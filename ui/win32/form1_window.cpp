@@ -308,6 +308,12 @@ LRESULT Form1Window::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
     case WM_ACTIVATE:
       if (focus_.OnActivate(window, wParam)) return 0;
       break;
+    case WM_DELETEITEM:
+      // An owner-drawn list box tells its parent of every entry it lets go: 100,000 at
+      // the close or at File > open with a large store. Nothing is kept per entry, so
+      // the answer comes at once: under Wine the default handling made the window's
+      // end with 100,000 entries take 93 ms rather than 77 (a plain list box: 11).
+      return TRUE;
     case WM_DRAWITEM:
       if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       break;
