@@ -11,7 +11,18 @@ Form1::Form1(SettingsRecord& settings, Form1View& view, ProgramsRunningBeside ru
     : settings_(settings),
       view_(view),
       inputBox_(view.InputBoxDialogView()),
-      runningBeside_(std::move(runningBeside)) {}
+      runningBeside_(std::move(runningBeside)) {
+  view_.SetListEntryColors([this](int index) { return EntryColors(index); });
+}
+
+// The window may outlive the logic (it is taken down after it): it draws no strip then.
+Form1::~Form1() { view_.SetListEntryColors({}); }
+
+std::optional<ColorArray> Form1::EntryColors(int index) const {
+  if (index == 0) return settings_.Colors;
+  if (index < 0 || index >= static_cast<int>(themeList_.size())) return std::nullopt;
+  return themeList_[static_cast<std::size_t>(index)].Colors;
+}
 
 void Form1::WriteColorField(int slot, const std::wstring& text) {
   const bool outer = writingColorField_;
@@ -32,7 +43,11 @@ void Form1::SetThemeListChanged() {
   ++themeListRevision_;
 }
 
-void Form1::RedrawPreview() { ::RedrawPreview(view_.Preview(), settings_.Colors, InterfaceLanguage()); }
+void Form1::RedrawPreview() {
+  ::RedrawPreview(view_.Preview(), settings_.Colors, InterfaceLanguage());
+  // Every change of the current colours redraws the preview, so entry 0 follows here.
+  view_.RedrawListEntry(0);
+}
 
 void Form1::ReplaceThemeList(std::vector<Theme> themes) {
   ThemeList replaced = ListWithCurrentSettings(settings_, std::move(themes), CurrentSettingsName(InterfaceLanguage()));
@@ -46,6 +61,8 @@ void Form1::StoreCurrentInto(int index) {
   if (index < 0 || index >= static_cast<int>(themeList_.size())) return;
   RecordListEdit(ThemeListEdit::Changed(index, themeList_[static_cast<std::size_t>(index)]));
   if (StoreIntoTheme(themeList_, settings_, index)) SetThemeListChanged();
+  // Its strip shows what it holds now.
+  view_.RedrawListEntry(index);
 }
 
 void Form1::LoadCurrentFrom(int index) {

@@ -7,6 +7,9 @@
 //  - List1: the list of themes on the left; entry 0 is the current settings, and a
 //    position in it is an index into the theme list.
 //  - Picture1: the piano-roll preview, drawn with the current colours.
+//  - The theme strip: the row of framed swatches List1 draws before an entry's name,
+//    a few of its theme's colours (ui/theme_strip.h); entry 0's shows the current
+//    colours, as the preview does.
 //  - Label1(i): the caption naming colour slot i; Label2: the caption of the
 //    TransformTitle field.
 //  - txtColors(i): the text field holding colour slot i as six hexadecimal digits;
@@ -70,6 +73,7 @@ class Form1 : public Form1Events {
   // `settings` is the record the current values live in (GlobalSettings in the program).
   Form1(SettingsRecord& settings, Form1View& view,
         ProgramsRunningBeside runningBeside = ProgramsRunningFromProgramFolder);
+  ~Form1();
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
@@ -106,7 +110,10 @@ class Form1 : public Form1Events {
   void FillColorFields();
   // The list or a theme in it changed.
   void SetThemeListChanged();
+  // The preview and entry 0's theme strip show the current colours again.
   void RedrawPreview();
+  // The colours entry `index`'s theme strip shows; nullopt past the end.
+  std::optional<ColorArray> EntryColors(int index) const;
   // The list becomes entry 0 from the current values, then `themes`; the list box
   // shows them, with nothing selected.
   void ReplaceThemeList(std::vector<Theme> themes);

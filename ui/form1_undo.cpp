@@ -74,6 +74,8 @@ void Form1::ToggleListEdit(ThemeListEdit& edit) {
     case ThemeListEdit::Shown::EntryChanged: {
       const std::wstring& name = themeList_[static_cast<std::size_t>(shown.index)].Name;
       if (view_.ListItem(shown.index) != name) view_.SetListItem(shown.index, name);
+      // Its colours may have changed with it.
+      view_.RedrawListEntry(shown.index);
       break;
     }
     case ThemeListEdit::Shown::AllReplaced:

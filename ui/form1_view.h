@@ -2,6 +2,7 @@
 // The thin toolkit layer: what the main window's logic may do to its controls and to
 // the modal windows. Only standard types cross it.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -105,6 +106,14 @@ class Form1View {
   virtual void ListRemove(int index) = 0;
   // An entry put in before entry `index` (at the end for ListCount()); raises nothing.
   virtual void ListInsert(int index, const std::wstring& text) = 0;
+  // What each entry's theme strip shows: the colours behind entry `index` (entry 0: the
+  // current colours), asked for whenever the entry is drawn, so only the entries on the
+  // screen are ever asked; nullopt draws no strip. Given once by the logic; an empty
+  // function takes it back.
+  using ListEntryColors = std::function<std::optional<ColorArray>(int index)>;
+  virtual void SetListEntryColors(ListEntryColors colorsOf) = 0;
+  // The colours behind entry `index` changed: its strip is drawn again.
+  virtual void RedrawListEntry(int index) = 0;
 
   // Picture1.
   virtual PreviewSurface& Preview() = 0;

@@ -61,3 +61,26 @@ bool ScreenCapture::SaveBmp(const std::wstring& path) const {
   out.write(reinterpret_cast<const char*>(bgr_.data()), static_cast<std::streamsize>(bgr_.size()));
   return static_cast<bool>(out);
 }
+
+ThemeStripLayout StripInList(HWND list, int entry, int dpi) {
+  RECT item{};
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(entry), reinterpret_cast<LPARAM>(&item));
+  ThemeStripLayout strip = PlaceThemeStrip(item.bottom - item.top, dpi);
+  auto move = [&](PixelBox& box) {
+    box = {box.left + item.left, box.top + item.top, box.right + item.left, box.bottom + item.top};
+  };
+  move(strip.frame);
+  for (PixelBox& swatch : strip.swatches) move(swatch);
+  strip.textLeft += item.left;
+  return strip;
+}
+
+ThemeStripColors StripOnScreen(const ScreenCapture& shown, HWND list, int entry, int dpi) {
+  const ThemeStripLayout strip = StripInList(list, entry, dpi);
+  ThemeStripColors colors{};
+  for (std::size_t i = 0; i < colors.size(); ++i) {
+    const PixelBox& swatch = strip.swatches[i];
+    colors[i] = shown.PixelInClient(list, (swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
+  }
+  return colors;
+}

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/theme_strip.h"
+
 class ScreenCapture {
  public:
   // The window's whole rectangle as the screen shows it now.
@@ -22,3 +24,9 @@ class ScreenCapture {
   int height_ = 0;
   std::vector<std::uint8_t> bgr_;  // bottom-up rows, 4-byte aligned
 };
+
+// What the centre of each swatch of entry `entry`'s theme strip shows, left to right, as
+// the list draws at this DPI; -1 for a swatch off the capture.
+ThemeStripColors StripOnScreen(const ScreenCapture& shown, HWND list, int entry, int dpi);
+// Where that entry's strip lies, in the list's client coordinates.
+ThemeStripLayout StripInList(HWND list, int entry, int dpi);

@@ -287,12 +287,14 @@ std::wstring SimulatedForm1::ListItem(int index) {
 
 void SimulatedForm1::SetListItem(int index, const std::wstring& text) {
   if (InRange(index, ListCount(), "list entry")) listItems_[static_cast<std::size_t>(index)] = text;
+  ForgetDrawnStripsFrom(index, index + 1);
 }
 
 void SimulatedForm1::ListClear() {
   listItems_.clear();
   listIndex_ = -1;
   ++rebuilds_;
+  ForgetDrawnStripsFrom(0);
 }
 
 void SimulatedForm1::ListAdd(const std::wstring& text) {
@@ -310,6 +312,7 @@ void SimulatedForm1::ListReplaceAll(const std::vector<std::wstring_view>& entrie
   listItems_.assign(entries.begin(), entries.end());
   listIndex_ = -1;
   ++rebuilds_;
+  ForgetDrawnStripsFrom(0);
 }
 
 void SimulatedForm1::ListAppendAll(const std::vector<std::wstring_view>& entries) {
@@ -323,6 +326,8 @@ void SimulatedForm1::ListInsert(int index, const std::wstring& text) {
     return;
   }
   listItems_.insert(listItems_.begin() + index, text);
+  // The entries below move down a place, each drawn again where it lands.
+  ForgetDrawnStripsFrom(index);
   // As a list box does: the selection stays on its entry.
   if (listIndex_ >= index) ++listIndex_;
 }
@@ -331,12 +336,32 @@ void SimulatedForm1::ListRemove(int index) {
   if (index == 0) answers_.Fault("the current-settings entry removed");
   if (!InRange(index, ListCount(), "list entry")) return;
   listItems_.erase(listItems_.begin() + index);
+  // The entries below move up a place, each drawn again where it lands.
+  ForgetDrawnStripsFrom(index);
   // As a list box does: the selection stays on its entry, or goes with it, silently.
   if (listIndex_ == index) {
     listIndex_ = -1;
   } else if (listIndex_ > index) {
     --listIndex_;
   }
+}
+
+void SimulatedForm1::SetListEntryColors(ListEntryColors colorsOf) {
+  entryColors_ = std::move(colorsOf);
+  ForgetDrawnStripsFrom(0);
+}
+
+void SimulatedForm1::ForgetDrawnStripsFrom(int first, int end) {
+  drawnStrips_.erase(drawnStrips_.lower_bound(first), drawnStrips_.lower_bound(end));
+}
+
+std::optional<ColorArray> SimulatedForm1::ShownStripColors(int index) {
+  if (!InRange(index, ListCount(), "list entry")) return std::nullopt;
+  const auto drawn = drawnStrips_.find(index);
+  if (drawn != drawnStrips_.end()) return drawn->second;
+  std::optional<ColorArray> colors = entryColors_ ? entryColors_(index) : std::nullopt;
+  drawnStrips_[index] = colors;
+  return colors;
 }
 
 // --- Modal windows ----------------------------------------------------------------------

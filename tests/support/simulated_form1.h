@@ -5,6 +5,8 @@
 // changes the program makes itself. What the user answers in a modal window comes from
 // a policy on top: answers scripted by a test (strict: a window the test did not script
 // is a failure), or answers drawn from an input (the fuzz target, the soak).
+#include <climits>
+#include <map>
 #include <optional>
 #include <utility>
 #include <string>
@@ -181,6 +183,10 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
   // rather than all in one call.
   int ListRebuilds() const { return rebuilds_; }
   int SingleListAdds() const { return singleListAdds_; }
+  // The colours entry `index`'s theme strip shows: those it was drawn from when it was
+  // last drawn, as a screen keeps them. An entry that changed (or was never drawn) is
+  // drawn now, as the list box would when it comes into view.
+  std::optional<ColorArray> ShownStripColors(int index);
   // Every modal window shown, in order, and the message prompts among them.
   const std::vector<ShownModal>& Shown() const { return shown_; }
   const std::vector<std::wstring>& Prompts() const { return prompts_; }
@@ -205,6 +211,8 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
   void ListAppendAll(const std::vector<std::wstring_view>& entries) override;
   void ListRemove(int index) override;
   void ListInsert(int index, const std::wstring& text) override;
+  void SetListEntryColors(ListEntryColors colorsOf) override;
+  void RedrawListEntry(int index) override { ForgetDrawnStripsFrom(index, index + 1); }
   PreviewSurface& Preview() override { return surface_; }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
   std::optional<Color> ChooseColor(Color initial, ColorChooserFlags flags) override;
@@ -236,6 +244,8 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
   void CheckNewList(const std::vector<std::wstring_view>& entries);
   // The undo key's own work in a field, both ways.
   void FieldUndo();
+  // Entries [first, end) changed: their strips are drawn again when next shown.
+  void ForgetDrawnStripsFrom(int first, int end = INT_MAX);
 
   ModalAnswers& answers_;
   PreviewSurface& surface_;
@@ -259,6 +269,9 @@ class SimulatedForm1 : public Form1View, private InputBoxView {
   std::vector<std::pair<MenuCommand, std::wstring>> menuTexts_;
   // The focused field's text when it got the focus, and before the field's own undo.
   std::wstring textAtFocus_;
+  ListEntryColors entryColors_;
+  // The colours each entry's strip was last drawn from, by entry.
+  std::map<int, std::optional<ColorArray>> drawnStrips_;
   int rebuilds_ = 0;
   int singleListAdds_ = 0;
   std::vector<ShownModal> shown_;

@@ -34,11 +34,16 @@ Shown ShownBy(TestWindow& w) {
           FieldTexts(w.settings.Colors)};
 }
 
-// The fields show what the record holds, and the preview was redrawn once if the
-// colours changed, else not at all.
+// The fields and the list's strips show what the record holds, and the preview was
+// redrawn once if the colours changed, else not at all.
 void ExpectShownAsRecorded(TestWindow& w, bool colorsChanged) {
   EXPECT_EQ(w.view.ColorFieldTexts(), FieldTexts(w.settings.Colors));
   EXPECT_EQ(w.view.TransformTitleText(), w.settings.TransformTitle);
+  // Each entry's strip shows its theme's colours; entry 0's, the current colours.
+  for (int i = 0; i < w.view.ListCount(); ++i) {
+    const ColorArray& colors = i == 0 ? w.settings.Colors : w.form.Themes()[static_cast<std::size_t>(i)].Colors;
+    EXPECT_EQ(w.view.ShownStripColors(i), std::optional<ColorArray>(colors)) << "entry " << i;
+  }
   if (colorsChanged) {
     EXPECT_TRUE(w.view.Surface().TakeOneRedrawShowing(w.settings.Colors));
   } else {

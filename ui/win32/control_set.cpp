@@ -4,6 +4,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/win32/dpi.h"
+#include "ui/win32/handles.h"
 #include "ui/win32/picture_box.h"
 
 namespace {
@@ -19,8 +20,11 @@ WindowKind KindOf(ControlKind kind) {
   constexpr DWORD child = WS_CHILD | WS_VISIBLE;
   switch (kind) {
     case ControlKind::ListBox:
-      // Single selection, unsorted, exactly as tall as laid out.
-      return {L"LISTBOX", child | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+      // Single selection, unsorted, exactly as tall as laid out. Its parent draws the
+      // entries (the theme strip before each name) while the list keeps their texts,
+      // so screen readers, type-ahead and every reader of an entry get the name alone.
+      return {L"LISTBOX",
+              child | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
               WS_EX_CLIENTEDGE};
     case ControlKind::Picture:
       return {PictureBox::kClassName, child, WS_EX_CLIENTEDGE};
@@ -62,12 +66,10 @@ namespace {
 
 // The height of a line of text in this font, in pixels.
 int LineHeight(HWND control, HFONT font) {
-  HDC dc = GetDC(control);
-  const HGDIOBJ previous = SelectObject(dc, font);
+  const WindowDC dc(control);
+  const SelectedObject selected(dc.Get(), font);
   TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, previous);
-  ReleaseDC(control, dc);
+  GetTextMetricsW(dc.Get(), &metrics);
   return metrics.tmHeight;
 }
 
@@ -85,6 +87,12 @@ void ControlSet::Place(UINT dpi, const WindowFonts& fonts) {
     }
     SendMessageW(windows_[position], WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(spec.font)),
                  FALSE);
+    // An owner-drawn list box keeps the height its entries had when it was made, before
+    // it had a font; a plain one takes the height of a line of its font, as here.
+    if (spec.kind == ControlKind::ListBox) {
+      SendMessageW(windows_[position], LB_SETITEMHEIGHT, 0,
+                   static_cast<LPARAM>(LineHeight(windows_[position], fonts.For(spec.font))));
+    }
     SetWindowPos(windows_[position], nullptr, rect.left, rect.top, rect.right - rect.left,
                  rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(windows_[position], nullptr, TRUE);

@@ -64,6 +64,8 @@ class Form1Window final : public Form1View {
   void ListAppendAll(const std::vector<std::wstring_view>& entries) override { list_.AppendAll(entries); }
   void ListRemove(int index) override { list_.Remove(index); }
   void ListInsert(int index, const std::wstring& text) override { list_.Insert(index, text); }
+  void SetListEntryColors(ListEntryColors colorsOf) override { entryColors_ = std::move(colorsOf); }
+  void RedrawListEntry(int index) override { list_.RedrawItem(index); }
   PreviewSurface& Preview() override { return picture_.Surface(); }
   MsgBoxAnswer MsgBox(const std::wstring& prompt, MsgBoxStyle style) override;
   std::optional<Color> ChooseColor(Color initial, ColorChooserFlags flags) override;
@@ -94,6 +96,8 @@ class Form1Window final : public Form1View {
   // when the key was taken.
   bool TranslateUndoKeys(const MSG& message);
   void OnDpiChanged(UINT dpi, const RECT& suggested);
+  // An owner-drawn control's item is due; false for one this window does not draw.
+  bool OnDrawItem(const DRAWITEMSTRUCT& item);
   // Runs Form_QueryUnload(reason); false when it refused the close.
   bool CloseFor(CloseReason reason);
   void SetFieldText(HWND field, const std::wstring& text);
@@ -116,6 +120,8 @@ class Form1Window final : public Form1View {
   FocusKeeper focus_;
   InputBoxWindow inputBox_;
   ListBox list_;
+  // The colours behind each of List1's entries, asked for as they are drawn.
+  ListEntryColors entryColors_;
   // A field whose text the program is setting: its own EN_CHANGE is not passed on,
   // the setter raises the handler itself, exactly once per set.
   HWND fieldBeingSet_ = nullptr;

@@ -83,6 +83,22 @@ class PaintScope {
   HDC dc_ = nullptr;
 };
 
+// SaveDC ... RestoreDC: a DC lent to us (a control's, on WM_DRAWITEM) goes back with
+// its colours and objects as they were.
+class SavedDCState {
+ public:
+  explicit SavedDCState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  ~SavedDCState() {
+    if (saved_) RestoreDC(dc_, saved_);
+  }
+  SavedDCState(const SavedDCState&) = delete;
+  SavedDCState& operator=(const SavedDCState&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
 // Selects an object into a DC and puts the previous one back.
 class SelectedObject {
  public:

@@ -112,3 +112,16 @@ void ListBox::Remove(int index) {
   // A removal raises nothing: the selection it leaves counts as reported.
   reportedIndex_ = Index();
 }
+
+void ListBox::RedrawItem(int index) {
+  RECT item{};
+  const LPARAM rect = reinterpret_cast<LPARAM>(&item);
+  if (SendMessageW(list_, LB_GETITEMRECT, static_cast<WPARAM>(index), rect) == LB_ERR) return;
+  // An entry scrolled out of view lies outside the list's client area: nothing to ask
+  // for (under Wine every invalidation is a round trip to the server).
+  RECT client{};
+  RECT shown{};
+  GetClientRect(list_, &client);
+  if (!IntersectRect(&shown, &item, &client)) return;
+  InvalidateRect(list_, &shown, FALSE);
+}

@@ -34,6 +34,8 @@ class ListBox {
   void Remove(int index);
   // An entry put in before entry `index`; the selection stays on its entry.
   void Insert(int index, const std::wstring& text);
+  // Draws the entry again when the list next paints, if it is on the screen at all.
+  void RedrawItem(int index);
 
  private:
   void AddAll(const std::vector<std::wstring_view>& entries);
