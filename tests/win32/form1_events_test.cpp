@@ -190,6 +190,7 @@ TEST_F(Form1EventsTest, EachMenuItemRaisesItsOwnHandler) {
       {MenuCommand::mnDup, "mnDup_Click"},           {MenuCommand::mnRename, "mnRename_Click"},
       {MenuCommand::mnDelete, "mnDelete_Click"},     {MenuCommand::mnInit, "mnInit_Click"},
       {MenuCommand::mnExportTheme, "mnExportTheme_Click"}, {MenuCommand::mnAddThemes, "mnAddThemes_Click"},
+      {MenuCommand::mnUndo, "mnUndo_Click"},         {MenuCommand::mnRedo, "mnRedo_Click"},
   };
   for (const auto& [command, handler] : items) {
     SCOPED_TRACE(handler);
@@ -222,6 +223,63 @@ TEST_F(Form1EventsTest, TheThemeMenuDroppingDownLetsTheLogicGreyItsItems) {
   grey = false;
   SendMessageW(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(DropDownMenu(bar, L"mnColor")), 1);
   EXPECT_FALSE(GetMenuState(bar, exportId, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+// The Edit menu dropping down lets the logic name and grey its items; the menu shows
+// what the logic set.
+TEST_F(Form1EventsTest, TheEditMenuDroppingDownLetsTheLogicNameItsItems) {
+  const HMENU bar = GetMenu(window.Handle());
+  const UINT undoId = kFirstMenuId + static_cast<UINT>(MenuCommand::mnUndo);
+  const std::wstring caption = L"元に戻す: 削除「夜」(&U)\tCtrl+Z";
+  events.onEditMenu = [&] {
+    window.SetMenuItemText(MenuCommand::mnUndo, caption);
+    window.SetMenuItemEnabled(MenuCommand::mnRedo, false);
+  };
+  SendMessageW(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(DropDownMenu(bar, L"mnEdit")), 2);
+  EXPECT_EQ(events.log, Log{"mnEdit_Click"});
+  wchar_t shown[100] = {};
+  GetMenuStringW(bar, undoId, shown, 100, MF_BYCOMMAND);
+  EXPECT_EQ(std::wstring(shown), caption);
+  EXPECT_TRUE(GetMenuState(bar, undoId + 1, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+// Ctrl+Z and Ctrl+Y, and Ctrl+Shift+Z, in the list, the title and a colour field: the
+// program's, except in the field that holds typing; Z without Ctrl is a letter.
+TEST_F(Form1EventsTest, TheUndoKeysAreTheProgramsExceptInTheFieldThatHoldsTyping) {
+  struct Case {
+    const char* name;
+    HWND target;
+    BYTE shift;
+    WORD key;
+    bool control;
+    Log raised;
+  };
+  events.holdsTyping = 3;
+  const HWND title = window.Control(ControlName::txtTransformTitle);
+  const Case cases[] = {
+      {"Ctrl+Z in the list", window.Control(ControlName::List1), 0, 'Z', true, {"mnUndo_Click"}},
+      {"Ctrl+Y in the title", title, 0, 'Y', true, {"mnRedo_Click"}},
+      {"Ctrl+Shift+Z in a field", Field(1), 0x80, 'Z', true, {"mnRedo_Click"}},
+      {"Ctrl+Z in the field with typing", Field(3), 0, 'Z', true, {}},
+      {"Ctrl+Y in the field with typing", Field(3), 0, 'Y', true, {}},
+      {"Z alone", title, 0, 'Z', false, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    events.log.clear();
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = c.control ? 0x80 : 0;
+    keys[VK_SHIFT] = c.shift;
+    SetKeyboardState(keys);
+    const MSG message{c.target, WM_KEYDOWN, c.key, 1, 0, {}};
+    EXPECT_EQ(window.TranslateUndoKeys(message), !c.raised.empty());
+    EXPECT_EQ(events.log, c.raised);
+  }
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
 }
 
 TEST_F(Form1EventsTest, FilesDroppedOnTheWindowReachTheLogicAsFullPaths) {

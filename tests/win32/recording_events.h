@@ -17,6 +17,7 @@ class RecordingEvents final : public Form1Events, public InputBoxEvents {
   std::function<void()> onOKButton;
   std::function<void()> onCancelButton;
   std::function<void()> onThemeMenu;
+  std::function<void()> onEditMenu;
   // The paths of the last drop.
   std::vector<std::wstring> dropped;
 
@@ -47,7 +48,10 @@ class RecordingEvents final : public Form1Events, public InputBoxEvents {
   }
   void mnExportTheme_Click() override { log.push_back("mnExportTheme_Click"); }
   void mnAddThemes_Click() override { log.push_back("mnAddThemes_Click"); }
-  void mnEdit_Click() override { log.push_back("mnEdit_Click"); }
+  void mnEdit_Click() override {
+    log.push_back("mnEdit_Click");
+    if (onEditMenu) onEditMenu();
+  }
   void mnUndo_Click() override { log.push_back("mnUndo_Click"); }
   void mnRedo_Click() override { log.push_back("mnRedo_Click"); }
   // Which colour field the logic says holds typing not taken yet.

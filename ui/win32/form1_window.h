@@ -38,6 +38,10 @@ class Form1Window final : public Form1View {
   void ShowCentred();
   // Until the window has closed.
   void RunUntilClosed();
+  // The loop's look at each message first: Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z anywhere in
+  // the window are the program's Undo and Redo, unless a colour field that holds typing
+  // not taken yet keeps them for itself. True when the key was taken.
+  bool TranslateUndoKeys(const MSG& message);
 
   HWND Handle() const { return window_; }
   HWND Control(ControlName name, int index = -1) const { return controls_.Find(name, index); }
@@ -91,10 +95,6 @@ class Form1Window final : public Form1View {
   void OnMenuDropDown(HMENU menu);
   void OnDropFiles(HDROP drop);
   void RaiseList1Click();
-  // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z anywhere in the window: the program's Undo and Redo,
-  // unless a colour field that holds typing not taken yet keeps them for itself. True
-  // when the key was taken.
-  bool TranslateUndoKeys(const MSG& message);
   void OnDpiChanged(UINT dpi, const RECT& suggested);
   // An owner-drawn control's item is due; false for one this window does not draw.
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
