@@ -16,6 +16,25 @@ std::wstring ReasonLine(const std::wstring& reason) {
   return L"\n" + reason;
 }
 
+// A step's name inside a menu item: an "&" of a theme's name shown as itself rather than
+// taken for an access key, a tab as a space rather than the start of the shortcut
+// column, and a long name cut short so the menu keeps to the screen.
+std::wstring MenuItemShowing(const std::wstring& step) {
+  constexpr std::size_t kLongest = 60;
+  std::wstring text;
+  for (std::size_t i = 0; i < step.size(); ++i) {
+    if (i + 1 == kLongest && step.size() > kLongest) {
+      // Not half of a character that takes two UTF-16 units.
+      if (!text.empty() && text.back() >= 0xD800 && text.back() <= 0xDBFF) text.pop_back();
+      text += L'…';
+      break;
+    }
+    if (step[i] == L'&') text += L'&';
+    text += step[i] == L'\t' ? L' ' : step[i];
+  }
+  return text;
+}
+
 }  // namespace
 
 const wchar_t* CloseQuestion(Language language) {
@@ -71,12 +90,12 @@ std::wstring CopyName(const std::wstring& themeName, Language language) {
 
 std::wstring UndoItemCaption(const std::wstring* step, Language language) {
   if (!step) return Phrase(L"元に戻す(&U)\tCtrl+Z", L"&Undo\tCtrl+Z").In(language);
-  return Fill({L"元に戻す: {1}(&U)\tCtrl+Z", L"&Undo {1}\tCtrl+Z"}, language, {*step});
+  return Fill({L"元に戻す: {1}(&U)\tCtrl+Z", L"&Undo {1}\tCtrl+Z"}, language, {MenuItemShowing(*step)});
 }
 
 std::wstring RedoItemCaption(const std::wstring* step, Language language) {
   if (!step) return Phrase(L"やり直し(&R)\tCtrl+Y", L"&Redo\tCtrl+Y").In(language);
-  return Fill({L"やり直し: {1}(&R)\tCtrl+Y", L"&Redo {1}\tCtrl+Y"}, language, {*step});
+  return Fill({L"やり直し: {1}(&R)\tCtrl+Y", L"&Redo {1}\tCtrl+Y"}, language, {MenuItemShowing(*step)});
 }
 
 std::wstring ColorStepName(int slot, Language language) {

@@ -1,9 +1,13 @@
-// The choice of the interface language and the filling of a phrase.
+// The choice of the interface language, the filling of a phrase, and a step's name in
+// the Edit menu.
 #include "ui/texts.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
+
+#include "ui/form1_texts.h"
 
 namespace {
 
@@ -43,6 +47,18 @@ TEST(Fill, ArgumentsAreTakenAsTheyAreAndUnknownBracesStayText) {
   // A theme may be called "{1}" or "{2}": that is its name, not a place to fill.
   EXPECT_EQ(Fill(kName, Language::Japanese, {L"{1}{2}"}), L"「{1}{2}」");
   EXPECT_EQ(Fill(kName, Language::English, {L"{2}"}), L"\"{2}\" {2} {x} {0} {");
+}
+
+// A theme's name in the Edit menu shows as it is: its "&" no access key, its tab not the
+// shortcut column; a very long one is cut short.
+TEST(UndoItemCaption, ShowsTheStepsNameAsItIsAndCutsALongOneShort) {
+  const std::wstring odd = L"削除「R&B\tx」";
+  EXPECT_EQ(UndoItemCaption(&odd, Language::Japanese), L"元に戻す: 削除「R&&B x」(&U)\tCtrl+Z");
+  const std::wstring odd2 = L"Delete \"R&B\"";
+  EXPECT_EQ(RedoItemCaption(&odd2, Language::English), L"&Redo Delete \"R&&B\"\tCtrl+Y");
+  const std::wstring longName = L"削除「" + std::wstring(200, L'夜') + L"」";
+  const std::wstring caption = UndoItemCaption(&longName, Language::Japanese);
+  EXPECT_EQ(caption, L"元に戻す: 削除「" + std::wstring(56, L'夜') + L"…(&U)\tCtrl+Z");
 }
 
 }  // namespace
