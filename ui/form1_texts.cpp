@@ -7,6 +7,7 @@
 #include "themes/theme.h"
 #include "themes/theme_store.h"
 #include "ui/accessibility.h"
+#include "ui/layout.h"
 
 namespace {
 
@@ -33,6 +34,14 @@ std::wstring MenuItemShowing(const std::wstring& step) {
     text += step[i] == L'\t' ? L' ' : step[i];
   }
   return text;
+}
+
+// The item's caption as the menu bar is built with it.
+std::wstring MenuCaption(MenuCommand command, Language language) {
+  for (const MenuSpec& item : Form1Menus(language)) {
+    if (item.command == command) return item.caption;
+  }
+  return std::wstring();
 }
 
 }  // namespace
@@ -89,12 +98,12 @@ std::wstring CopyName(const std::wstring& themeName, Language language) {
 }
 
 std::wstring UndoItemCaption(const std::wstring* step, Language language) {
-  if (!step) return Phrase(L"元に戻す(&U)\tCtrl+Z", L"&Undo\tCtrl+Z").In(language);
+  if (!step) return MenuCaption(MenuCommand::mnUndo, language);
   return Fill({L"元に戻す: {1}(&U)\tCtrl+Z", L"&Undo {1}\tCtrl+Z"}, language, {MenuItemShowing(*step)});
 }
 
 std::wstring RedoItemCaption(const std::wstring* step, Language language) {
-  if (!step) return Phrase(L"やり直し(&R)\tCtrl+Y", L"&Redo\tCtrl+Y").In(language);
+  if (!step) return MenuCaption(MenuCommand::mnRedo, language);
   return Fill({L"やり直し: {1}(&R)\tCtrl+Y", L"&Redo {1}\tCtrl+Y"}, language, {MenuItemShowing(*step)});
 }
 
