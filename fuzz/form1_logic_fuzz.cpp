@@ -28,6 +28,7 @@
 #include "platform/utf8.h"
 #include "platform/write_calls.h"
 #include "settings/settings_file.h"
+#include "tests/support/shown_window.h"
 #include "themes/color_text.h"
 #include "themes/theme_store.h"
 #include "themes/theme_ops.h"
@@ -371,23 +372,8 @@ class Run : private CloseObserver {
 
   // --- Undo and redo ------------------------------------------------------------------------
 
-  // What the window shows, as far as undo puts it back.
-  struct Shown {
-    ThemeList themes;
-    std::vector<std::wstring> items;
-    ColorArray colors{};
-    std::wstring title;
-    int selection = -1;
-    int current = 0;
-    bool settingsChanged = false;
-    bool themeListChanged = false;
-    bool operator==(const Shown&) const = default;
-  };
-  Shown ShownNow() {
-    const Form1State& state = form_.State();
-    return {form_.Themes(),         view_.ListItems(),  settings_.Colors,        settings_.TransformTitle,
-            view_.ListIndex(),      state.CurrentThemeIndex, state.SettingsChanged, state.ThemeListChanged};
-  }
+  using Shown = ShownWindow;
+  Shown ShownNow() { return ShownBy(form_, view_, settings_); }
 
   // Each step the window keeps, as this run saw it made: the window before it, and
   // after it (nullopt: not known, as for the second of two steps one action made). A

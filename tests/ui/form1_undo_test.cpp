@@ -6,33 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/shown_window.h"
 #include "tests/ui/form1_test_support.h"
 #include "themes/color_text.h"
 #include "ui/form1_texts.h"
 
 namespace {
 
-// What undo puts back: the list and its entries, the selection, the current values,
-// the fields and the flags.
-struct Shown {
-  std::vector<std::wstring> items;
-  ::ThemeList themes;
-  ColorArray colors{};
-  std::wstring title;
-  int selection = -1;
-  int current = 0;
-  bool settingsChanged = false;
-  bool themeListChanged = false;
-  std::vector<std::wstring> fields;
-  bool operator==(const Shown&) const = default;
-};
-
-Shown ShownBy(TestWindow& w) {
-  return {w.view.ListItems(),     w.form.Themes(),         w.settings.Colors,
-          w.settings.TransformTitle, w.view.ListIndex(),   w.form.State().CurrentThemeIndex,
-          w.form.State().SettingsChanged, w.form.State().ThemeListChanged,
-          FieldTexts(w.settings.Colors)};
-}
+ShownWindow ShownBy(TestWindow& w) { return ShownBy(w.form, w.view, w.settings); }
 
 // The fields and the list's strips show what the record holds, and the preview was
 // redrawn once if the colours changed, else not at all.
@@ -159,10 +140,10 @@ TEST(Form1Undo, EveryKindOfStepIsTakenBackAndDoneAgainExactly) {
     TestWindow w;
     w.StartBesideSampleFiles();
     c.prepare(w);
-    const Shown before = ShownBy(w);
+    const ShownWindow before = ShownBy(w);
     const std::size_t steps = w.form.History().UndoCount();
     c.step(w);
-    const Shown after = ShownBy(w);
+    const ShownWindow after = ShownBy(w);
     ASSERT_NE(after, before);
     EXPECT_EQ(w.form.History().UndoCount(), steps + 1) << "one step";
     EXPECT_EQ(UndoCaption(w), L"元に戻す: " + c.undoName + L"(&U)\tCtrl+Z");
