@@ -3,6 +3,8 @@
 // leaves the file as it was.
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "platform/text_file.h"
 #include "tests/hostile/allocation_meter.h"
 #include "settings/settings_file.h"
@@ -73,12 +75,17 @@ TEST(HostileWindow, UndoInAHundredThousandThemesHoldsWhatEachStepChanged) {
   }
   EXPECT_EQ(w.view.ListItems()[50'000], L"Theme 49999");
   {
+    // Undoing the load refills the list box, which is handed a view of each name for the
+    // length of the call: a pointer and a size per entry, a tenth of a theme on 64-bit
+    // Windows, where names take two bytes a character. A copy of the list would still be
+    // several times the bound.
+    const std::size_t namesHandedToTheListBox = w.form.Themes().size() * sizeof(std::wstring_view);
     AllocationMeter meter;
     w.view.AnswerFileDialog(w.folder.File(L"small.txt"));
     w.view.ChooseMenu(&Form1Events::mnOpen_Click);
     ASSERT_EQ(w.form.Themes().size(), 2u);
     w.view.ChooseMenu(&Form1Events::mnUndo_Click);
-    EXPECT_LT(meter.PeakBytes(), aTenthOfAListCopy);
+    EXPECT_LT(meter.PeakBytes(), aTenthOfAListCopy + namesHandedToTheListBox);
   }
   ASSERT_EQ(w.form.Themes().size(), 100'001u);
   w.view.AnswerMessage(MsgBoxAnswer::No);
