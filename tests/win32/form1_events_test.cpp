@@ -95,6 +95,22 @@ TEST_F(Form1EventsTest, ReplacingEveryEntryKeepsTheirOrderSelectsNothingAndRaise
   EXPECT_EQ(events.log, Log{"List1_Click"});
 }
 
+// Undo can take the list back to no selection, as at start: an arrow key then selects
+// the first entry, as it does after the list was filled, not the entry selected last.
+TEST_F(Form1EventsTest, AnArrowKeyAfterTheSelectionWasClearedSelectsTheFirstEntry) {
+  const HWND list = window.Control(ControlName::List1);
+  for (const UINT key : {VK_UP, VK_DOWN}) {
+    SCOPED_TRACE(key == VK_UP ? "up" : "down");
+    window.SetListIndex(2);
+    window.SetListIndex(-1);
+    Focus(list);
+    PostKey(list, key);
+    Pump();
+    EXPECT_EQ(window.ListIndex(), 0);
+    EXPECT_EQ(events.log, Log{"List1_Click"});
+  }
+}
+
 TEST_F(Form1EventsTest, UserClickOnAnEntryRaisesOnceAndAgainOnTheSameEntryNot) {
   const HWND list = window.Control(ControlName::List1);
   RECT item{};

@@ -26,6 +26,9 @@ int ListBox::Index() const {
 
 bool ListBox::Select(int index) {
   SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  // Clearing the selection leaves the caret on the entry selected last, and with nothing
+  // selected an arrow key selects the caret's entry: back to the top, as after a fill.
+  if (index < 0 && Count() > 0) SendMessageW(list_, LB_SETCARETINDEX, 0, FALSE);
   return SelectionMoved();
 }
 
