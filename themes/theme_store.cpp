@@ -126,10 +126,10 @@ StoreSinceRead LookAtStoreSinceRead(const std::wstring& path, const platform::Fi
   return since;
 }
 
-std::vector<std::wstring_view> ThemeNames(const ThemeList& list) {
+std::vector<std::wstring_view> ThemeNames(std::span<const Theme> themes) {
   std::vector<std::wstring_view> names;
-  names.reserve(list.size());
-  for (const Theme& theme : list) names.push_back(theme.Name);
+  names.reserve(themes.size());
+  for (const Theme& theme : themes) names.push_back(theme.Name);
   return names;
 }
 

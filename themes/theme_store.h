@@ -2,6 +2,7 @@
 // The theme store lirvacolors.ini, and theme text files in the same format.
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,8 +63,8 @@ struct StoreSinceRead {
 };
 StoreSinceRead LookAtStoreSinceRead(const std::wstring& path, const platform::FileFingerprint& asRead);
 
-// The names of the list's entries, in order, as the list box shows them.
-std::vector<std::wstring_view> ThemeNames(const ThemeList& list);
+// The names of these themes, in order, as the list box shows them.
+std::vector<std::wstring_view> ThemeNames(std::span<const Theme> themes);
 
 // Writes entries 1.. safely; a list with entry 0 only gives an empty file. `written`,
 // when given, receives the fingerprint of the bytes written.

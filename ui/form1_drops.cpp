@@ -51,10 +51,7 @@ void Form1::AppendThemes(std::vector<Theme> themes) {
   RecordListEdit(ThemeListEdit::Inserted(static_cast<int>(themeList_.size()), static_cast<int>(themes.size())));
   // Equal names are kept as they are: the list allows them, and the user can rename.
   // The list box takes them all in one call, held from redrawing, as at start-up.
-  std::vector<std::wstring_view> names;
-  names.reserve(themes.size());
-  for (const Theme& theme : themes) names.push_back(theme.Name);
-  view_.ListAppendAll(names);
+  view_.ListAppendAll(ThemeNames(themes));
   themeList_.insert(themeList_.end(), std::make_move_iterator(themes.begin()), std::make_move_iterator(themes.end()));
   SetThemeListChanged();
 }

@@ -1,6 +1,8 @@
 // Edit > Undo and Redo: every change to the themes taken back and done again, step by
 // step. Files are never touched here: they are written at the close, as always, from
 // what the window then shows.
+#include <span>
+
 #include "themes/theme_store.h"
 #include "ui/form1.h"
 
@@ -49,37 +51,32 @@ void Form1::mnRedo_Click() {
 void Form1::ToggleListEdit(ThemeListEdit& edit) {
   edit.Toggle(themeList_);
   const ThemeListEdit::Shown shown = edit.LastToggle();
-  const bool many = shown.count > kEntriesChangedOneByOne;
+  const std::span<const Theme> themes(themeList_);
+  if (shown.kind == ThemeListEdit::Shown::AllReplaced || shown.count > kEntriesChangedOneByOne) {
+    view_.ListReplaceAll(ThemeNames(themes));
+    return;
+  }
   switch (shown.kind) {
     case ThemeListEdit::Shown::EntriesInserted:
-      if (many) {
-        view_.ListReplaceAll(ThemeNames(themeList_));
-      } else if (shown.index + shown.count == static_cast<int>(themeList_.size())) {
-        std::vector<std::wstring_view> names;
-        for (int k = 0; k < shown.count; ++k) names.push_back(themeList_[static_cast<std::size_t>(shown.index + k)].Name);
-        view_.ListAppendAll(names);
+      if (shown.index + shown.count == static_cast<int>(themes.size())) {
+        view_.ListAppendAll(ThemeNames(themes.subspan(static_cast<std::size_t>(shown.index))));
       } else {
-        for (int k = 0; k < shown.count; ++k) {
-          view_.ListInsert(shown.index + k, themeList_[static_cast<std::size_t>(shown.index + k)].Name);
+        for (int k = shown.index; k < shown.index + shown.count; ++k) {
+          view_.ListInsert(k, themes[static_cast<std::size_t>(k)].Name);
         }
       }
       break;
     case ThemeListEdit::Shown::EntriesRemoved:
-      if (many) {
-        view_.ListReplaceAll(ThemeNames(themeList_));
-      } else {
-        for (int k = shown.count - 1; k >= 0; --k) view_.ListRemove(shown.index + k);
-      }
+      for (int k = shown.index + shown.count - 1; k >= shown.index; --k) view_.ListRemove(k);
       break;
     case ThemeListEdit::Shown::EntryChanged: {
-      const std::wstring& name = themeList_[static_cast<std::size_t>(shown.index)].Name;
+      const std::wstring& name = themes[static_cast<std::size_t>(shown.index)].Name;
       if (view_.ListItem(shown.index) != name) view_.SetListItem(shown.index, name);
       // Its colours may have changed with it.
       view_.RedrawListEntry(shown.index);
       break;
     }
     case ThemeListEdit::Shown::AllReplaced:
-      view_.ListReplaceAll(ThemeNames(themeList_));
       break;
   }
 }
